@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Writes the schema scripts of the notification database, one per engine, from one column list."""
+import os
+
+ADNOTICE = [
+    ("ID", "id"), ("Telphone", 20), ("Status", "zero"), ("PlanNotice", 20), ("FactNotice", 20),
+    ("NextNotice", 20), ("InsertDate", 20), ("NoticeTimes", "zero"), ("SuccTimes", "zero"),
+    ("FailCause", 50), ("PressInfo", 50), ("Name", 50), ("UserID", 25), ("Birthday", 10), ("Remark", 50),
+    ("HomeAddr", 80), ("CompanyName", 80), ("CompanyAddr", 80), ("CompanyTel", 20), ("CompanyTitle", 20),
+    ("AreaNum", 15), ("ClientType", 10), ("TrunkCh", "small"), ("SlicCh", "small"), ("RecordFile", 200),
+    ("StartBill", 20), ("FinishBill", 20), ("FactTotalTime", 20), ("ResultTotalTime", 20), ("TranSlic", "int"),
+    ("RandomValue", "int"),
+]
+TABLES = [
+    ("AdNotice", ADNOTICE),
+    ("c_blacklist", [("id", "id"), ("Telephone", 20), ("InsertDate", 20)]),
+    ("t_statdata", [("NoNotice", "int"), ("Noticing", "int"), ("SuccCount", "int"), ("FailCount", "int"),
+                    ("TranSlic", "int"), ("TranSlicSucc", "int"), ("StatDate", 20)]),
+    ("SmsSendTask", [("id", "id"), ("Mobile", 20), ("NoticeMode", "int"), ("Priority", "int"),
+                     ("NeedTimes", "int"), ("Content", 400), ("PlanNotice", 20), ("InsertDate", 20),
+                     ("OperID", 20), ("VisitID", "int"), ("NoticeTaskID", "int")]),
+]
+INDEXES = [
+    ("IX_AdNotice_New", "AdNotice", "Status, RandomValue", "the next new task, in random order"),
+    ("IX_AdNotice_Retry", "AdNotice", "Status, NoticeTimes, NextNotice", "due retries by attempt count"),
+    ("IX_AdNotice_Repeat", "AdNotice", "Status, SuccTimes, NextNotice", "due repeats by success count"),
+    ("IX_AdNotice_Counters", "AdNotice", "Status, FactNotice", "per-status counts since a time"),
+    ("IX_AdNotice_FactNotice", "AdNotice", "FactNotice", "queries ordered by notice time"),
+    ("IX_AdNotice_InsertDate", "AdNotice", "InsertDate", "deletion by insertion date"),
+    ("IX_AdNotice_Telphone", "AdNotice", "Telphone", "queries by number"),
+    ("IX_BlackList_Telephone", "c_blacklist", "Telephone", "the blacklist check of every imported number"),
+]
+ENGINES = {
+    "sqlite": dict(id="INTEGER PRIMARY KEY AUTOINCREMENT", text="VARCHAR({n})", small="SMALLINT", int="INTEGER",
+                   name="SQLite (the embedded database BillDB.db)"),
+    "postgresql": dict(id="SERIAL PRIMARY KEY", text="VARCHAR({n})", small="SMALLINT", int="INTEGER",
+                       name="PostgreSQL"),
+    "sqlserver": dict(id="INT IDENTITY(1,1) PRIMARY KEY", text="NVARCHAR({n})", small="SMALLINT", int="INT",
+                      name="SQL Server"),
+}
+
+
+def column_type(engine, kind):
+    if kind == "id":
+        return engine["id"]
+    if kind == "zero":
+        return engine["small"] + " NOT NULL DEFAULT 0"
+    if kind == "small":
+        return engine["small"]
+    if kind == "int":
+        return engine["int"]
+    return engine["text"].format(n=kind)
+
+
+def schema(engine):
+    out = [f"-- Schema of the notification database for {engine['name']}.",
+           "-- Dates and times are stored as sortable text (\"yyyy-mm-dd hh:mm:ss\"); Status, NoticeTimes and",
+           "-- SuccTimes default to 0 because every insert leaves them out and updates add to them in place.",
+           "-- Written by db/make-schemas.py from one column list; edit that script, not this file.", ""]
+    for table, columns in TABLES:
+        out.append(f"CREATE TABLE {table} (")
+        out.append(",\n".join(f"    {name} {column_type(engine, kind)}" for name, kind in columns))
+        out.append(");\n")
+    for name, table, columns, why in INDEXES:
+        out.append(f"-- {why}")
+        out.append(f"CREATE INDEX {name} ON {table} ({columns});")
+    return "\n".join(out) + "\n"
+
+
+if __name__ == "__main__":
+    here = os.path.dirname(os.path.abspath(__file__))
+    for key, engine in ENGINES.items():
+        with open(os.path.join(here, f"{key}.sql"), "w", encoding="utf-8") as f:
+            f.write(schema(engine))
