@@ -29,6 +29,7 @@ struct Settings
     std::int8_t Sunday = 0;
     std::string BeginTime, EndTime, NotNoticeTime1, NotNoticeTime2;
     std::string ServerName, DataBaseName, UserName, Password;
+    std::string OdbcDriver; ///< ODBC driver of a server database ("FreeTDS" for SQL Server)
     std::int16_t LineBusyFreq1 = 0, LineBusyFreq2 = 0, LineBusyHaveTone = 0, LineBusySilTone = 0, LineBusyError = 0;
     std::int16_t OnHookBusyFreq1 = 0, OnHookBusyFreq2 = 0, OnHookBusyHaveTone = 0, OnHookBusySilTone = 0,
                  OnHookBusyError = 0;

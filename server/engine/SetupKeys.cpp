@@ -93,6 +93,7 @@ const SetupKey kKeys[] = {
     trimmed("Database", "UserName", &S::UserName),
     trimmed("Database", "Password", &S::Password),
     integer("Database", "DBType", &S::DBType, 0),
+    {"Database", "OdbcDriver", &S::OdbcDriver, "FreeTDS", 0, true},
 
     integer("Dialling", "DialBusyFreq1", &S::DialBusyFreq1, 450),
     integer("Dialling", "DialBusyFreq2", &S::DialBusyFreq2, 0),
