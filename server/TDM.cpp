@@ -91,36 +91,39 @@ void TDM::close()
 bool TDM::ConnectDatabase(const Settings &settings, QString *error)
 {
     close();
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        close();
-        return false;
-    };
-    if (settings.DBType == 0) {
-        m_engine = SqlEngine::SQLite;
-        const QString path = embeddedDatabasePath(settings);
-        if (!QFileInfo(path).isFile())
-            return fail(QStringLiteral("database file missing: ") + path);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        // mode=rw opens an existing file only; the busy timeout lets other programs finish a write.
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
-        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-        if (!db.open())
-            return fail(db.lastError().text());
-        QSqlQuery q(db);
-        // A file that is not a database opens; the first read tells.
-        if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-            !q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
-            return fail(q.lastError().text());
+    m_engine = settings.DBType == 0 ? SqlEngine::SQLite : engineOfDriver(settings.OdbcDriver);
+    const QString why = settings.DBType == 0 ? openEmbedded(settings) : openOdbc(settings);
+    if (why.isEmpty())
         return true;
-    }
-    m_engine = engineOfDriver(settings.OdbcDriver);
+    if (error)
+        *error = why;
+    close();
+    return false;
+}
+
+QString TDM::openEmbedded(const Settings &settings)
+{
+    const QString path = embeddedDatabasePath(settings);
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("database file missing: ") + path;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    // mode=rw opens an existing file only; the busy timeout lets other programs finish a write.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+    if (!db.open())
+        return db.lastError().text();
+    QSqlQuery q(db);
+    // A file that is not a database opens; the first read tells.
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
+        return q.lastError().text();
+    return {};
+}
+
+QString TDM::openOdbc(const Settings &settings)
+{
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
     db.setDatabaseName(odbcConnectionText(settings));
-    if (!db.open())
-        return fail(db.lastError().text());
-    return true;
+    return db.open() ? QString() : db.lastError().text();
 }
 
 bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs)
@@ -135,7 +138,7 @@ bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs)
     try {
         execute(QueUpdateCalling,
                 QStringLiteral("UPDATE AdNotice SET Status=0,NoticeTimes=0,FactNotice=:P1 WHERE Status=1 or Status=8"),
-                {{"P1", QString()}});
+                {{"P1", QStringLiteral("")}}); // an empty text, not NULL
     } catch (const DatabaseError &) {
         dialogs.show("系统提示！", "操作数据库失败！", DialogIcon::Error);
     }

@@ -92,6 +92,9 @@ public:
     Statement QueDataDelete{"QueDataDelete"};
 
 private:
+    // Open the connection; the database's message on failure, else empty.
+    QString openEmbedded(const Settings &settings);
+    QString openOdbc(const Settings &settings);
     void run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params);
     void close();
 
