@@ -1,0 +1,63 @@
+// The listing parser of AT+CMGL answers.
+#include "lumosms/ListingParser.h"
+
+#include "lumosms/PduDecoder.h"
+
+#include <charconv>
+#include <optional>
+
+namespace lumosms {
+
+namespace {
+
+constexpr std::string_view kHeader = "+CMGL:";
+constexpr std::string_view kLineEnd = "\r\n";
+
+/// The integer after the header, as "%d" would read it: blanks skipped, an optional sign, digits.
+std::optional<long> readIndex(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    if (start < text.size() && text[start] == '+')
+        ++start;
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
+    if (error != std::errc{} || end == text.data() + start)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::vector<MessageRecord> parseListing(std::string_view text)
+{
+    std::vector<MessageRecord> records;
+    std::size_t position = 0;
+    while (records.size() < kMaxListedRecords) {
+        const std::size_t header = text.find(kHeader, position);
+        if (header == std::string_view::npos)
+            break;
+        const std::size_t afterHeader = header + kHeader.size();
+        const std::size_t headerEnd = text.find(kLineEnd, afterHeader);
+        if (headerEnd == std::string_view::npos)
+            break;
+        const std::size_t pduStart = headerEnd + kLineEnd.size();
+        const std::size_t pduEnd = text.find(kLineEnd, pduStart);
+        if (pduEnd == std::string_view::npos)
+            break;
+        position = pduStart;
+
+        const auto index = readIndex(text.substr(afterHeader, headerEnd - afterHeader));
+        if (!index || *index < 0 || *index > 32767)
+            continue;
+        MessageRecord record;
+        if (decodeDeliver(text.substr(pduStart, pduEnd - pduStart), record).status != DecodeStatus::Complete)
+            continue;
+        record.storageIndex = static_cast<std::int16_t>(*index);
+        records.push_back(record);
+    }
+    return records;
+}
+
+} // namespace lumosms

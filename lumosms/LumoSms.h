@@ -1,0 +1,74 @@
+// LumoSms: sending and receiving SMS through a GSM modem on a serial port, in PDU mode (C interface).
+#pragma once
+
+#if defined(__GNUC__)
+#define LUMOSMS_EXPORT __attribute__((visibility("default")))
+#else
+#define LUMOSMS_EXPORT
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/*! \brief The send-result callback, called on the library's modem worker thread.
+    \param result 1 when the modem accepted the message, -1 when it answered "ERROR".
+    \param messageId The identifier the caller gave to Lumo_gsmSendMessage.
+    The callback may call Lumo_gsmSendMessage (which then returns 5 at once when the send queue is full,
+    instead of waiting for room that only this thread could make); a call of Lumo_gsmClose from it
+    returns 0 and closes nothing. */
+typedef void (*Lumo_gsmSentCallback)(int result, int messageId);
+
+/*! \brief Opens the modem and starts the library.
+    Opens serial port `port` (the device in environment variable LUMOSMS_COM<port> when set, else
+    /dev/ttyS<port-1>) at `baud` with 8 data bits, no parity and one stop bit, and runs the modem dialogue:
+    echo off, a SIM must answer, new-message indications on, the service-centre query, PDU mode. Then the
+    modem worker thread starts: it sends queued messages one at a time and every five seconds of idle time
+    fetches the modem's received messages into the receive queue and deletes them from the modem.
+    \param defaultSca Service-centre number used when the modem reports none (or one longer than 15 digits);
+           digits with an optional leading "+". NULL or "" leaves it to the number stored on the SIM.
+    \param port Serial port number, from 1.
+    \param baud Baud rate; one of 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600.
+    \param onSent Send-result callback; NULL when the caller does not want results.
+    \return 1 ready; 0 failed (the port cannot be opened or is in use, an unsupported rate, or the modem did
+            not answer OK): nothing stays open and the library stays closed. When the library is already
+            initialised the call changes nothing and returns 1. */
+LUMOSMS_EXPORT int Lumo_gsmInit(const char *defaultSca, int port, int baud, Lumo_gsmSentCallback onSent);
+
+/*! \brief Queues one message for sending as UCS2 text.
+    Waits while the send queue (1,280 messages) is full. The result of the modem comes later through the
+    send-result callback with the same messageId.
+    \param messageId The caller's identifier, handed back to the callback.
+    \param number Destination: at least 11 characters, digits with an optional leading "+"; "86" is put in
+           front unless it starts with it, and the result must not exceed 15 digits.
+    \param text The message in GBK, zero-terminated: 1 to 70 characters.
+    \return 0 queued; 1 the text is empty (or NULL); 2 the text holds more than 70 characters; 3 the number
+            is NULL, shorter than 11 characters, holds anything but digits after a leading "+", or exceeds
+            15 digits in international form; 4 the library is not initialised; 5 not queued (the library
+            was closed while waiting for room, or a full queue inside the callback). */
+LUMOSMS_EXPORT int Lumo_gsmSendMessage(int messageId, const char *number, const char *text);
+
+/*! \brief Takes the oldest received message, waiting at most 100 ms for one.
+    Every buffer receives a zero-terminated text cut to fit its size (never in the middle of a GBK
+    character); a NULL buffer or a size below 1 receives nothing, the message is taken all the same.
+    \param time Receives the service-centre time stamp as "yyyy-MM-dd hh:mm:ss" (20 bytes with terminator).
+    \param timeSize Size of `time` in bytes.
+    \param number Receives the sender without a leading "86" (at most 15 characters and the terminator).
+    \param numberSize Size of `number` in bytes.
+    \param text Receives the text in GBK (at most 160 bytes and the terminator).
+    \param textSize Size of `text` in bytes.
+    \return 1 a message was delivered into the buffers; 0 none arrived, or the library is not initialised. */
+LUMOSMS_EXPORT int Lumo_gsmRecvMessage(char *time, int timeSize, char *number, int numberSize, char *text,
+                                       int textSize);
+
+/*! \brief Stops the library and closes the port.
+    The worker ends its current step; messages still queued for sending, messages submitted but not yet
+    answered (they get no callback) and received messages not yet taken are dropped; callers waiting in
+    Lumo_gsmSendMessage return 5. Unloading the library does the same.
+    \return 0 when the library is not initialised (or when called from the send-result callback); otherwise
+            1 when the port closed, 0 when closing it failed. */
+LUMOSMS_EXPORT int Lumo_gsmClose(void);
+
+#ifdef __cplusplus
+}
+#endif
