@@ -1,0 +1,31 @@
+// The operator display as the engine sees it: the two channel lists, the hang-up menu, the memo and
+// the status panels.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace server {
+
+enum class ChannelList { Trunk, Station };
+
+/// Row images of the channel lists.
+enum class RowImage { Closed = 0, InUse = 1, Idle = 2 };
+
+class Display
+{
+public:
+    virtual ~Display() = default;
+    /// Appends a row with its caption, ticked when the channel is in service; returns the row number.
+    virtual int addChannelRow(ChannelList list, std::string_view caption, bool inService) = 0;
+    /// Replaces every text of a row after its caption and sets its image.
+    virtual void setChannelRow(ChannelList list, int row, RowImage image, const std::vector<std::string> &texts) = 0;
+    virtual void setRowImage(ChannelList list, int row, RowImage image) = 0;
+    virtual void setRowChecked(ChannelList list, int row, bool checked) = 0;
+    virtual void addHangupMenuItem(std::string_view caption, std::string_view name) = 0;
+    virtual void setStatusPanel(int panel, std::string_view text) = 0;
+    virtual void addMemoLine(std::string_view text) = 0;
+};
+
+} // namespace server
