@@ -1,8 +1,8 @@
 // The exported functions of LumoSms and the library state behind them; unloading closes the library.
 #include "lumosms/LumoSms.h"
 
-#include "common/Gbk.h"
 #include "common/Text.h"
+#include "lumosms/GbkUnits.h"
 #include "lumosms/PduEncoder.h"
 #include "lumosms/PhoneNumber.h"
 #include "lumosms/TimeStamp.h"
@@ -79,7 +79,7 @@ int sendMessage(int messageId, const char *number, const char *text)
     if (destination.size() < kMinimumNumberLength || !isUsableNumber(destination))
         return 3;
     const std::string_view message = text ? std::string_view(text, strnlen(text, kLongestTextScanned)) : "";
-    const std::size_t units = common::gbkToUtf16(message).size();
+    const std::size_t units = utf16UnitCount(message);
     if (units == 0)
         return 1;
     if (units > kMaxUcs2Units || message.size() == kLongestTextScanned)

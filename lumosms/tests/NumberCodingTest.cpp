@@ -1,4 +1,6 @@
 // Semi-octets, number normalisation, the service-centre choice and the time-stamp text.
+#include "common/Gbk.h"
+#include "lumosms/GbkUnits.h"
 #include "lumosms/PhoneNumber.h"
 #include "lumosms/SemiOctets.h"
 #include "lumosms/ServiceCentre.h"
@@ -73,6 +75,14 @@ TEST(TimeStampTest, FormatsCenturyDateAndTime)
     EXPECT_EQ(formatTimeStamp("991231235959"), "2099-12-31 23:59:59");
     EXPECT_EQ(formatTimeStamp("0712191345"), "");
     EXPECT_EQ(formatTimeStamp(""), "");
+}
+
+TEST(GbkUnitsTest, CountsAsTheSharedConversionDoes)
+{
+    for (std::string text : {std::string(""), std::string("abc"), std::string("\xD6\xD0\xCE\xC4"),
+                             std::string("a\x80" "b"), std::string("a\xFF"), std::string("\xD6"),
+                             std::string(300, 'x'), std::string("\xD6\xD0x\xFF\xFE\xD6")})
+        EXPECT_EQ(utf16UnitCount(text), common::gbkToUtf16(text).size()) << text;
 }
 
 } // namespace
