@@ -13,9 +13,11 @@ class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
-    /// Shows a modal message box (texts in UTF-8) and returns the button chosen.
+    /// Shows a modal message box (texts in UTF-8) and returns the button chosen; defaultAnswer is the
+    /// button that Enter presses.
     virtual DialogAnswer show(std::string_view caption, std::string_view text, DialogIcon icon,
-                              DialogButtons buttons = DialogButtons::Ok) = 0;
+                              DialogButtons buttons = DialogButtons::Ok,
+                              DialogAnswer defaultAnswer = DialogAnswer::Ok) = 0;
 };
 
 } // namespace server

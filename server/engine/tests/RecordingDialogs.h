@@ -18,7 +18,8 @@ struct ShownDialog
 class RecordingDialogs : public Dialogs
 {
 public:
-    DialogAnswer show(std::string_view caption, std::string_view text, DialogIcon icon, DialogButtons) override
+    DialogAnswer show(std::string_view caption, std::string_view text, DialogIcon icon, DialogButtons,
+                      DialogAnswer) override
     {
         shown.push_back({std::string(caption), std::string(text), icon});
         return answer;

@@ -1,0 +1,406 @@
+// The main window: layout, the display operations, the start-up sequence, pause, resume and shutdown.
+#include "server/FrmServer.h"
+
+#include "server/TDM.h"
+#include "server/engine/Dialogs.h"
+#include "server/engine/LoadSettings.h"
+#include "server/engine/ServerEngine.h"
+#include "server/engine/TextLogFile.h"
+
+#include "common/DateTime.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace server {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Columns of a channel row: the caption, four visible texts, then the task's further texts.
+constexpr int kVisibleColumns = 5;
+constexpr int kColumns = 13;
+constexpr int kMemoLines = 1000;
+
+QIcon rowIcon(RowImage image)
+{
+    static const QColor colours[] = {QColor(150, 150, 150), QColor(220, 60, 40), QColor(40, 170, 60)};
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(colours[static_cast<int>(image)]);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(2, 2, 12, 12);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_programDir(programDir), m_board(board), m_clock(clock), m_dialogs(dialogs),
+      m_dm(std::make_unique<TDM>()), m_engine(std::make_unique<ServerEngine>(board, *this, clock, dialogs)),
+      m_log(std::make_unique<TextLogFile>()), m_talk(std::make_unique<TextLogFile>())
+{
+    setObjectName(QStringLiteral("FrmServer"));
+    setWindowTitle(QStringLiteral("自动语音通知系统"));
+    m_engine->settings().ProgramDir = QDir::cleanPath(programDir).toStdString();
+
+    // The timers are made stopped: only a board start sets them going.
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
+    m_statusTimer->setInterval(100);
+    m_systemTimer = new QTimer(this);
+    m_systemTimer->setObjectName(QStringLiteral("SystemTimer"));
+    m_noticeStatusTimer = new QTimer(this);
+    m_noticeStatusTimer->setObjectName(QStringLiteral("NoticeStatusTimer"));
+    m_noticeStatusTimer->setInterval(5000);
+
+    buildMenus();
+    buildToolBar();
+    buildCentre();
+    buildStatusBar();
+}
+
+TFrmServer::~TFrmServer() = default;
+
+void TFrmServer::buildMenus()
+{
+    // Each opener stays disabled until its window exists.
+    const auto item = [this](QMenu *menu, const char *name, const QString &text) {
+        QAction *a = menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        a->setEnabled(false);
+        return a;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    item(file, "menuParaSet", QStringLiteral("参数设置"));
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("退出(&X)"));
+    exit->setObjectName(QStringLiteral("X1"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    QMenu *data = menuBar()->addMenu(QStringLiteral("数据(&D)"));
+    item(data, "MenuDataQuery", QStringLiteral("外呼管理"));
+    data->addSeparator();
+    item(data, "MenuDataDelete", QStringLiteral("数据删除"));
+    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    item(help, "MenuAbout", QStringLiteral("关于"));
+}
+
+void TFrmServer::buildToolBar()
+{
+    QToolBar *bar = addToolBar(QStringLiteral("工具栏"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    const auto button = [this, bar](const char *name, const QString &text, QStyle::StandardPixmap icon) {
+        QAction *a = bar->addAction(style()->standardIcon(icon), text);
+        a->setObjectName(QLatin1String(name));
+        a->setToolTip(text);
+        return a;
+    };
+    m_tbStartServer = button("tbStartServer", QStringLiteral("启动服务"), QStyle::SP_MediaPlay);
+    connect(m_tbStartServer, &QAction::triggered, this, &TFrmServer::tbStartServerClick);
+    m_tbStopServer = button("tbStopServer", QStringLiteral("暂停服务"), QStyle::SP_MediaPause);
+    m_tbStopServer->setEnabled(false);
+    connect(m_tbStopServer, &QAction::triggered, this, &TFrmServer::tbStopServerClick);
+
+    m_popMenuChannel = new QMenu(this);
+    m_popMenuChannel->setObjectName(QStringLiteral("PopMenuChannel"));
+    auto *hangup = new QToolButton(bar);
+    hangup->setObjectName(QStringLiteral("ToolButton4"));
+    hangup->setToolTip(QStringLiteral("线路挂机"));
+    hangup->setText(QStringLiteral("线路挂机"));
+    hangup->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    hangup->setMenu(m_popMenuChannel);
+    hangup->setPopupMode(QToolButton::MenuButtonPopup);
+    bar->addWidget(hangup);
+
+    const struct
+    {
+        const char *name;
+        QString text;
+        QStyle::StandardPixmap icon;
+    } openers[] = {
+        {"tbDataQuery", QStringLiteral("外呼管理"), QStyle::SP_FileDialogDetailedView},
+        {"ToolButton3", QStringLiteral("数据统计"), QStyle::SP_FileDialogInfoView},
+        {"tbDataDelete", QStringLiteral("数据删除"), QStyle::SP_TrashIcon},
+        {"ToolButton5", QStringLiteral("参数设置"), QStyle::SP_FileDialogContentsView},
+        {"ToolButton8", QStringLiteral("关于"), QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto &o : openers)
+        button(o.name, o.text, o.icon)->setEnabled(false);
+    QAction *exit = button("ToolButton6", QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+QTreeWidget *TFrmServer::makeChannelList(const char *name)
+{
+    auto *list = new QTreeWidget;
+    list->setObjectName(QLatin1String(name));
+    list->setColumnCount(kColumns);
+    list->setHeaderLabels({QStringLiteral("线路开关"), QStringLiteral("线路状态"), QStringLiteral("通知电话"),
+                           QStringLiteral("通知时间"), QStringLiteral("按键信息")});
+    for (int c = kVisibleColumns; c < kColumns; ++c)
+        list->setColumnHidden(c, true);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAlternatingRowColors(true);
+    list->header()->setStretchLastSection(false);
+    list->header()->resizeSection(3, 150);
+    return list;
+}
+
+void TFrmServer::buildCentre()
+{
+    auto *side = new QWidget;
+    side->setObjectName(QStringLiteral("SidePanel"));
+    auto *sideLayout = new QVBoxLayout(side);
+    auto *title = new QLabel(QStringLiteral("功能面板"));
+    title->setAlignment(Qt::AlignCenter);
+    sideLayout->addWidget(title);
+    const std::pair<const char *, QString> buttons[] = {
+        {"btDataQuery", QStringLiteral("外呼管理")}, {"Button2", QStringLiteral("数据统计")},
+        {"btDataDelete", QStringLiteral("数据删除")}, {"Button3", QStringLiteral("黑名单")},
+        {"Button1", QStringLiteral("参数设置")},
+    };
+    for (const auto &[name, text] : buttons) {
+        auto *b = new QPushButton(text);
+        b->setObjectName(QLatin1String(name));
+        b->setEnabled(false);
+        sideLayout->addWidget(b);
+    }
+    sideLayout->addStretch();
+
+    m_trunkList = makeChannelList("LVTrunkChannel");
+    m_slicList = makeChannelList("LVSlicChannel");
+    auto *lists = new QSplitter(Qt::Vertical);
+    lists->addWidget(m_trunkList);
+    lists->addWidget(m_slicList);
+    lists->setStretchFactor(0, 3);
+    lists->setStretchFactor(1, 1);
+
+    m_memo = new QPlainTextEdit;
+    m_memo->setObjectName(QStringLiteral("lvSlicInfo"));
+    m_memo->setReadOnly(true);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto *centre = new QSplitter(Qt::Horizontal);
+    centre->addWidget(side);
+    centre->addWidget(lists);
+    centre->addWidget(m_memo);
+    centre->setStretchFactor(1, 4);
+    centre->setStretchFactor(2, 1);
+    setCentralWidget(centre);
+}
+
+void TFrmServer::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("SysStatus"));
+    const char *labels[16] = {nullptr, "通知成功：", nullptr, "通知失败：", nullptr, "未通知：", nullptr,
+                              "正在通知：", nullptr, "正在放音：", nullptr, "转人工：", nullptr, "转人工接听：",
+                              nullptr, nullptr};
+    for (int i = 0; i < 16; ++i) {
+        m_panels[static_cast<std::size_t>(i)] = new QLabel(labels[i] ? QString::fromUtf8(labels[i]) : QString());
+        m_panels[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("SysStatusPanel%1").arg(i));
+        bar->addWidget(m_panels[static_cast<std::size_t>(i)], i == 0 ? 2 : 0);
+    }
+}
+
+QTreeWidget *TFrmServer::listOf(ChannelList list) const
+{
+    return list == ChannelList::Trunk ? m_trunkList : m_slicList;
+}
+
+int TFrmServer::addChannelRow(ChannelList list, std::string_view caption, bool inService)
+{
+    auto *item = new QTreeWidgetItem(listOf(list), {qs(caption)});
+    item->setCheckState(0, inService ? Qt::Checked : Qt::Unchecked);
+    item->setIcon(0, rowIcon(inService ? RowImage::Idle : RowImage::Closed));
+    return listOf(list)->indexOfTopLevelItem(item);
+}
+
+void TFrmServer::setChannelRow(ChannelList list, int row, RowImage image, const std::vector<std::string> &texts)
+{
+    QTreeWidgetItem *item = listOf(list)->topLevelItem(row);
+    if (!item)
+        return;
+    item->setIcon(0, rowIcon(image));
+    for (int c = 1; c < kColumns; ++c) {
+        const auto i = static_cast<std::size_t>(c - 1);
+        item->setText(c, i < texts.size() ? qs(texts[i]) : QString());
+    }
+}
+
+void TFrmServer::setRowImage(ChannelList list, int row, RowImage image)
+{
+    if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row))
+        item->setIcon(0, rowIcon(image));
+}
+
+void TFrmServer::setRowChecked(ChannelList list, int row, bool checked)
+{
+    if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row))
+        item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void TFrmServer::addHangupMenuItem(std::string_view caption, std::string_view name)
+{
+    QAction *a = m_popMenuChannel->addAction(qs(caption));
+    a->setObjectName(qs(name));
+}
+
+void TFrmServer::setStatusPanel(int panel, std::string_view text)
+{
+    if (panel >= 0 && panel < 16)
+        m_panels[static_cast<std::size_t>(panel)]->setText(qs(text));
+}
+
+void TFrmServer::addMemoLine(std::string_view text)
+{
+    QTextDocument *doc = m_memo->document();
+    if (doc->blockCount() >= kMemoLines && !doc->isEmpty()) {
+        QTextCursor cursor(doc->firstBlock());
+        cursor.select(QTextCursor::BlockUnderCursor);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    m_memo->appendPlainText(qs(text));
+}
+
+void TFrmServer::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        // After the window is on screen, so that the operator sees it while the board starts.
+        QTimer::singleShot(0, this, [this] { FormShow(); });
+    }
+}
+
+bool TFrmServer::FormShow()
+{
+    m_shown = true;
+    Settings &s = m_engine->settings();
+    // The server writes into these folders; a fresh installation may not have them yet.
+    for (const char *folder : {"Log", "TalkInfo", "Temp", "Record"})
+        QDir(m_programDir).mkpath(QLatin1String(folder));
+
+    if (!LoadSettings(s, m_engine->tables(), m_dialogs)) {
+        m_dialogs.show("", "读配置文件失败!", DialogIcon::Error);
+        return false;
+    }
+    setWindowTitle(QString::fromStdString(s.Title));
+    if (!m_dm->StartDatabase(s, m_dialogs))
+        return false;
+    m_boardStarted = true;
+    const bool started = m_engine->StartBoard();
+    if (started) {
+        m_systemTimer->setInterval(std::max(1, s.SysTimerValue));
+        m_statusTimer->start();
+        m_systemTimer->start();
+        m_noticeStatusTimer->start();
+        m_tbStartServer->setEnabled(false);
+        m_tbStopServer->setEnabled(true);
+        setStatusPanel(0, "语音服务已经启动");
+    }
+    openTalkAndLogFiles();
+    return started;
+}
+
+void TFrmServer::openTalkAndLogFiles()
+{
+    Settings &s = m_engine->settings();
+    const common::DateTime now = m_clock.now();
+    s.LogFileOpen = 0;
+    std::string error;
+    if (s.WriteLogFlag == 1) {
+        if (m_log->open(s.ProgramDir + "/Log/" + common::formatDateTime("yyyymmddhhnn", now) + "Log.txt", &error))
+            s.LogFileOpen = 1;
+        else
+            m_dialogs.show("错误", error, DialogIcon::Error);
+    }
+    if (!m_talk->open(s.ProgramDir + "/TalkInfo/" + common::formatDateTime("yyyymmddhhmmss", now) + ".txt", &error))
+        m_dialogs.show("错误", error, DialogIcon::Error);
+}
+
+void TFrmServer::activate()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+bool TFrmServer::serviceRunning() const
+{
+    return m_systemTimer->isActive();
+}
+
+void TFrmServer::tbStopServerClick()
+{
+    m_tbStopServer->setEnabled(false);
+    m_systemTimer->stop();
+    setStatusPanel(0, "语音服务已经暂停");
+    m_tbStartServer->setEnabled(true);
+}
+
+void TFrmServer::tbStartServerClick()
+{
+    m_systemTimer->start();
+    m_tbStopServer->setEnabled(true);
+    m_tbStartServer->setEnabled(false);
+    setStatusPanel(0, "语音服务已经启动");
+}
+
+bool TFrmServer::FormClose()
+{
+    if (m_dialogs.show("系统提示", "是否真的退出自动语音通知系统？", DialogIcon::Question, DialogButtons::YesNo,
+                       DialogAnswer::No) != DialogAnswer::Yes)
+        return false;
+    m_statusTimer->stop();
+    m_systemTimer->stop();
+    m_noticeStatusTimer->stop();
+    if (m_boardStarted)
+        m_board.CloseCti();
+    if (m_engine->settings().WriteLogFlag == 1)
+        m_log->close();
+    const bool talked = m_talk->linesWritten() > 0;
+    const std::string talkPath = m_talk->path();
+    m_talk->close();
+    if (!talked && !talkPath.empty())
+        QFile::remove(QString::fromStdString(talkPath));
+    return true;
+}
+
+void TFrmServer::closeEvent(QCloseEvent *event)
+{
+    if (m_closing || FormClose()) {
+        m_closing = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace server

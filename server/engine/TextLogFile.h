@@ -1,0 +1,35 @@
+// A text file of the server written line by line in GBK with Windows line ends: the log file and the
+// talk-record file.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace server {
+
+class TextLogFile
+{
+public:
+    TextLogFile() = default;
+    ~TextLogFile();
+    TextLogFile(const TextLogFile &) = delete;
+    TextLogFile &operator=(const TextLogFile &) = delete;
+
+    /// Creates or truncates the file. False with error set when it cannot be created.
+    bool open(const std::string &path, std::string *error = nullptr);
+    bool isOpen() const { return m_file != nullptr; }
+    const std::string &path() const { return m_path; }
+    /// Writes one line (UTF-8 text, stored as GBK) and flushes it, so a crash loses nothing written.
+    void writeLine(std::string_view utf8);
+    /// Lines written since open().
+    long linesWritten() const { return m_lines; }
+    void close();
+
+private:
+    std::FILE *m_file = nullptr;
+    std::string m_path;
+    long m_lines = 0;
+};
+
+} // namespace server

@@ -1,0 +1,170 @@
+// The start-up sequence where it stops before the board, pause and resume, the exit confirmation, the
+// command line and the second start.
+#include "server/CommandLine.h"
+#include "server/FrmServer.h"
+#include "server/SchemaScript.h"
+#include "server/SingleInstance.h"
+#include "server/TDM.h"
+#include "server/engine/Clock.h"
+#include "server/engine/tests/RecordingDialogs.h"
+#include "server/tests/TestDatabase.h"
+#include "server/tests/UntouchedBoard.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+
+namespace server {
+namespace {
+
+class StartUpFailureTest : public ::testing::Test
+{
+protected:
+    QString dirPath() const { return QString::fromStdString(dir.path()); }
+
+    void writeSetup(const QByteArray &text)
+    {
+        QFile f(dir.file("Setup.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+
+    std::unique_ptr<TFrmServer> makeWindow()
+    {
+        return std::make_unique<TFrmServer>(dirPath(), board, clock, dialogs);
+    }
+
+    QString panel(TFrmServer &w, int i)
+    {
+        return w.findChild<QLabel *>(QStringLiteral("SysStatusPanel%1").arg(i))->text();
+    }
+
+    testing::TempProgramDir dir;
+    testing::UntouchedBoard board;
+    ManualClock clock{common::DateTime{2026, 12, 9, 10, 0, 0, 0}};
+    testing::RecordingDialogs dialogs;
+};
+
+TEST_F(StartUpFailureTest, MissingSettingsStopsEverything)
+{
+    auto w = makeWindow();
+    EXPECT_FALSE(w->FormShow());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, "配置文件Setup.ini不存在！");
+    EXPECT_EQ(dialogs.shown[1].caption, "");
+    EXPECT_EQ(dialogs.shown[1].text, "读配置文件失败!");
+    EXPECT_EQ(board.calls, 0);
+    EXPECT_FALSE(w->serviceRunning());
+    EXPECT_TRUE(QDir(dir.file("Log")).exists()); // the folders are made first
+    EXPECT_TRUE(QDir(dir.file("TalkInfo")).exists());
+    EXPECT_TRUE(QDir(dir.file("Temp")).exists());
+    EXPECT_TRUE(QDir(dir.file("Record")).exists());
+    EXPECT_TRUE(QDir(dir.file("TalkInfo")).isEmpty());
+}
+
+TEST_F(StartUpFailureTest, MissingDatabaseStopsBeforeTheBoard)
+{
+    writeSetup("[Other]\r\nTitle=\xd7\xd4\xb6\xaf\r\n"); // "自动" in GBK
+    auto w = makeWindow();
+    EXPECT_FALSE(w->FormShow());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("自动"));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, "BillDB.mdb文件严重损坏，请用Access工具进行修复！");
+    EXPECT_EQ(dialogs.shown[1].text, "连接数据库失败，请与系统管理员联系！");
+    EXPECT_EQ(board.calls, 0);
+    EXPECT_FALSE(w->serviceRunning());
+    EXPECT_TRUE(QDir(dir.file("TalkInfo")).isEmpty());
+}
+
+TEST_F(StartUpFailureTest, DriverFailureLeavesTheWindowWithoutServiceAndTheEmptyTalkFileIsDeleted)
+{
+    writeSetup("");
+    ASSERT_TRUE(createEmbeddedDatabase(dir.file("BillDB.db")));
+    auto w = makeWindow();
+    EXPECT_FALSE(w->FormShow());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, "提示");
+    EXPECT_EQ(dialogs.shown[0].text, "not a board");
+    EXPECT_FALSE(w->serviceRunning());
+    // The talk-record file is made whatever the board did, and deleted at exit when it stayed empty.
+    const QStringList talk = QDir(dir.file("TalkInfo")).entryList(QDir::Files);
+    ASSERT_EQ(talk, QStringList{QStringLiteral("20261209100000.txt")});
+
+    dialogs.answer = DialogAnswer::No;
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(dialogs.shown.back().text, "是否真的退出自动语音通知系统？");
+    EXPECT_EQ(dialogs.shown.back().caption, "系统提示");
+    EXPECT_TRUE(QFile::exists(dir.file("TalkInfo/20261209100000.txt")));
+    dialogs.answer = DialogAnswer::Yes;
+    EXPECT_TRUE(w->close());
+    EXPECT_FALSE(QFile::exists(dir.file("TalkInfo/20261209100000.txt")));
+}
+
+TEST_F(StartUpFailureTest, PauseAndResumeWithoutABoardStartOnlyTheDispatcher)
+{
+    auto w = makeWindow();
+    auto *start = w->findChild<QAction *>(QStringLiteral("tbStartServer"));
+    auto *stop = w->findChild<QAction *>(QStringLiteral("tbStopServer"));
+    auto *statusTimer = w->findChild<QTimer *>(QStringLiteral("StatusTimer"));
+    ASSERT_TRUE(start && stop && statusTimer);
+    EXPECT_TRUE(start->isEnabled());
+    EXPECT_FALSE(stop->isEnabled());
+    w->tbStartServerClick();
+    EXPECT_TRUE(w->serviceRunning());
+    EXPECT_FALSE(statusTimer->isActive());
+    EXPECT_EQ(panel(*w, 0), QStringLiteral("语音服务已经启动"));
+    EXPECT_FALSE(start->isEnabled());
+    EXPECT_TRUE(stop->isEnabled());
+    w->tbStopServerClick();
+    EXPECT_FALSE(w->serviceRunning());
+    EXPECT_EQ(panel(*w, 0), QStringLiteral("语音服务已经暂停"));
+    EXPECT_TRUE(start->isEnabled());
+    EXPECT_FALSE(stop->isEnabled());
+}
+
+TEST(CommandLineTest, Arguments)
+{
+    QString error;
+    auto cl = parseCommandLine({QStringLiteral("--dir"), QStringLiteral("/srv/notice"), QStringLiteral("--headless")},
+                               &error);
+    ASSERT_TRUE(cl);
+    EXPECT_EQ(cl->programDir, QStringLiteral("/srv/notice"));
+    EXPECT_TRUE(cl->headless);
+    EXPECT_TRUE(parseCommandLine({}, &error)->programDir.isEmpty());
+    EXPECT_EQ(parseCommandLine({QStringLiteral("--init"), QStringLiteral("d")}, &error)->initDir, QStringLiteral("d"));
+    for (const QStringList &bad : {QStringList{QStringLiteral("--dir")}, QStringList{QStringLiteral("--bogus")},
+                                   QStringList{QStringLiteral("--init"), QString()}}) {
+        EXPECT_FALSE(parseCommandLine(bad, &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(SingleInstanceTest, SecondStartActivatesTheFirst)
+{
+    testing::TempProgramDir dir, other;
+    SingleInstance first(QString::fromStdString(dir.path()));
+    ASSERT_TRUE(first.claim());
+    int activations = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
+
+    SingleInstance second(QString::fromStdString(dir.path()));
+    EXPECT_FALSE(second.claim());
+    QElapsedTimer t;
+    t.start();
+    while (activations == 0 && t.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(activations, 1);
+
+    // Another installation runs a copy of its own.
+    SingleInstance elsewhere(QString::fromStdString(other.path()));
+    EXPECT_TRUE(elsewhere.claim());
+}
+
+} // namespace
+} // namespace server
