@@ -2,6 +2,7 @@
 #include "server/engine/LoadSettings.h"
 
 #include "common/Gbk.h"
+#include "common/ProfileFile.h"
 #include "server/engine/tests/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +166,54 @@ TEST_F(LoadSettingsTest, MissingOrUnreadableFile)
     EXPECT_EQ(dialogs.shown[0].caption, "错误");
     EXPECT_EQ(dialogs.shown[0].text, "读取配置文件Setup.ini参数错误！");
     EXPECT_EQ(settings.Interval, 77);
+}
+
+} // namespace
+} // namespace server
+
+#include "server/engine/SaveSettings.h"
+
+namespace server {
+namespace {
+
+TEST_F(LoadSettingsTest, SavedSettingsLoadAgainAndOtherLinesStay)
+{
+    writeSetup("; kept\r\n[Other]\r\nUnknownKey=kept too\r\n");
+    ASSERT_TRUE(LoadSettings(settings, tables, dialogs));
+    settings.Title = "自动语音通知系统";
+    settings.Interval = 25;
+    settings.PickDelay = 4000000000u;
+    settings.SpeakGain = -5;
+    tables.InService.fill(1);
+    tables.Polarity[3] = 1;
+    tables.Kind[0] = 2;
+    tables.StationId[27] = "8028";
+    tables.DialPrefix[0] = "9";
+    std::string error;
+    ASSERT_TRUE(SaveSettings(settings, tables, &error)) << error;
+
+    Settings again;
+    again.ProgramDir = settings.ProgramDir;
+    ChannelTables againTables;
+    ASSERT_TRUE(LoadSettings(again, againTables, dialogs));
+    EXPECT_EQ(again.Title, "自动语音通知系统");
+    EXPECT_EQ(again.Interval, 25);
+    EXPECT_EQ(again.PickDelay, 4000000000u);
+    EXPECT_EQ(again.SpeakGain, -5);
+    EXPECT_EQ(again.Language, "普通话");
+    EXPECT_EQ(againTables.InService, tables.InService);
+    EXPECT_EQ(againTables.Polarity, tables.Polarity);
+    EXPECT_EQ(againTables.StationId[27], "8028");
+    EXPECT_EQ(againTables.DialPrefix[0], "9");
+
+    const common::ProfileFile file(setupPath(settings));
+    EXPECT_EQ(file.value("Other", "UnknownKey"), "kept too");
+    EXPECT_EQ(file.value("CardParm", "Card1"), "2" + std::string(47, '0'));
+    EXPECT_EQ(file.value("Other", "Title"), common::utf8ToGbk("自动语音通知系统")); // stored as GBK
+    EXPECT_TRUE(file.text().starts_with("; kept\r\n[Other]\r\nUnknownKey=kept too\r\n"));
+
+    settings.SMSContent = "two\nlines";
+    EXPECT_FALSE(SaveSettings(settings, tables, &error));
 }
 
 } // namespace
