@@ -28,7 +28,8 @@ void writeAll(int fd, std::string_view bytes)
     }
 }
 
-bool contains(const std::vector<std::string> &list, std::string_view item)
+template <typename Item>
+bool contains(const std::vector<Item> &list, const Item &item)
 {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
@@ -99,6 +100,8 @@ private:
     {
         if (m_b.deletesSilent)
             return {};
+        if (contains(m_b.deleteRefused, index))
+            return {"\r\nERROR\r\n"};
         const auto once = std::find(m_b.deleteErrorsOnce.begin(), m_b.deleteErrorsOnce.end(), index);
         if (once != m_b.deleteErrorsOnce.end()) {
             m_b.deleteErrorsOnce.erase(once);

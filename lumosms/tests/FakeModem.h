@@ -37,6 +37,8 @@ struct ModemBehaviour
     std::map<int, std::string> inbox;
     /// Storage indexes whose first delete is answered "ERROR"; "silent" makes the delete unanswered.
     std::vector<int> deleteErrorsOnce;
+    /// Storage indexes whose every delete is answered "ERROR".
+    std::vector<int> deleteRefused;
     bool deletesSilent = false;
     /// Answer to AT+CMGL instead of the listing of the inbox, when set.
     std::optional<std::string> listingReply;

@@ -198,6 +198,34 @@ TEST_F(TrafficTest, ReceivedMessagesAreDeliveredAndDeleted)
     EXPECT_EQ(Lumo_gsmRecvMessage(none, sizeof none, none, sizeof none, none, sizeof none), 0);
 }
 
+TEST_F(TrafficTest, DeletesThatNeverSucceedEndAfterTheirTimeOut)
+{
+    const std::string pdu = deliverPdu("0581" "2143F5", "00", "05C8329BFD06");
+    for (const bool silent : {true, false}) {
+        ModemBehaviour behaviour;
+        behaviour.inbox = {{1, pdu}, {2, pdu}};
+        behaviour.deletesSilent = silent;
+        behaviour.deleteRefused = {1};
+        start(behaviour);
+        const auto first = m_modem->nextStartingWith("AT+CMGD", 1000ms);
+        ASSERT_TRUE(first.has_value());
+        EXPECT_EQ(first->text, "AT+CMGD=1\r");
+        // Refused or unanswered, the worker gives up on the listing and goes back to idle: the next command
+        // that is not a repeat of the same delete is the next listing, and a message still goes out.
+        std::optional<test::ReceivedCommand> next;
+        while ((next = m_modem->next(1000ms)) && next->text == "AT+CMGD=1\r") {
+        }
+        ASSERT_TRUE(next.has_value());
+        EXPECT_EQ(next->text, "AT+CMGL\r") << silent;
+        EXPECT_GE(next->at - first->at, test::testTiming().deleteTimeout);
+        ASSERT_EQ(Lumo_gsmSendMessage(41, "13900000000", "A"), 0);
+        const auto result = sendResults.get(2000ms);
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(result->messageId, 41);
+        EXPECT_EQ(Lumo_gsmClose(), 1);
+    }
+}
+
 TEST_F(TrafficTest, ReceiveBuffersAreCutTerminatedAndMayBeMissing)
 {
     ModemBehaviour behaviour;
