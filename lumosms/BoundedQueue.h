@@ -14,8 +14,7 @@ namespace lumosms {
 /// A FIFO ring of copies with a fixed capacity. put waits for room, get waits a limited time for a record;
 /// close wakes every waiter, refuses further puts and discards what is queued. Waiting never holds the
 /// lock: the condition variables release it while they wait.
-template <typename T>
-class BoundedQueue
+template <typename T> class BoundedQueue
 {
 public:
     explicit BoundedQueue(std::size_t capacity) : m_ring(capacity) {}

@@ -148,8 +148,7 @@ extern "C" int Lumo_gsmSendMessage(int messageId, const char *number, const char
     }
 }
 
-extern "C" int Lumo_gsmRecvMessage(char *time, int timeSize, char *number, int numberSize, char *text,
-                                   int textSize)
+extern "C" int Lumo_gsmRecvMessage(char *time, int timeSize, char *number, int numberSize, char *text, int textSize)
 {
     try {
         return lumosms::receiveMessage(time, timeSize, number, numberSize, text, textSize);

@@ -29,8 +29,7 @@ struct MessageRecord
 
 /// Stores text with its terminator in a fixed field. A text that does not fit, or that holds a zero byte,
 /// leaves the field empty and returns false: a cut number or text would be a different message.
-template <std::size_t N>
-bool storeField(char (&field)[N], std::string_view text)
+template <std::size_t N> bool storeField(char (&field)[N], std::string_view text)
 {
     std::memset(field, 0, N);
     if (text.size() >= N || text.find('\0') != std::string_view::npos)
@@ -40,8 +39,7 @@ bool storeField(char (&field)[N], std::string_view text)
 }
 
 /// The text of a fixed field, up to its terminator (or the whole field when it has none).
-template <std::size_t N>
-std::string_view fieldText(const char (&field)[N])
+template <std::size_t N> std::string_view fieldText(const char (&field)[N])
 {
     return std::string_view(field, strnlen(field, N));
 }

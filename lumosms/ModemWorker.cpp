@@ -7,8 +7,8 @@
 
 namespace lumosms {
 
-ModemWorker::ModemWorker(AtDialogue &modem, MessageQueue &sendQueue, MessageQueue &receiveQueue,
-                         const Timing &timing, SentCallback onSent)
+ModemWorker::ModemWorker(AtDialogue &modem, MessageQueue &sendQueue, MessageQueue &receiveQueue, const Timing &timing,
+                         SentCallback onSent)
     : m_modem(modem), m_sendQueue(sendQueue), m_receiveQueue(receiveQueue), m_timing(timing), m_onSent(onSent)
 {
 }

@@ -47,6 +47,17 @@ private:
     std::size_t m_position = 0;
 };
 
+/// Septets as text. Septet 0 is the GSM "@"; kept as a zero byte it would end the text there and lose
+/// the rest, so it alone is stored as "@"; every other septet value is kept as it is.
+std::string septetText(std::span<const std::uint8_t> octets, std::size_t count)
+{
+    std::string text = unpackSeptets(octets, count);
+    for (char &c : text)
+        if (c == '\0')
+            c = '@';
+    return text;
+}
+
 /// The originator: digits in semi-octets, or for an alphanumeric sender its name in packed septets.
 std::optional<std::string> readOriginator(OctetReader &reader)
 {
@@ -58,7 +69,7 @@ std::optional<std::string> readOriginator(OctetReader &reader)
     if (!octets)
         return std::nullopt;
     if ((*type & kTypeOfNumberMask) == kAlphanumeric)
-        return unpackSeptets(*octets, *digitCount * 4u / 7);
+        return septetText(*octets, *digitCount * 4u / 7);
     return semiOctetsToDigits(*octets);
 }
 
@@ -69,11 +80,7 @@ DecodeResult decodeUserData(OctetReader &reader, Alphabet alphabet, std::size_t 
         const auto octets = reader.octets(packedOctetCount(length));
         if (!octets)
             return {DecodeStatus::Truncated, 0};
-        std::string text = unpackSeptets(*octets, length);
-        // Septet 0 is the GSM "@"; kept as a zero byte it would end the text there and lose the rest.
-        for (char &c : text)
-            if (c == '\0')
-                c = '@';
+        const std::string text = septetText(*octets, length);
         if (!storeField(record.userData, text))
             return {DecodeStatus::FieldTooLong, 0};
         return {DecodeStatus::Complete, text.size()};

@@ -50,9 +50,9 @@ std::optional<std::string> encodeSubmit(const MessageRecord &record)
     appendHexOctet(pdu, kSubmitWithRelativeValidity);
     appendHexOctet(pdu, 0x00); // message reference: the modem assigns its own
     appendDestination(pdu, destination);
-    appendHexOctet(pdu, 0x00);               // protocol identifier
-    appendHexOctet(pdu, kCodingUcs2);        // data coding scheme
-    appendHexOctet(pdu, 0x00);               // validity period
+    appendHexOctet(pdu, 0x00);        // protocol identifier
+    appendHexOctet(pdu, kCodingUcs2); // data coding scheme
+    appendHexOctet(pdu, 0x00);        // validity period
     appendHexOctet(pdu, static_cast<std::uint8_t>(units.size() * 2));
     for (char16_t unit : units) {
         appendHexOctet(pdu, static_cast<std::uint8_t>(unit >> 8));

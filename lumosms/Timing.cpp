@@ -10,8 +10,7 @@ namespace {
 std::mutex timingMutex;
 Timing sharedTiming;
 
-template <typename Duration>
-Duration scale(Duration d, double factor)
+template <typename Duration> Duration scale(Duration d, double factor)
 {
     return Duration(static_cast<typename Duration::rep>(static_cast<double>(d.count()) * factor));
 }

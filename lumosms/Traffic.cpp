@@ -4,8 +4,7 @@
 namespace lumosms {
 
 Traffic::Traffic(std::unique_ptr<AtDialogue> modem, const Timing &timing, SentCallback onSent)
-    : m_timing(timing), m_modem(std::move(modem)),
-      m_worker(*m_modem, m_sendQueue, m_receiveQueue, m_timing, onSent),
+    : m_timing(timing), m_modem(std::move(modem)), m_worker(*m_modem, m_sendQueue, m_receiveQueue, m_timing, onSent),
       m_thread([this](std::stop_token stop) { m_worker.run(stop); })
 {
     m_workerId = m_thread.get_id();

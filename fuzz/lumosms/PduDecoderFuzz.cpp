@@ -9,8 +9,7 @@
 namespace {
 
 // Every field must end inside itself, whatever the PDU claimed.
-template <std::size_t N>
-void requireTerminated(const char (&field)[N])
+template <std::size_t N> void requireTerminated(const char (&field)[N])
 {
     if (strnlen(field, N) >= N)
         std::abort();

@@ -10,8 +10,7 @@ namespace {
 constexpr double kDefaultSendSeconds = 60;
 constexpr double kDefaultListSeconds = 12; // room for two inbox listings at five seconds of idle time
 
-template <typename Number>
-bool parseNumber(const std::string &text, Number &value)
+template <typename Number> bool parseNumber(const std::string &text, Number &value)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc{} && end == text.data() + text.size();

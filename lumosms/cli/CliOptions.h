@@ -18,10 +18,10 @@ struct CliOptions
     int port = 1;
     int baud = 115200;
     std::string serviceCentre;
-    std::string number;    ///< send: the destination
-    std::string text;      ///< send: the message, UTF-8 as typed
-    double seconds = 0;    ///< send: longest wait for the result; list: how long to collect (defaults below)
-    double timeScale = 1;  ///< every wait of the library multiplied by it
+    std::string number;   ///< send: the destination
+    std::string text;     ///< send: the message, UTF-8 as typed
+    double seconds = 0;   ///< send: longest wait for the result; list: how long to collect (defaults below)
+    double timeScale = 1; ///< every wait of the library multiplied by it
 };
 
 /// The usage text printed for --help and after a mistake.

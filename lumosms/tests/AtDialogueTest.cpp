@@ -1,6 +1,6 @@
 // The serial port and the AT dialogue against the fake modem: initialisation, submit and its prompt.
-#include "FakeModem.h"
 #include "lumosms/AtDialogue.h"
+#include "FakeModem.h"
 #include "lumosms/PduEncoder.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +67,7 @@ TEST(AtDialogueTest, EachFailingCommandClosesThePort)
         bool silent;
         std::size_t commandsSent;
     } cases[] = {
-        {"ATE0", false, 1}, {"AT", false, 2}, {"AT+CIMI", false, 3}, {"AT+CNMI=2,1", false, 4},
+        {"ATE0", false, 1},      {"AT", false, 2},     {"AT+CIMI", false, 3},  {"AT+CNMI=2,1", false, 4},
         {"AT+CMGF=0", false, 6}, {"AT+CIMI", true, 3}, {"AT+CMGF=0", true, 6},
     };
     for (const auto &c : cases) {

@@ -47,8 +47,15 @@ TEST(CliOptionsTest, ParsesCommandsAndRefusesMistakes)
     EXPECT_EQ(list->command, CliOptions::Command::List);
     EXPECT_EQ(list->seconds, 2.5);
     const std::vector<std::vector<std::string>> bad = {
-        {}, {"send", "13900000000"}, {"list", "extra"}, {"fetch"}, {"list", "--port"}, {"list", "--port", "0"},
-        {"list", "--port", "x"}, {"list", "--colour", "red"}, {"list", "--time-scale", "-1"},
+        {},
+        {"send", "13900000000"},
+        {"list", "extra"},
+        {"fetch"},
+        {"list", "--port"},
+        {"list", "--port", "0"},
+        {"list", "--port", "x"},
+        {"list", "--colour", "red"},
+        {"list", "--time-scale", "-1"},
     };
     for (const auto &args : bad)
         EXPECT_FALSE(parseCliOptions(args, error).has_value()) << (args.empty() ? "" : args[0]);

@@ -28,8 +28,7 @@ void writeAll(int fd, std::string_view bytes)
     }
 }
 
-template <typename Item>
-bool contains(const std::vector<Item> &list, const Item &item)
+template <typename Item> bool contains(const std::vector<Item> &list, const Item &item)
 {
     return std::find(list.begin(), list.end(), item) != list.end();
 }

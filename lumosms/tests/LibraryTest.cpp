@@ -25,8 +25,9 @@ TEST(LibraryTest, ExportsTheFourFunctionsAndUnloadingCloses)
     const auto recv = reinterpret_cast<Recv>(dlsym(library, "Lumo_gsmRecvMessage"));
     const auto close = reinterpret_cast<Close>(dlsym(library, "Lumo_gsmClose"));
     ASSERT_TRUE(init && send && recv && close);
-    EXPECT_EQ(dlsym(library, "_ZN7lumosms12decodeDeliverESt17basic_string_viewIcSt11char_traitsIcEERNS_13MessageRecordE"),
-              nullptr); // internals stay inside
+    EXPECT_EQ(
+        dlsym(library, "_ZN7lumosms12decodeDeliverESt17basic_string_viewIcSt11char_traitsIcEERNS_13MessageRecordE"),
+        nullptr); // internals stay inside
 
     EXPECT_EQ(send(1, "13900000000", "A"), 4);
     ASSERT_EQ(init("8613800000000", kPort, 115200, nullptr), 1);

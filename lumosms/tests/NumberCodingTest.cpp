@@ -31,9 +31,12 @@ TEST(PhoneNumberTest, NormalisesToInternationalForm)
     {
         const char *number, *normalised;
     } cases[] = {
-        {"+8613900000000", "8613900000000"}, {"13900000000", "8613900000000"},
-        {"8613900000000", "8613900000000"},  {"+13900000000", "8613900000000"},
-        {"12345", "8612345"},                {"", ""},
+        {"+8613900000000", "8613900000000"},
+        {"13900000000", "8613900000000"},
+        {"8613900000000", "8613900000000"},
+        {"+13900000000", "8613900000000"},
+        {"12345", "8612345"},
+        {"", ""},
         {"+", ""},
     };
     for (const auto &c : cases)
@@ -79,9 +82,11 @@ TEST(TimeStampTest, FormatsCenturyDateAndTime)
 
 TEST(GbkUnitsTest, CountsAsTheSharedConversionDoes)
 {
-    for (std::string text : {std::string(""), std::string("abc"), std::string("\xD6\xD0\xCE\xC4"),
-                             std::string("a\x80" "b"), std::string("a\xFF"), std::string("\xD6"),
-                             std::string(300, 'x'), std::string("\xD6\xD0x\xFF\xFE\xD6")})
+    for (std::string text :
+         {std::string(""), std::string("abc"), std::string("\xD6\xD0\xCE\xC4"),
+          std::string("a\x80"
+                      "b"),
+          std::string("a\xFF"), std::string("\xD6"), std::string(300, 'x'), std::string("\xD6\xD0x\xFF\xFE\xD6")})
         EXPECT_EQ(utf16UnitCount(text), common::gbkToUtf16(text).size()) << text;
 }
 

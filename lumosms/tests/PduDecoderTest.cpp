@@ -11,7 +11,11 @@ namespace {
 // A deliver from 8613900000000 via 8613800000000 at 07-12-19 13:45:28, with DCS, UDL and user data.
 std::string deliver(const std::string &dcs, const std::string &udl, const std::string &userData)
 {
-    return "0891683108000000F0" "04" "0D91683109000000F0" "00" + dcs + "70219131548200" + udl + userData;
+    return "0891683108000000F0"
+           "04"
+           "0D91683109000000F0"
+           "00" +
+           dcs + "70219131548200" + udl + userData;
 }
 
 TEST(PduDecoderTest, DecodesPublishedExamples)
@@ -25,8 +29,8 @@ TEST(PduDecoderTest, DecodesPublishedExamples)
         {"07917283010010F5040BC87238880900F10000993092516195800AE8329BFD4697D9EC37", "27381000015", "27838890001",
          "99032915165908", "hellohello", 0x00},
         // The SMS-DELIVER example of the GSM 03.40 article: "How are you?".
-        {"07911326040000F0040B911346610089F60000208062917314080CC8F71D14969741F977FD07", "31624000000",
-         "31641600986", "02082619374180", "How are you?", 0x00},
+        {"07911326040000F0040B911346610089F60000208062917314080CC8F71D14969741F977FD07", "31624000000", "31641600986",
+         "02082619374180", "How are you?", 0x00},
         // The same article's alphanumeric sender "diafaan" with "diafaan.com".
         {"0791448720003023240DD0E474D81C0EBB010000111011315214000BE474D81C0EBB5DE3771B", "447802000332", "diafaan",
          "11011113254100", "diafaan.com", 0x00},
@@ -104,10 +108,21 @@ TEST(PduDecoderTest, ReportsDamagedPdusWithoutReadingPastThem)
         {deliver("04", "03", "4142"), DecodeStatus::Truncated},
         {good + "0", DecodeStatus::BadHex},
         {good.substr(0, 20) + "XY" + good.substr(22), DecodeStatus::BadHex},
-        {"0891683108000000F0" "06" + good.substr(20), DecodeStatus::NotDeliver}, // a status report
-        {"0891683108000000F0" "01" + good.substr(20), DecodeStatus::NotDeliver}, // a stored submit
+        {"0891683108000000F0"
+         "06" +
+             good.substr(20),
+         DecodeStatus::NotDeliver}, // a status report
+        {"0891683108000000F0"
+         "01" +
+             good.substr(20),
+         DecodeStatus::NotDeliver},                                                     // a stored submit
         {"0C91683108000000000000000000" + good.substr(18), DecodeStatus::FieldTooLong}, // 22-digit centre
-        {"0891683108000000F0" "04" "1491" "68310900000000000000" + good.substr(38), DecodeStatus::FieldTooLong},
+        {"0891683108000000F0"
+         "04"
+         "1491"
+         "68310900000000000000" +
+             good.substr(38),
+         DecodeStatus::FieldTooLong},
         {deliver("04", "A1", std::string(322, '4')), DecodeStatus::FieldTooLong}, // 161 octets of 8-bit data
         {deliver("00", "A1", std::string(282, '0')), DecodeStatus::FieldTooLong}, // 161 septets
     };
@@ -120,7 +135,12 @@ TEST(PduDecoderTest, ReportsDamagedPdusWithoutReadingPastThem)
 TEST(PduDecoderTest, AcceptsACentreOfLengthZero)
 {
     MessageRecord record;
-    const std::string pdu = "00" "04" "0D91683109000000F0" "0008" "70219131548200" "024E2D";
+    const std::string pdu = "00"
+                            "04"
+                            "0D91683109000000F0"
+                            "0008"
+                            "70219131548200"
+                            "024E2D";
     ASSERT_EQ(decodeDeliver(pdu, record).status, DecodeStatus::Complete);
     EXPECT_EQ(fieldText(record.serviceCentre), "");
     EXPECT_EQ(fieldText(record.peer), "8613900000000");
@@ -134,9 +154,9 @@ TEST(PduDecoderTest, ReadsTheAlphabetOfEveryCodingGroup)
         std::uint8_t dcs;
         Alphabet alphabet;
     } cases[] = {
-        {0x00, Alphabet::Gsm7Bit}, {0x04, Alphabet::EightBit}, {0x08, Alphabet::Ucs2}, {0x11, Alphabet::Gsm7Bit},
-        {0x19, Alphabet::Ucs2},    {0x0C, Alphabet::EightBit}, {0xC0, Alphabet::Gsm7Bit}, {0xE0, Alphabet::Ucs2},
-        {0xF4, Alphabet::EightBit}, {0xF1, Alphabet::Gsm7Bit}, {0x80, Alphabet::EightBit},
+        {0x00, Alphabet::Gsm7Bit},  {0x04, Alphabet::EightBit}, {0x08, Alphabet::Ucs2},     {0x11, Alphabet::Gsm7Bit},
+        {0x19, Alphabet::Ucs2},     {0x0C, Alphabet::EightBit}, {0xC0, Alphabet::Gsm7Bit},  {0xE0, Alphabet::Ucs2},
+        {0xF4, Alphabet::EightBit}, {0xF1, Alphabet::Gsm7Bit},  {0x80, Alphabet::EightBit},
     };
     for (const auto &c : cases)
         EXPECT_EQ(alphabetOf(c.dcs), c.alphabet) << int(c.dcs);

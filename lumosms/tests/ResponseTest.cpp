@@ -94,14 +94,14 @@ TEST(ListingParserTest, LeavesOutEntriesThatCannotBeTrusted)
         std::string text;
         std::size_t count;
     } cases[] = {
-        {"\r\n+CMGL: x,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1},   // no index
-        {"\r\n+CMGL: -1,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1},  // negative index
+        {"\r\n+CMGL: x,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1},     // no index
+        {"\r\n+CMGL: -1,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1},    // negative index
         {"\r\n+CMGL: 40000,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1}, // beyond a 16-bit index
-        {entry(2, kPdu1.substr(0, 30)) + good + "\r\nOK\r\n", 1},      // PDU shorter than its fields
-        {entry(2, "ZZ" + kPdu1.substr(2)) + good + "\r\nOK\r\n", 1},   // not hexadecimal
+        {entry(2, kPdu1.substr(0, 30)) + good + "\r\nOK\r\n", 1},        // PDU shorter than its fields
+        {entry(2, "ZZ" + kPdu1.substr(2)) + good + "\r\nOK\r\n", 1},     // not hexadecimal
         {good + "\r\n+CMGL: 2,0,,24\r\n" + kPdu1.substr(0, 20), 1},      // cut off in the middle
-        {good + "\r\n+CMGL: 2,0,,24", 1},                               // header without its line
-        {"\r\n+CMGL: 2,0,,24\r\n\r\nOK\r\n", 0},                        // empty PDU line
+        {good + "\r\n+CMGL: 2,0,,24", 1},                                // header without its line
+        {"\r\n+CMGL: 2,0,,24\r\n\r\nOK\r\n", 0},                         // empty PDU line
     };
     for (const auto &c : cases)
         EXPECT_EQ(parseListing(c.text).size(), c.count) << c.text;

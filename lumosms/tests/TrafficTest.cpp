@@ -17,7 +17,7 @@ using test::ModemBehaviour;
 constexpr int kPort = 5;
 const char kDefaultCentre[] = "8613800000000";
 const std::string kReferencePdu = "0891683108000000F011000D91683109000000F0000800024E2D";
-const char kZhong[] = "\xD6\xD0"; // 中
+const char kZhong[] = "\xD6\xD0";         // 中
 const char kNiHao[] = "\xC4\xE3\xBA\xC3"; // 你好
 
 struct SendResult
@@ -87,9 +87,9 @@ TEST_F(TrafficTest, SendResultsForEveryKindOfInput)
         std::string text;
         int result;
     } cases[] = {
-        {"1390000000", "A", 3},            // 10 characters
+        {"1390000000", "A", 3}, // 10 characters
         {nullptr, "A", 3},
-        {"13900000000000", "A", 3},        // 16 digits with "86"
+        {"13900000000000", "A", 3}, // 16 digits with "86"
         {"139000a0000", "A", 3},
         {"+86 13900000000", "A", 3},
         {"13900000000", "", 1},
@@ -97,7 +97,7 @@ TEST_F(TrafficTest, SendResultsForEveryKindOfInput)
         {"13900000000", seventyChinese + "A", 2},
         {"13900000000", std::string(70, 'A'), 0},
         {"+8613900000000", seventyChinese, 0},
-        {"1390000000000", "A", 0},          // 13 digits: 15 with "86"
+        {"1390000000000", "A", 0}, // 13 digits: 15 with "86"
     };
     for (const auto &c : cases)
         EXPECT_EQ(Lumo_gsmSendMessage(7, c.number, c.text.c_str()), c.result) << (c.number ? c.number : "null");
@@ -167,8 +167,12 @@ TEST_F(TrafficTest, ReceivedMessagesAreDeliveredAndDeleted)
     ModemBehaviour behaviour;
     behaviour.inbox = {
         {4, deliverPdu("0D91683109000000F0", "08", "044F60597D")},
-        {7, deliverPdu("0581" "2143F5", "00", "05C8329BFD06")},
-        {9, deliverPdu("0B91" "3109000000F0", "04", "03414243")},
+        {7, deliverPdu("0581"
+                       "2143F5",
+                       "00", "05C8329BFD06")},
+        {9, deliverPdu("0B91"
+                       "3109000000F0",
+                       "04", "03414243")},
     };
     behaviour.deleteErrorsOnce = {7};
     start(behaviour);
@@ -200,7 +204,9 @@ TEST_F(TrafficTest, ReceivedMessagesAreDeliveredAndDeleted)
 
 TEST_F(TrafficTest, DeletesThatNeverSucceedEndAfterTheirTimeOut)
 {
-    const std::string pdu = deliverPdu("0581" "2143F5", "00", "05C8329BFD06");
+    const std::string pdu = deliverPdu("0581"
+                                       "2143F5",
+                                       "00", "05C8329BFD06");
     for (const bool silent : {true, false}) {
         ModemBehaviour behaviour;
         behaviour.inbox = {{1, pdu}, {2, pdu}};
@@ -269,7 +275,7 @@ TEST_F(TrafficTest, InitAndCloseLifecycle)
 
     start({});
     EXPECT_EQ(Lumo_gsmInit(kDefaultCentre, kPort, 115200, recordResult), 1); // already running
-    EXPECT_FALSE(m_modem->nextStartingWith("ATE0", 100ms).has_value()); // and no second dialogue
+    EXPECT_FALSE(m_modem->nextStartingWith("ATE0", 100ms).has_value());      // and no second dialogue
     EXPECT_EQ(Lumo_gsmClose(), 1);
     EXPECT_TRUE(m_modem->portClosed());
     EXPECT_EQ(Lumo_gsmClose(), 0);
