@@ -149,17 +149,31 @@ TEST_F(TrafficTest, UnansweredSubmitIsSentAgain)
 
 TEST_F(TrafficTest, IdleWorkerListsTheInboxRegularly)
 {
-    start({});
-    std::vector<std::chrono::steady_clock::time_point> listings;
-    while (listings.size() < 3) {
-        const auto listing = m_modem->nextStartingWith("AT+CMGL", 1000ms);
-        ASSERT_TRUE(listing.has_value());
-        EXPECT_EQ(listing->text, "AT+CMGL\r");
-        listings.push_back(listing->at);
-    }
     const Timing timing = test::testTiming();
-    for (std::size_t i = 1; i < listings.size(); ++i)
-        EXPECT_GE(listings[i] - listings[i - 1], timing.idleBeforeListing);
+    const struct
+    {
+        std::optional<std::string> reply;
+        std::chrono::milliseconds spacing;
+    } cases[] = {
+        {std::nullopt, timing.idleBeforeListing},            // an empty inbox
+        {"\r\nERROR\r\n", timing.idleBeforeListing},         // abandoned until the next idle period
+        {"", timing.listTimeout + timing.idleBeforeListing}, // unanswered: abandoned after its time-out
+    };
+    for (const auto &c : cases) {
+        ModemBehaviour behaviour;
+        behaviour.listingReply = c.reply;
+        start(behaviour);
+        std::vector<std::chrono::steady_clock::time_point> listings;
+        while (listings.size() < 3) {
+            const auto listing = m_modem->nextStartingWith("AT+CMGL", 1000ms);
+            ASSERT_TRUE(listing.has_value());
+            EXPECT_EQ(listing->text, "AT+CMGL\r");
+            listings.push_back(listing->at);
+        }
+        for (std::size_t i = 1; i < listings.size(); ++i)
+            EXPECT_GE(listings[i] - listings[i - 1], c.spacing);
+        EXPECT_EQ(Lumo_gsmClose(), 1);
+    }
 }
 
 TEST_F(TrafficTest, ReceivedMessagesAreDeliveredAndDeleted)
