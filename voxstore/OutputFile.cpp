@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace voxstore {
@@ -40,12 +41,31 @@ int createTemporary(const std::string &path, std::string &name)
     return -1;
 }
 
+// A link, device or pipe is written through in place: renaming over it would replace the link or the
+// device node itself.
+bool isReplaceable(const char *path)
+{
+    struct stat info {};
+    return ::lstat(path, &info) != 0 ? errno == ENOENT : S_ISREG(info.st_mode);
+}
+
+std::int32_t writeInPlace(const char *path, const std::uint8_t *data, std::size_t size)
+{
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return VOXSTORE_ERR_FILE;
+    const bool written = writeAll(fd, data, size);
+    return ::close(fd) == 0 && written ? VOXSTORE_OK : VOXSTORE_ERR_WRITE;
+}
+
 } // namespace
 
 std::int32_t writeFileReplacing(const char *path, const std::uint8_t *data, std::size_t size)
 {
     if (path == nullptr || *path == '\0')
         return VOXSTORE_ERR_FILE;
+    if (!isReplaceable(path))
+        return writeInPlace(path, data, size);
     std::string temporary;
     const int fd = createTemporary(path, temporary);
     if (fd < 0)

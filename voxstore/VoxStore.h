@@ -82,7 +82,8 @@ VOXSTORE_EXPORT int16_t UnInstallVoxStore(void);
 
     Every character of the text gives its segment followed by a pause. The output file is created
     (an existing file is replaced) and holds only the audio bytes. It is written under a temporary
-    name and renamed into place, so on any failure an existing file of that name is left as it was.
+    name beside it and renamed into place, so on any failure an existing file of that name is left as
+    it was. A symbolic link, device or pipe of that name is written through in place instead.
 
     \param text The text, zero-terminated GBK. Used unless source is 1; ignored (may be NULL) when
            source is 1.

@@ -264,5 +264,16 @@ TEST_F(VoxStoreTest, OutputFailuresKeepWhatWasThere)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path("")), {}), 3); // no leftovers
 }
 
+TEST_F(VoxStoreTest, LinksAndDevicesAreWrittenThrough)
+{
+    ASSERT_EQ(InstallVoxStore(database.c_str()), VOXSTORE_OK);
+    std::filesystem::create_symlink(out, folder.path("link.voc"));
+    ASSERT_EQ(TxtToVoc("1", nullptr, folder.path("link.voc").c_str(), 0, 50), VOXSTORE_OK);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path("link.voc")));
+    EXPECT_EQ(readFile(out), spoken({1}, 400));
+    EXPECT_EQ(TxtToVoc("1", nullptr, "/dev/null", 0, 50), VOXSTORE_OK);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
 } // namespace
 } // namespace voxstore::test

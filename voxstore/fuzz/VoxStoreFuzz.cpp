@@ -1,0 +1,50 @@
+// Fuzz target: a database file and texts from the input, loaded and composed through the C interface.
+#include "voxstore/VoxStore.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string scratch(const char *name)
+{
+    return "/tmp/vn_fuzz_voxstore-" + std::to_string(::getpid()) + "-" + name;
+}
+
+void writeBytes(const std::string &file, const std::uint8_t *data, std::size_t size)
+{
+    std::FILE *out = std::fopen(file.c_str(), "wb");
+    if (out == nullptr)
+        return;
+    std::fwrite(data, 1, size, out);
+    std::fclose(out);
+}
+
+} // namespace
+
+// Input: speed (1 byte), text length (2 bytes), the text, then the database file.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const std::string db = scratch("VoiceDB.dat"), out = scratch("out.voc"), textFile = scratch("text.txt");
+    if (size < 3)
+        return 0;
+    // Small speeds keep compositions small; negative ones are part of the contract.
+    const int32_t speed = static_cast<int8_t>(data[0]);
+    const std::size_t textBytes = std::min<std::size_t>(data[1] | (data[2] << 8), size - 3);
+    const std::string text(reinterpret_cast<const char *>(data + 3), textBytes);
+    writeBytes(db, data + 3 + textBytes, size - 3 - textBytes);
+    writeBytes(textFile, data + 3, textBytes);
+
+    UnInstallVoxStore();
+    TxtToVoc(text.c_str(), nullptr, out.c_str(), 0, speed);
+    if (InstallVoxStore(db.c_str()) == VOXSTORE_OK) {
+        TxtToVoc(text.c_str(), nullptr, out.c_str(), 0, speed);
+        TxtToVoc(nullptr, textFile.c_str(), out.c_str(), 1, speed);
+    }
+    UnInstallVoxStore();
+    return 0;
+}
