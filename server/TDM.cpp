@@ -54,6 +54,9 @@ QString odbcConnectionText(const Settings &s)
         text += QStringLiteral("PORT=") + odbcValue(port.toStdString()) + QLatin1Char(';');
     text += QStringLiteral("DATABASE=") + odbcValue(s.DataBaseName) + QStringLiteral(";UID=") + odbcValue(s.UserName) +
             QStringLiteral(";PWD=") + odbcValue(s.Password) + QLatin1Char(';');
+    // Debian registers psqlODBC with its communication log on, which writes a file per connection.
+    if (engineOfDriver(s.OdbcDriver) == SqlEngine::PostgreSQL)
+        text += QStringLiteral("CommLog=0;Debug=0;");
     return text;
 }
 

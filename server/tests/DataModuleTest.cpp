@@ -53,7 +53,8 @@ TEST_F(DataModuleTest, OdbcConnectionText)
     settings.ServerName = "127.0.0.1,54329";
     settings.Password = "a;b}c";
     EXPECT_EQ(odbcConnectionText(settings).toStdString(),
-              "DRIVER={PostgreSQL Unicode};SERVER=127.0.0.1;PORT=54329;DATABASE=notice;UID=sa;PWD={a;b}}c};");
+              "DRIVER={PostgreSQL Unicode};SERVER=127.0.0.1;PORT=54329;DATABASE=notice;UID=sa;PWD={a;b}}c};"
+              "CommLog=0;Debug=0;");
 }
 
 TEST_F(DataModuleTest, MissingDatabaseFileIsNotCreated)
