@@ -69,6 +69,15 @@ bool parseChannelDigits(std::string_view key, const std::string &text, std::arra
 
 } // namespace
 
+void applyDefaults(Settings &settings, ChannelTables &tables)
+{
+    const common::ProfileFile empty("");
+    for (const SetupKey &k : setupKeys())
+        readKey(empty, k, settings);
+    parseDigits(kCard1UseDefault, tables.InService);
+    tables.Function.fill(2);
+}
+
 std::string setupPath(const Settings &settings)
 {
     return settings.ProgramDir + "/Setup.ini";

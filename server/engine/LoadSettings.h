@@ -11,6 +11,9 @@ namespace server {
 /// Path of Setup.ini in the program directory.
 std::string setupPath(const Settings &settings);
 
+/// Every field of the key table at its default, as a load of an empty Setup.ini gives them.
+void applyDefaults(Settings &settings, ChannelTables &tables);
+
 /// Reads Setup.ini of settings.ProgramDir into the record and the tables. Every key has a default and
 /// a malformed integer gives it. False, after a message box, when the file is missing or unreadable
 /// (nothing changed) or when Card1Use or ChPolarity holds a character that is not a digit (the entries

@@ -168,3 +168,49 @@ TEST(SingleInstanceTest, SecondStartActivatesTheFirst)
 
 } // namespace
 } // namespace server
+
+#include "server/InitInstallation.h"
+#include "common/Gbk.h"
+#include "common/ProfileFile.h"
+
+namespace server {
+namespace {
+
+TEST(InitInstallationTest, MakesAReadyDirectoryAndRefusesToOverwriteOne)
+{
+    testing::TempProgramDir parent;
+    const QString dir = parent.file("notice");
+    QString error;
+    ASSERT_TRUE(initInstallation(dir, &error)) << error.toStdString();
+    for (const char *folder : {"Log", "TalkInfo", "Temp", "Record", "Voice/pth"})
+        EXPECT_TRUE(QDir(dir + QLatin1Char('/') + QLatin1String(folder)).exists()) << folder;
+
+    // Setup.ini holds every key at its default: a load finds them in the file, not in the defaults.
+    const common::ProfileFile setup((dir + QStringLiteral("/Setup.ini")).toStdString());
+    EXPECT_EQ(setup.value("Other", "Interval"), "10");
+    EXPECT_EQ(setup.value("Other", "TeleAddSpecChar"), "#");
+    EXPECT_EQ(setup.value("Other", "Language"), common::utf8ToGbk("普通话"));
+    EXPECT_EQ(setup.value("CardParm", "Card1Use"), "11111111" + std::string(40, '0'));
+    EXPECT_EQ(setup.value("FaxLocalID", "Ch48ID"), "");
+
+    Settings settings;
+    settings.DBType = 0;
+    settings.ProgramDir = dir.toStdString();
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase(settings, &error)) << error.toStdString();
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice")).toInt(), 0);
+
+    const QByteArray before = [&] {
+        QFile f(dir + QStringLiteral("/Setup.ini"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    EXPECT_FALSE(initInstallation(dir, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("refused")));
+    QFile f(dir + QStringLiteral("/Setup.ini"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+} // namespace
+} // namespace server
