@@ -128,6 +128,8 @@ TEST_F(VoxStoreTest, RefusedTextsWriteNothing)
         EXPECT_EQ(compose(c.text, c.speed), c.result);
         EXPECT_EQ(readFile(out) == Bytes({'o', 'l', 'd'}), c.result != VOXSTORE_OK);
     }
+    // 65,534 characters with 4 s pauses would be 17 GB: refused before anything is allocated.
+    EXPECT_EQ(compose(longest.substr(1).c_str(), 0x7FFF), VOXSTORE_ERR_NO_MEMORY);
     EXPECT_EQ(compose(longest.substr(1).c_str(), -1), VOXSTORE_OK); // the longest text that fits
     EXPECT_EQ(readFile(out).size(), VOXSTORE_MAX_TEXT_BYTES * 3u);
 }
