@@ -59,7 +59,7 @@ QIcon rowIcon(RowImage image)
 
 TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_programDir(programDir), m_board(board), m_clock(clock), m_dialogs(dialogs),
-      m_dm(std::make_unique<TDM>()), m_engine(std::make_unique<ServerEngine>(board, *this, clock, dialogs)),
+      m_dm(std::make_unique<TDM>()), m_engine(std::make_unique<ServerEngine>(board, *m_dm, *this, clock, dialogs)),
       m_log(std::make_unique<TextLogFile>()), m_talk(std::make_unique<TextLogFile>())
 {
     setObjectName(QStringLiteral("FrmServer"));

@@ -11,8 +11,8 @@
 
 namespace server {
 
-ServerEngine::ServerEngine(Board &board, Display &display, Clock &clock, Dialogs &dialogs)
-    : m_board(board), m_display(display), m_clock(clock), m_dialogs(dialogs)
+ServerEngine::ServerEngine(Board &board, TDM &dm, Display &display, Clock &clock, Dialogs &dialogs)
+    : m_board(board), m_dm(dm), m_display(display), m_clock(clock), m_dialogs(dialogs)
 {
 }
 

@@ -13,10 +13,12 @@
 
 namespace server {
 
+class TDM;
+
 class ServerEngine
 {
 public:
-    ServerEngine(Board &board, Display &display, Clock &clock, Dialogs &dialogs);
+    ServerEngine(Board &board, TDM &dm, Display &display, Clock &clock, Dialogs &dialogs);
 
     /// Starts the board driver with KtConfig.ini and KtIndex.ini of the program directory, sets up the
     /// channels and writes their kinds to Setup.ini (key Card1). False, after a message box, when the
@@ -27,6 +29,21 @@ public:
     void InitChannels();
     /// Returns a channel record to idle once its work is over.
     void ResetChannel(std::int16_t channel);
+
+    // Results of calls, written to the task's row; database errors are dropped where they occur.
+    /// One result of an attempt on trunk c: status 1 (dialling), 2, 3 (with its cause), 4, 5 or 8.
+    void WriteNoticeResult(int c, const std::string &taskId, std::int16_t status, std::string_view cause = {});
+    /// The talk times of the call on trunk c.
+    void WriteTalkTimes(int c);
+    /// The client type an agent entered on station channel c.
+    void WriteClientType(int c, const std::string &taskId);
+    /// Queues an SMS for the sender outside the server.
+    void QueueSms(const std::string &phone, const std::string &content, const std::string &operatorId);
+    /// The outcome of the finished call on trunk c: its status and cause by how the call went, and the
+    /// SMS when configured.
+    void WriteCallOutcome(int c);
+    /// When a task may be called again: now plus Interval minutes, "yyyy-mm-dd hh:mm:ss".
+    std::string NextNoticeTime() const;
 
     /// The voice folder of the language setting, ending with a separator.
     std::string VoiceFolder() const;
@@ -42,6 +59,7 @@ private:
     bool writeChannelKinds();
 
     Board &m_board;
+    TDM &m_dm;
     Display &m_display;
     Clock &m_clock;
     Dialogs &m_dialogs;
