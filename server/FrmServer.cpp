@@ -5,7 +5,6 @@
 #include "server/engine/Dialogs.h"
 #include "server/engine/LoadSettings.h"
 #include "server/engine/ServerEngine.h"
-#include "server/engine/TextLogFile.h"
 
 #include "common/DateTime.h"
 
@@ -59,8 +58,8 @@ QIcon rowIcon(RowImage image)
 
 TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_programDir(programDir), m_board(board), m_clock(clock), m_dialogs(dialogs),
-      m_dm(std::make_unique<TDM>()), m_engine(std::make_unique<ServerEngine>(board, *m_dm, *this, clock, dialogs)),
-      m_log(std::make_unique<TextLogFile>()), m_talk(std::make_unique<TextLogFile>())
+      m_dm(std::make_unique<TDM>()), m_engine(std::make_unique<ServerEngine>(board, *m_dm, *this, clock, dialogs))
+
 {
     setObjectName(QStringLiteral("FrmServer"));
     setWindowTitle(QStringLiteral("自动语音通知系统"));
@@ -258,6 +257,12 @@ void TFrmServer::setRowImage(ChannelList list, int row, RowImage image)
         item->setIcon(0, rowIcon(image));
 }
 
+void TFrmServer::setRowText(ChannelList list, int row, int column, std::string_view text)
+{
+    if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row); item && column > 0 && column < kColumns)
+        item->setText(column, qs(text));
+}
+
 void TFrmServer::setRowChecked(ChannelList list, int row, bool checked)
 {
     if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row))
@@ -330,17 +335,10 @@ bool TFrmServer::FormShow()
 
 void TFrmServer::openTalkAndLogFiles()
 {
-    Settings &s = m_engine->settings();
-    const common::DateTime now = m_clock.now();
-    s.LogFileOpen = 0;
     std::string error;
-    if (s.WriteLogFlag == 1) {
-        if (m_log->open(s.ProgramDir + "/Log/" + common::formatDateTime("yyyymmddhhnn", now) + "Log.txt", &error))
-            s.LogFileOpen = 1;
-        else
-            m_dialogs.show("错误", error, DialogIcon::Error);
-    }
-    if (!m_talk->open(s.ProgramDir + "/TalkInfo/" + common::formatDateTime("yyyymmddhhmmss", now) + ".txt", &error))
+    if (!m_engine->OpenLogFile(&error))
+        m_dialogs.show("错误", error, DialogIcon::Error);
+    if (!m_engine->OpenTalkRecordFile(&error))
         m_dialogs.show("错误", error, DialogIcon::Error);
 }
 
@@ -383,13 +381,7 @@ bool TFrmServer::FormClose()
     m_noticeStatusTimer->stop();
     if (m_boardStarted)
         m_board.CloseCti();
-    if (m_engine->settings().WriteLogFlag == 1)
-        m_log->close();
-    const bool talked = m_talk->linesWritten() > 0;
-    const std::string talkPath = m_talk->path();
-    m_talk->close();
-    if (!talked && !talkPath.empty())
-        QFile::remove(QString::fromStdString(talkPath));
+    m_engine->CloseLogFiles();
     return true;
 }
 

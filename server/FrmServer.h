@@ -26,7 +26,6 @@ class Clock;
 class Dialogs;
 class ServerEngine;
 class TDM;
-class TextLogFile;
 
 class TFrmServer : public QMainWindow, public Display
 {
@@ -54,6 +53,7 @@ public:
     int addChannelRow(ChannelList list, std::string_view caption, bool inService) override;
     void setChannelRow(ChannelList list, int row, RowImage image, const std::vector<std::string> &texts) override;
     void setRowImage(ChannelList list, int row, RowImage image) override;
+    void setRowText(ChannelList list, int row, int column, std::string_view text) override;
     void setRowChecked(ChannelList list, int row, bool checked) override;
     void addHangupMenuItem(std::string_view caption, std::string_view name) override;
     void setStatusPanel(int panel, std::string_view text) override;
@@ -84,8 +84,6 @@ private:
     Dialogs &m_dialogs;
     std::unique_ptr<TDM> m_dm;
     std::unique_ptr<ServerEngine> m_engine;
-    std::unique_ptr<TextLogFile> m_log;
-    std::unique_ptr<TextLogFile> m_talk;
     bool m_shown = false;
     bool m_closing = false;
     bool m_boardStarted = false;

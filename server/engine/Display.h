@@ -22,6 +22,8 @@ public:
     /// Replaces every text of a row after its caption and sets its image.
     virtual void setChannelRow(ChannelList list, int row, RowImage image, const std::vector<std::string> &texts) = 0;
     virtual void setRowImage(ChannelList list, int row, RowImage image) = 0;
+    /// Sets one text of a row; column 1 is the first text after the caption.
+    virtual void setRowText(ChannelList list, int row, int column, std::string_view text) = 0;
     virtual void setRowChecked(ChannelList list, int row, bool checked) = 0;
     virtual void addHangupMenuItem(std::string_view caption, std::string_view name) = 0;
     virtual void setStatusPanel(int panel, std::string_view text) = 0;

@@ -7,6 +7,7 @@
 #include "server/engine/Dialogs.h"
 #include "server/engine/Display.h"
 #include "server/engine/Settings.h"
+#include "server/engine/TextLogFile.h"
 
 #include <array>
 #include <string>
@@ -45,6 +46,34 @@ public:
     /// When a task may be called again: now plus Interval minutes, "yyyy-mm-dd hh:mm:ss".
     std::string NextNoticeTime() const;
 
+    // The operator display of a channel's row (trunk rows by TrunkRow, station rows by StationRow).
+    void ShowTrunkStatus(int c, std::string_view text);
+    void ShowTrunkKeys(int c);
+    void ShowStationStatus(int c, std::string_view text);
+    void ShowIdle(int c);
+    void ShowOffHook(int c);
+    void ShowLineState(int c, std::string_view text);
+    void ShowTrunkDialled(int c, std::string_view text);
+    void ShowStationDialled(int c, std::string_view text);
+    void ShowClosed(int c);
+    /// The memo line of a transfer: station -1 when no agent answered ("00").
+    void AddTransferMemo(int trunk, int station, const std::string &phone);
+    /// The per-status counters of the status bar since the service started; on a database error the
+    /// panels keep their values.
+    void NoticeStatusTimerTimer();
+
+    // The log file (when WriteLogFlag is 1) and the talk-record file of the run.
+    /// Opens the log file of the current minute when logging is on; false with error set when it
+    /// cannot be created.
+    bool OpenLogFile(std::string *error);
+    bool OpenTalkRecordFile(std::string *error);
+    /// One log line: the time "hh:mm:ss:zzz" and the text, when logging is on.
+    void WriteLog(std::string_view text);
+    /// One talk-record line: the running number (at least four digits), a blank and the line.
+    void WriteTalkRecord(std::string_view talkLine);
+    /// Closes both files; an empty talk-record file is deleted.
+    void CloseLogFiles();
+
     /// The voice folder of the language setting, ending with a separator.
     std::string VoiceFolder() const;
     /// Channels of the started board (at most the 48 of the tables).
@@ -57,6 +86,9 @@ public:
 
 private:
     bool writeChannelKinds();
+    std::string nowText() const;
+    /// The list and row of channel c by its kind; false for a channel in neither list.
+    bool rowOf(int c, ChannelList &list, int &row) const;
 
     Board &m_board;
     TDM &m_dm;
@@ -67,6 +99,8 @@ private:
     ChannelTables m_tables;
     std::array<ChannelRecord, kMaxChannels> m_channels;
     LastSeenTables m_lastSeen;
+    TextLogFile m_log;
+    TextLogFile m_talk;
 };
 
 } // namespace server

@@ -33,6 +33,13 @@ public:
         r.texts = texts;
     }
     void setRowImage(ChannelList list, int row, RowImage image) override { rowOf(list, row).image = image; }
+    void setRowText(ChannelList list, int row, int column, std::string_view text) override
+    {
+        auto &texts = rowOf(list, row).texts;
+        if (texts.size() < static_cast<std::size_t>(column))
+            texts.resize(static_cast<std::size_t>(column));
+        texts[static_cast<std::size_t>(column - 1)] = std::string(text);
+    }
     void setRowChecked(ChannelList list, int row, bool checked) override { rowOf(list, row).checked = checked; }
     void addHangupMenuItem(std::string_view caption, std::string_view name) override
     {

@@ -214,3 +214,27 @@ TEST(InitInstallationTest, MakesAReadyDirectoryAndRefusesToOverwriteOne)
 
 } // namespace
 } // namespace server
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace server {
+namespace {
+
+TEST_F(StartUpFailureTest, MemoKeepsTheLastThousandLines)
+{
+    auto w = makeWindow();
+    auto *memo = w->findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"));
+    ASSERT_TRUE(memo);
+    for (int i = 1; i <= 1000; ++i)
+        w->addMemoLine("line " + std::to_string(i));
+    EXPECT_EQ(memo->document()->blockCount(), 1000);
+    EXPECT_EQ(memo->document()->firstBlock().text(), QStringLiteral("line 1"));
+    w->addMemoLine("line 1001");
+    EXPECT_EQ(memo->document()->blockCount(), 1000);
+    EXPECT_EQ(memo->document()->firstBlock().text(), QStringLiteral("line 2"));
+    EXPECT_EQ(memo->document()->lastBlock().text(), QStringLiteral("line 1001"));
+}
+
+} // namespace
+} // namespace server
