@@ -8,13 +8,12 @@
 #include "server/engine/Display.h"
 #include "server/engine/Settings.h"
 #include "server/engine/TextLogFile.h"
+#include "server/TDM.h"
 
 #include <array>
 #include <string>
 
 namespace server {
-
-class TDM;
 
 class ServerEngine
 {
@@ -30,6 +29,25 @@ public:
     void InitChannels();
     /// Returns a channel record to idle once its work is over.
     void ResetChannel(std::int16_t channel);
+
+    /// A task fetched for dialling; every field empty when no task was due.
+    struct FetchedTask
+    {
+        std::string ID, Telphone, Name, UserID, Birthday, HomeAddr, CompanyName, CompanyAddr, CompanyTel, CompanyTitle;
+    };
+
+    // The dispatcher: at most one new call per tick, inside the calling window.
+    void SystemTimerTimer();
+    /// The lowest free, in-service trunk whose line carries voltage; -1 when none.
+    int PickTrunk() const;
+    /// The next new task, by random order. False when the query failed.
+    bool FetchNewTask(FetchedTask &task);
+    /// The next due retry of a failed task, fewest attempts first.
+    bool FetchRetryTask(FetchedTask &task);
+    /// The next due repeat of a notified task, fewest successes first.
+    bool FetchRepeatTask(FetchedTask &task);
+    /// True when now ("hh:mm") lies in the calling window and outside its pause.
+    bool InCallingWindow(const std::string &hhmm) const;
 
     // Results of calls, written to the task's row; database errors are dropped where they occur.
     /// One result of an attempt on trunk c: status 1 (dialling), 2, 3 (with its cause), 4, 5 or 8.
@@ -85,6 +103,9 @@ public:
     LastSeenTables &lastSeen() { return m_lastSeen; }
 
 private:
+    void dispatchOneCall();
+    bool fetchTask(const QString &sql, std::initializer_list<SqlParam> params, FetchedTask &task);
+    void storeTask(ChannelRecord &ch, const FetchedTask &task, bool allFields);
     bool writeChannelKinds();
     std::string nowText() const;
     /// The list and row of channel c by its kind; false for a channel in neither list.
