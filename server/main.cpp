@@ -1,0 +1,95 @@
+// The server program: command line, --init, the single-instance rule, the main window.
+#include "server/CommandLine.h"
+#include "server/FrmServer.h"
+#include "server/InitInstallation.h"
+#include "server/MessageDialogs.h"
+#include "server/SingleInstance.h"
+#include "server/TlxBoard.h"
+#include "server/engine/Clock.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM close the window as the exit command does (headless runs confirm it at once).
+void closeOnSignals(QWidget &window)
+{
+    if (::pipe(signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte;
+        [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
+        window.close();
+    });
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.contains(QStringLiteral("--help"))) {
+        std::fputs(server::commandLineUsage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    QString error;
+    const auto cl = server::parseCommandLine(arguments, &error);
+    if (!cl) {
+        std::fprintf(stderr, "Server: %s\n%s", error.toUtf8().constData(), server::commandLineUsage().toUtf8().constData());
+        return 2;
+    }
+    if (cl->headless || !cl->initDir.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("自动语音通知系统"));
+    QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
+
+    if (!cl->initDir.isEmpty()) {
+        if (!server::initInstallation(cl->initDir, &error)) {
+            std::fprintf(stderr, "Server --init: %s\n", error.toUtf8().constData());
+            return 1;
+        }
+        std::printf("Server --init: program directory ready in %s\n",
+                    QDir(cl->initDir).absolutePath().toUtf8().constData());
+        return 0;
+    }
+
+    const QString programDir =
+        QDir(cl->programDir.isEmpty() ? QApplication::applicationDirPath() : cl->programDir).absolutePath();
+    server::SingleInstance instance(programDir);
+    if (!instance.claim())
+        return 0; // the running copy was asked to come to the front
+
+    server::HeadlessDialogs headlessDialogs;
+    server::MessageBoxDialogs screenDialogs;
+    server::Dialogs &dialogs = cl->headless ? static_cast<server::Dialogs &>(headlessDialogs) : screenDialogs;
+    server::TlxBoard board;
+    server::SystemClock clock;
+    server::TFrmServer window(programDir, board, clock, dialogs);
+    screenDialogs.setParent(&window);
+    QObject::connect(&instance, &server::SingleInstance::activationRequested, &window, &server::TFrmServer::activate);
+    closeOnSignals(window);
+    window.showMaximized();
+    return app.exec();
+}
