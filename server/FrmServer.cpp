@@ -74,6 +74,14 @@ TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Di
     m_noticeStatusTimer = new QTimer(this);
     m_noticeStatusTimer->setObjectName(QStringLiteral("NoticeStatusTimer"));
     m_noticeStatusTimer->setInterval(5000);
+    connect(m_statusTimer, &QTimer::timeout, this, [this] { m_engine->StatusTimerTimer(); });
+    connect(m_systemTimer, &QTimer::timeout, this, [this] {
+        // Stopped for the tick, so that a slow query cannot stack ticks behind it.
+        m_systemTimer->stop();
+        m_engine->SystemTimerTimer();
+        m_systemTimer->start();
+    });
+    connect(m_noticeStatusTimer, &QTimer::timeout, this, [this] { m_engine->NoticeStatusTimerTimer(); });
 
     buildMenus();
     buildToolBar();
@@ -273,6 +281,7 @@ void TFrmServer::addHangupMenuItem(std::string_view caption, std::string_view na
 {
     QAction *a = m_popMenuChannel->addAction(qs(caption));
     a->setObjectName(qs(name));
+    connect(a, &QAction::triggered, this, [this, a] { m_engine->HangupMenuClick(a->objectName().toStdString()); });
 }
 
 void TFrmServer::setStatusPanel(int panel, std::string_view text)

@@ -49,6 +49,21 @@ public:
     /// True when now ("hh:mm") lies in the calling window and outside its pause.
     bool InCallingWindow(const std::string &hhmm) const;
 
+    // The polling loop: every channel's line, call, hook, dialling, tone, playing and key status each
+    // 100 ms, each change turned into an event, then the channel's timeouts.
+    void StatusTimerTimer();
+    /// The digits of a dial are all out.
+    void HandleDtmfSent(int c, std::int32_t status);
+    /// The line or handset of channel c went on-hook (the far end, the line or the server itself).
+    void HandleOnHook(int c);
+    /// The end of a prompt: 1 at its natural end, 2 stopped or cut short.
+    void HandlePlayEnd(int c, std::int32_t status);
+    /// Bookkeeping when a prompt starts: the state and step it belongs to and the timeout flags.
+    void BeginPrompt(int c, const std::string &state, const std::string &step, std::int8_t timerOn,
+                     std::int8_t timerRun);
+    /// The operator hangs up the trunk of a hang-up menu item ("Channel" + number).
+    void HangupMenuClick(const std::string &itemName);
+
     // Results of calls, written to the task's row; database errors are dropped where they occur.
     /// One result of an attempt on trunk c: status 1 (dialling), 2, 3 (with its cause), 4, 5 or 8.
     void WriteNoticeResult(int c, const std::string &taskId, std::int16_t status, std::string_view cause = {});
@@ -103,6 +118,23 @@ public:
     LastSeenTables &lastSeen() { return m_lastSeen; }
 
 private:
+    void pollLineVoltage(int c);
+    void pollChannelState(int c);
+    void pollHookState(int c);
+    void pollFlash(int c);
+    void pollAutoDial(int c);
+    void pollTxDtmf(int c);
+    void pollFirstToneAnalyser(int c);
+    void pollSecondToneAnalyser(int c);
+    void pollPlayEnd(int c);
+    void pollKeys(int c);
+    void runTimeouts(int c);
+    void hangUpOnBusyTone(int c, const char *which);
+    void recordTalkTimes(int c);
+    bool isTrunk(int c) const { return m_tables.Kind[static_cast<std::size_t>(c)] == 1; }
+    bool isStation(int c) const { return m_tables.Kind[static_cast<std::size_t>(c)] == 2; }
+    std::uint32_t elapsed(const ChannelRecord &ch) const;
+
     void dispatchOneCall();
     bool fetchTask(const QString &sql, std::initializer_list<SqlParam> params, FetchedTask &task);
     void storeTask(ChannelRecord &ch, const FetchedTask &task, bool allFields);

@@ -1,0 +1,348 @@
+// The polling loop of the channels: change detection on every driver query, the events and timeouts.
+#include "server/engine/ServerEngine.h"
+
+#include "common/DateTime.h"
+#include "common/TickCount.h"
+
+
+namespace server {
+
+namespace {
+
+// A number of hundredths of a second as text without trailing zeros ("12.5", "12", "0.05").
+std::string hundredthsText(std::uint64_t hundredths)
+{
+    std::string text = std::to_string(hundredths / 100);
+    const std::uint64_t fraction = hundredths % 100;
+    if (fraction != 0) {
+        text += '.';
+        text += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0)
+            text += static_cast<char>('0' + fraction % 10);
+    }
+    return text;
+}
+
+// value / divisor rounded to the nearest whole number, halves to the even neighbour.
+std::uint64_t roundHalfEven(std::uint64_t value, std::uint64_t divisor)
+{
+    std::uint64_t q = value / divisor;
+    const std::uint64_t r = value % divisor;
+    if (r * 2 > divisor || (r * 2 == divisor && q % 2 == 1))
+        ++q;
+    return q;
+}
+
+} // namespace
+
+std::uint32_t ServerEngine::elapsed(const ChannelRecord &ch) const
+{
+    return common::ticksBetween(ch.StateTick, m_clock.tick());
+}
+
+void ServerEngine::StatusTimerTimer()
+{
+    m_display.setStatusPanel(15, nowText());
+    for (int c = 0; c < m_settings.ChannelCount; ++c) {
+        pollLineVoltage(c);
+        pollChannelState(c);
+        pollHookState(c);
+        pollFlash(c);
+        pollAutoDial(c);
+        pollTxDtmf(c);
+        pollFirstToneAnalyser(c);
+        pollSecondToneAnalyser(c);
+        pollPlayEnd(c);
+        pollKeys(c);
+        runTimeouts(c);
+    }
+}
+
+void ServerEngine::pollLineVoltage(int c)
+{
+    if (!isTrunk(c))
+        return;
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t v = m_board.GetLineVoltage(c);
+    if (v == m_lastSeen.LineVoltage[i])
+        return;
+    // Between the two thresholds the line keeps its last known state.
+    if (v >= m_settings.HaveLineVoltage)
+        m_lastSeen.LineConnected[i] = 1;
+    if (v <= m_settings.NoLineVoltage)
+        m_lastSeen.LineConnected[i] = 0;
+    if (m_lastSeen.LineConnected[i] != m_lastSeen.LineConnectedFlag[i]) {
+        m_lastSeen.LineConnectedFlag[i] = m_lastSeen.LineConnected[i];
+        ShowLineState(c, m_lastSeen.LineConnected[i] == 1 ? "空闲" : "断线");
+    }
+    m_lastSeen.LineVoltage[i] = v;
+}
+
+void ServerEngine::pollChannelState(int c)
+{
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t s = m_board.GetChState(c);
+    if (s == m_lastSeen.ChState[i])
+        return;
+    m_lastSeen.ChState[i] = s;
+    if (s == 0 && isTrunk(c)) {
+        HandleOnHook(c);
+        channel(c).HangupSent = 1;
+    } else if (s == 2) {
+        m_board.GetCallerId(c); // read as the board expects; the server has no use for it
+    }
+}
+
+void ServerEngine::pollHookState(int c)
+{
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t h = m_board.GetHookState(c);
+    if (h == m_lastSeen.HookState[i])
+        return;
+    m_lastSeen.HookState[i] = h;
+    if (h == 0) {
+        ShowIdle(c);
+        HandleOnHook(c);
+    } else if (h == 1) {
+        ShowOffHook(c);
+    }
+}
+
+void ServerEngine::pollFlash(int c)
+{
+    if (!isStation(c) || channel(c).PeerTrunk < 0)
+        return;
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t f = m_board.GetFlashCount(c);
+    if (f != m_lastSeen.FlashCount[i])
+        m_lastSeen.FlashCount[i] = f;
+}
+
+void ServerEngine::pollAutoDial(int c)
+{
+    m_lastSeen.AutoDialStatus[static_cast<std::size_t>(c)] = m_board.ChkAutoDial(c);
+}
+
+void ServerEngine::pollTxDtmf(int c)
+{
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t t = m_board.ChkTxDtmf(c);
+    if (t == m_lastSeen.TxDtmfStatus[i])
+        return;
+    m_lastSeen.TxDtmfStatus[i] = t;
+    HandleDtmfSent(c, t);
+}
+
+void ServerEngine::hangUpOnBusyTone(int c, const char *which)
+{
+    WriteLog(" 通道：" + std::to_string(c) + ":" + which);
+    m_board.Hangup(c);
+    ChannelRecord &ch = channel(c);
+    ch.HangupSent = 1;
+    ch.BusySeen = 1;
+}
+
+void ServerEngine::pollFirstToneAnalyser(int c)
+{
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t r = m_board.GetToneAnalyzeResult(c);
+    if (r == m_lastSeen.ToneResult[i])
+        return;
+    m_lastSeen.ToneResult[i] = r;
+    ChannelRecord &ch = channel(c);
+    switch (r) {
+    case 1:
+        ch.DialToneSeen = 1;
+        ShowTrunkStatus(c, "正在拨号");
+        break;
+    case 2:
+        hangUpOnBusyTone(c, "检测到忙音1挂机");
+        break;
+    case 3:
+        ++ch.RingBacks;
+        break;
+    default:
+        break;
+    }
+}
+
+void ServerEngine::pollSecondToneAnalyser(int c)
+{
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t r = m_board.Get2ndToneAnalyzeResult(c);
+    if (r == m_lastSeen.SecondToneResult[i])
+        return;
+    m_lastSeen.SecondToneResult[i] = r;
+    ChannelRecord &ch = channel(c);
+    if (r == 1 && ch.DialToneSeen == 0) {
+        ch.DialToneSeen = 1;
+        ShowTrunkStatus(c, "正在拨号");
+    } else if (r == 2) {
+        hangUpOnBusyTone(c, "检测到忙音2挂机");
+    }
+}
+
+void ServerEngine::pollPlayEnd(int c)
+{
+    if (channel(c).PlayWatch != "PlayVoice")
+        return;
+    const auto i = static_cast<std::size_t>(c);
+    const std::int32_t p = m_board.CheckPlay(c);
+    // An end is a change of the play status; a prompt that began and ended between two passes
+    // leaves it as it was and is not seen.
+    const bool ended = p > 0 && p != m_lastSeen.PlayStatus[i];
+    m_lastSeen.PlayStatus[i] = p;
+    if (ended)
+        HandlePlayEnd(c, p);
+}
+
+void ServerEngine::pollKeys(int c)
+{
+    // One key per channel and pass; keys still waiting are dropped with the buffer.
+    const std::string key = m_board.Get1stDtmfClr(c);
+    m_board.ClearRxDtmfBuf(c);
+    (void)key;
+}
+
+void ServerEngine::runTimeouts(int c)
+{
+    ChannelRecord &ch = channel(c);
+    if (ch.TimerOn != 1 || ch.TimerRun != 1)
+        return;
+    const std::uint32_t e = elapsed(ch);
+    if (ch.State == "DoCalling" && e >= static_cast<std::uint32_t>(m_settings.CallOutTimeOut) * 1000u) {
+        ch.NoAnswer = 1;
+        ch.DialDone = 0;
+        WriteLog(" 通道：" + std::to_string(c) + ":" + "呼出超时挂机");
+        m_board.Hangup(c);
+        ch.HangupSent = 1;
+    }
+    if (ch.State == "DoMusic" && e >= static_cast<std::uint32_t>(m_settings.WaitMusic) * 1000u) {
+        m_board.StopPlay(c);
+        m_board.Hangup(c);
+    }
+    if (ch.State == "DoCalling" && e >= m_settings.PickDelay && ch.DialMethod == 2 && ch.DigitsSent == 0) {
+        m_board.TxDtmf(c, ch.DialString);
+        ch.DigitsSent = 1;
+    }
+    if (ch.State == "DoOnhook" && e >= static_cast<std::uint32_t>(std::max<std::int16_t>(m_settings.HangupDelay, 0))) {
+        WriteLog(" 通道：" + std::to_string(c) + ":" + "延迟设置为空闲");
+        ResetChannel(static_cast<std::int16_t>(c));
+    }
+}
+
+void ServerEngine::HandleDtmfSent(int c, std::int32_t status)
+{
+    if (status == 0)
+        channel(c).DialDone = 1;
+}
+
+void ServerEngine::BeginPrompt(int c, const std::string &state, const std::string &step, std::int8_t timerOn,
+                               std::int8_t timerRun)
+{
+    ChannelRecord &ch = channel(c);
+    ch.PlayWatch = "PlayVoice";
+    ch.PlayStep = step;
+    ch.State = state;
+    ch.TimerOn = timerOn;
+    ch.TimerRun = timerRun;
+}
+
+void ServerEngine::HandlePlayEnd(int c, std::int32_t status)
+{
+    if (status != 1 && status != 2)
+        return;
+    ChannelRecord &ch = channel(c);
+    ch.PlayWatch.clear();
+    if (ch.PlayStep == "Play_Notice" && m_settings.TranSlicFlag == 1) {
+        ch.TimerRun = 1; // the wait before the notice is repeated starts now
+        ch.StateTick = m_clock.tick();
+    } else if (ch.PlayStep == "Play_Bye") {
+        m_board.Hangup(c);
+    }
+}
+
+void ServerEngine::recordTalkTimes(int c)
+{
+    ChannelRecord &ch = channel(c);
+    const std::uint32_t now = m_clock.tick();
+    if (ch.AnswerTick == 0)
+        ch.AnswerTick = now;
+    ch.HangupTick = now;
+    const std::uint64_t ms = common::ticksBetween(ch.AnswerTick, ch.HangupTick);
+    ch.ResultTotalTime = std::to_string(roundHalfEven(ms, 1000));
+    ch.FactTotalTime = hundredthsText(roundHalfEven(ms, 10));
+    ch.FinishBill = nowText();
+    WriteTalkTimes(c);
+}
+
+void ServerEngine::HandleOnHook(int c)
+{
+    WriteLog(" 通道：" + std::to_string(c) + ":" + "触发挂机事件");
+    if (!isTrunk(c))
+        return;
+    ChannelRecord &ch = channel(c);
+    if (!ch.TaskId.empty())
+        recordTalkTimes(c);
+    m_board.ClearFileList(c);
+    ShowIdle(c);
+    m_board.StopRecToFile(c);
+    if (ch.TransferStarted == 1 && ch.AgentAnswered == 0)
+        AddTransferMemo(c, -1, ch.Phone);
+    if (!ch.TalkLine.empty())
+        WriteTalkRecord(ch.TalkLine);
+    if (m_tables.InService[static_cast<std::size_t>(c)] == 0)
+        ShowClosed(c);
+    m_board.StopPlay(c);
+    WriteLog(" 外线挂机，通道：" + std::to_string(c) + "，TrunkToUser:" + std::to_string(ch.PeerStation));
+    if (const int s = ch.PeerStation; s >= 0 && s < kMaxChannels) {
+        m_board.StopRing(s);
+        m_board.SendTone(s, 3);
+        m_board.StopTalkWith(c, s);
+        ch.PeerStation = -1;
+        ChannelRecord &station = channel(s);
+        station.PeerTrunk = -1;
+        if (station.Progress == 1)
+            station.Progress = 0; // a rung agent who had not answered is free again
+        else if (station.Progress == 5)
+            ShowOffHook(s);
+        station.Talking = 0;
+    }
+    if (!ch.TaskId.empty())
+        WriteCallOutcome(c);
+    ch.NoticePlaying = 0;
+    ch.ToneHeard = 0;
+    ch.TimerOn = 1;
+    ch.TimerRun = 1;
+    ch.StateTick = m_clock.tick();
+    ch.State = "DoOnhook";
+    ch.PlayStep.clear();
+    ch.PlayWatch.clear();
+    ch.DialDone = 0;
+    ch.SilenceArmed = 0;
+}
+
+void ServerEngine::HangupMenuClick(const std::string &itemName)
+{
+    // "Channel" + number: the number is what follows the word, minus one.
+    if (itemName.size() <= 7)
+        return;
+    int c = -1;
+    try {
+        c = std::stoi(itemName.substr(7)) - 1;
+    } catch (...) {
+        return;
+    }
+    if (c < 0 || c >= m_settings.ChannelCount)
+        return;
+    ChannelRecord &ch = channel(c);
+    if (ch.Progress == 0)
+        return;
+    ch.Progress = 4;
+    m_board.Hangup(c);
+    ch.HangupSent = 1;
+    ch.ToneHeard = 0;
+    ch.DialDone = 0;
+}
+
+} // namespace server
