@@ -1,6 +1,8 @@
 // Parsing the server's command line.
 #include "server/CommandLine.h"
 
+#include "common/DateTime.h"
+
 namespace server {
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
@@ -8,7 +10,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     CommandLine cl;
     const auto value = [&](qsizetype &i, QString &out) {
         if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-            *error = arguments[i] + QStringLiteral(" needs a directory");
+            *error = arguments[i] + QStringLiteral(" needs a value");
             return false;
         }
         out = arguments[++i];
@@ -24,10 +26,33 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                 return std::nullopt;
         } else if (a == QStringLiteral("--headless")) {
             cl.headless = true;
+        } else if (a == QStringLiteral("--virtual-time")) {
+            cl.virtualTime = true;
+        } else if (a == QStringLiteral("--start-time")) {
+            if (!value(i, cl.startTime))
+                return std::nullopt;
+            if (!common::parseDateTime(cl.startTime.toStdString())) {
+                *error = QStringLiteral("--start-time wants \"yyyy-mm-dd hh:mm:ss\", not ") + cl.startTime;
+                return std::nullopt;
+            }
+        } else if (a == QStringLiteral("--run-for")) {
+            QString seconds;
+            if (!value(i, seconds))
+                return std::nullopt;
+            bool ok = false;
+            cl.runForSeconds = seconds.toUInt(&ok);
+            if (!ok || cl.runForSeconds == 0 || cl.runForSeconds > 30u * 24 * 3600) {
+                *error = QStringLiteral("--run-for wants seconds from 1 to 2592000, not ") + seconds;
+                return std::nullopt;
+            }
         } else {
             *error = QStringLiteral("unknown argument: ") + a;
             return std::nullopt;
         }
+    }
+    if ((!cl.startTime.isEmpty() || cl.runForSeconds > 0) && !cl.virtualTime) {
+        *error = QStringLiteral("--start-time and --run-for go with --virtual-time");
+        return std::nullopt;
     }
     return cl;
 }
@@ -35,10 +60,15 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
 QString commandLineUsage()
 {
     return QStringLiteral("usage: Server [--dir DIR] [--headless]\n"
+                          "       Server [--dir DIR] --virtual-time [--start-time \"yyyy-mm-dd hh:mm:ss\"] "
+                          "[--run-for SECONDS]\n"
                           "       Server --init DIR\n"
                           "  --dir DIR    program directory (default: the directory of the program)\n"
                           "  --headless   run without a display; messages go to standard error\n"
-                          "  --init DIR   make a ready program directory for the software board and end\n");
+                          "  --init DIR   make a ready program directory for the software board and end\n"
+                          "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
+                          "  --start-time    wall time when the virtual clock starts (default: now)\n"
+                          "  --run-for       virtual seconds after which the server closes (default: one hour)\n");
 }
 
 } // namespace server

@@ -74,14 +74,9 @@ TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Di
     m_noticeStatusTimer = new QTimer(this);
     m_noticeStatusTimer->setObjectName(QStringLiteral("NoticeStatusTimer"));
     m_noticeStatusTimer->setInterval(5000);
-    connect(m_statusTimer, &QTimer::timeout, this, [this] { m_engine->StatusTimerTimer(); });
-    connect(m_systemTimer, &QTimer::timeout, this, [this] {
-        // Stopped for the tick, so that a slow query cannot stack ticks behind it.
-        m_systemTimer->stop();
-        m_engine->SystemTimerTimer();
-        m_systemTimer->start();
-    });
-    connect(m_noticeStatusTimer, &QTimer::timeout, this, [this] { m_engine->NoticeStatusTimerTimer(); });
+    connect(m_statusTimer, &QTimer::timeout, this, &TFrmServer::StatusTimerTimer);
+    connect(m_systemTimer, &QTimer::timeout, this, &TFrmServer::SystemTimerTimer);
+    connect(m_noticeStatusTimer, &QTimer::timeout, this, &TFrmServer::NoticeStatusTimerTimer);
 
     buildMenus();
     buildToolBar();
@@ -312,9 +307,30 @@ void TFrmServer::showEvent(QShowEvent *event)
     }
 }
 
+void TFrmServer::StatusTimerTimer()
+{
+    m_engine->StatusTimerTimer();
+}
+
+void TFrmServer::SystemTimerTimer()
+{
+    // Stopped for the tick, so that a slow query cannot stack ticks behind it.
+    m_systemTimer->stop();
+    m_engine->SystemTimerTimer();
+    m_systemTimer->start();
+}
+
+void TFrmServer::NoticeStatusTimerTimer()
+{
+    m_engine->NoticeStatusTimerTimer();
+}
+
 bool TFrmServer::FormShow()
 {
     m_shown = true;
+    if (m_started)
+        return serviceRunning();
+    m_started = true;
     Settings &s = m_engine->settings();
     // The server writes into these folders; a fresh installation may not have them yet.
     for (const char *folder : {"Log", "TalkInfo", "Temp", "Record"})
@@ -380,9 +396,19 @@ void TFrmServer::tbStartServerClick()
     setStatusPanel(0, "语音服务已经启动");
 }
 
+void TFrmServer::closeConfirmed()
+{
+    m_confirmed = true;
+    if (!m_closing && FormClose()) {
+        m_closing = true;
+        close();
+    }
+}
+
 bool TFrmServer::FormClose()
 {
-    if (m_dialogs.show("系统提示", "是否真的退出自动语音通知系统？", DialogIcon::Question, DialogButtons::YesNo,
+    if (!m_confirmed &&
+        m_dialogs.show("系统提示", "是否真的退出自动语音通知系统？", DialogIcon::Question, DialogButtons::YesNo,
                        DialogAnswer::No) != DialogAnswer::Yes)
         return false;
     m_statusTimer->stop();

@@ -45,6 +45,16 @@ public:
     void tbStartServerClick();
     void tbStopServerClick();
 
+    // The three service timers' handlers; a virtual-time run calls them at their due virtual times.
+    void StatusTimerTimer();
+    void SystemTimerTimer();
+    void NoticeStatusTimerTimer();
+    QTimer *statusTimer() const { return m_statusTimer; }
+    QTimer *systemTimer() const { return m_systemTimer; }
+    QTimer *noticeStatusTimer() const { return m_noticeStatusTimer; }
+    /// Closes the window with the exit confirmation answered yes, as the end of a timed run does.
+    void closeConfirmed();
+
     ServerEngine &engine() { return *m_engine; }
     TDM &dataModule() { return *m_dm; }
     bool serviceRunning() const;
@@ -74,10 +84,6 @@ private:
     bool FormClose();
     void openTalkAndLogFiles();
 
-    void StatusTimerTimer();
-    void SystemTimerTimer();
-    void NoticeStatusTimerTimer();
-
     QString m_programDir;
     Board &m_board;
     Clock &m_clock;
@@ -85,6 +91,8 @@ private:
     std::unique_ptr<TDM> m_dm;
     std::unique_ptr<ServerEngine> m_engine;
     bool m_shown = false;
+    bool m_started = false; // the start-up sequence has run
+    bool m_confirmed = false;
     bool m_closing = false;
     bool m_boardStarted = false;
 

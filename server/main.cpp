@@ -5,7 +5,10 @@
 #include "server/MessageDialogs.h"
 #include "server/SingleInstance.h"
 #include "server/TlxBoard.h"
+#include "server/VirtualTime.h"
 #include "server/engine/Clock.h"
+
+#include "ktdrv/KtSim.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +61,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Server: %s\n%s", error.toUtf8().constData(), server::commandLineUsage().toUtf8().constData());
         return 2;
     }
-    if (cl->headless || !cl->initDir.isEmpty())
+    if (cl->headless || cl->virtualTime || !cl->initDir.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -83,8 +86,23 @@ int main(int argc, char **argv)
 
     server::HeadlessDialogs headlessDialogs;
     server::MessageBoxDialogs screenDialogs;
-    server::Dialogs &dialogs = cl->headless ? static_cast<server::Dialogs &>(headlessDialogs) : screenDialogs;
+    const bool headless = cl->headless || cl->virtualTime;
+    server::Dialogs &dialogs = headless ? static_cast<server::Dialogs &>(headlessDialogs) : screenDialogs;
     server::TlxBoard board;
+
+    if (cl->virtualTime) {
+        // The whole run happens here, on the board's clock: no event loop, no wall time.
+        TlxSimSetVirtualTime(1);
+        const common::DateTime start =
+            cl->startTime.isEmpty() ? common::DateTime::now() : *common::parseDateTime(cl->startTime.toStdString());
+        server::BoardClock clock(start);
+        server::TFrmServer window(programDir, board, clock, dialogs);
+        window.FormShow();
+        server::runVirtualTime(window, (cl->runForSeconds ? cl->runForSeconds : 3600u) * 1000u);
+        window.closeConfirmed();
+        return 0;
+    }
+
     server::SystemClock clock;
     server::TFrmServer window(programDir, board, clock, dialogs);
     screenDialogs.setParent(&window);
