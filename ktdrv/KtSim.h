@@ -1,0 +1,56 @@
+// The software board's own functions beyond the server's: simulation control, test queries, the
+// configuration tool's extras and the device probe of board detection. C linkage, prefix Tlx/TlxSim.
+#pragma once
+
+#include "server/driver/TlxApi.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/// SIP registration status of an IP board: 1 registered; otherwise 0 with the reason in buffer
+/// (200 bytes). The software board simulates no IP boards: it answers 0 with a reason.
+int TlxSipGetBoardRegStatus(int boardId, char *buffer);
+/// The driver's version text ("KTDRV x.y.z (software board)") into buffer (64 bytes); returns its length.
+int TlxGetDriverVersion(char *buffer);
+
+/// Probes device index (0..19) as board detection does, PCI before USB. Returns 1 when a device
+/// answered (model value, serial number and sub-type filled), 0 when there is none at that index.
+/// The devices are the [Device<N>] sections of the KtSim.ini named by KTSIM_CONFIG, else of the
+/// current directory.
+int TlxSimProbeDevice(int index, int *bus, unsigned *modelValue, unsigned *serialNumber, unsigned *subType);
+
+/// 1: virtual time (the clock stands still but for TlxSimAdvance, and restarts at 0); 0: monotonic clock.
+int TlxSimSetVirtualTime(int enable);
+/// Moves the virtual clock on by ms, running every due event in order. -1 in real time mode.
+int TlxSimAdvance(unsigned ms);
+/// The board's 32-bit millisecond tick.
+unsigned TlxSimGetTick(void);
+
+/// Station handset: lift (1) or hang up (0); flash; press keys (one at a time, as a person does).
+int TlxSimSetHook(int ch, int offHook);
+int TlxSimFlash(int ch);
+int TlxSimPressKeys(int ch, const char *digits);
+/// Changes a trunk's line voltage.
+int TlxSimSetLineVoltage(int ch, int volts);
+
+/// 1 while a station rings; its caller-ID text into buffer (32 bytes).
+int TlxSimIsRinging(int ch, char *callerId);
+/// Tone kind being sent to a station (0 none).
+int TlxSimGetSentTone(int ch);
+/// The channel bridged to ch, or -1.
+int TlxSimGetTalkPeer(int ch);
+/// The digits dialled on a trunk in its current or last call into buffer (64 bytes).
+int TlxSimGetDialled(int ch, char *buffer);
+/// Path of the heard-audio WAV written for the trunk's last finished call into buffer (260 bytes).
+int TlxSimGetHeardFile(int ch, char *buffer);
+/// One line per channel describing its state (as the control socket's "state"), into buffer.
+int TlxSimGetStateText(char *buffer, int size);
+/// The driver's own log (most recent lines) into buffer; returns the length copied.
+int TlxSimGetLog(char *buffer, int size);
+/// Enable value of a log type as last applied from the live-log block (-1 when never set).
+int TlxSimGetLogEnable(int logType);
+
+#ifdef __cplusplus
+}
+#endif

@@ -1,0 +1,101 @@
+// The software board: channels, far ends, telephones, clock and log behind the Tlx functions.
+#pragma once
+
+#include "ktdrv/src/BoardConfig.h"
+#include "ktdrv/src/Channel.h"
+#include "ktdrv/src/DriverLog.h"
+#include "ktdrv/src/SimClock.h"
+#include "ktdrv/src/SimConfig.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ktdrv {
+
+class LiveLogBlock;
+class ControlSocket;
+
+class Board
+{
+public:
+    Board();
+    ~Board();
+
+    SimClock &clock() { return m_clock; }
+    DriverLog &log() { return m_log; }
+    std::string &lastError() { return m_lastError; }
+
+    int start(const std::string &configPath, const std::string &indexPath);
+    void close();
+    /// Hands the control socket over so that it can be stopped without the board lock held.
+    std::unique_ptr<ControlSocket> detachControl();
+    bool started() const { return m_started; }
+    int configuredBoards() const { return m_started ? static_cast<int>(m_config.boards.size()) : 0; }
+    int usableBoards() const { return m_started ? m_usable : 0; }
+    int channelCount() const { return m_started ? static_cast<int>(m_channels.size()) : 0; }
+
+    /// The channel, after bringing the board up to the present; null when ch is out of range.
+    Channel *channel(int ch);
+    Ms now() const { return m_now; }
+    /// Brings every channel up to the clock (real time) or to `target` (virtual time).
+    void advanceTo(Ms target);
+    void sync();
+
+    // Trunk line.
+    int pickup(int ch);
+    int hangup(int ch);
+    int dial(int ch, const std::string &digits, bool autoDial);
+    // Playing.
+    int play(int ch, std::vector<PlayItem> items);
+    int playIndex(int ch, const std::string &names);
+    int stopPlay(int ch);
+    // Stations.
+    int startRing(int ch, const std::string &callerId);
+    int stopRing(int ch);
+    int setHook(int ch, bool offHook);
+    int flash(int ch);
+    int pressKeys(int ch, const std::string &digits);
+    // Bridging and recording.
+    int talkWith(int a, int b);
+    int stopTalkWith(int a, int b);
+    int recordToFile(int ch, const std::string &path);
+    int stopRecord(int ch);
+    /// One line per channel.
+    std::string stateText();
+    /// Applies a control-socket command line; returns the reply.
+    std::string command(const std::string &line);
+    const ToneTiming &tones() const { return m_config.tones; }
+
+private:
+    void process(int ch, Ms t);
+    void farEndStep(int ch, Ms t);
+    void stationStep(int ch, ScriptRunner &runner, Ms t);
+    bool keyStep(int ch, ScriptRunner &runner, const ScriptStep &step, Ms t);
+    void deliverKey(int ch, char digit, Ms t);
+    void seize(Channel &c, Ms t);
+    void release(int ch, Ms t, const char *why);
+    void startFarEnd(int ch, Ms t);
+    void offHook(int ch, Ms t);
+    void onHook(int ch, Ms t);
+    void collectPlayed(int ch, std::vector<PlayedPiece> &pieces);
+    void finishRecording(int ch, Ms t);
+    void refreshDue();
+
+    SimClock m_clock;
+    DriverLog m_log;
+    std::string m_lastError;
+    bool m_started = false;
+    BoardConfig m_config;
+    SimConfig m_sim;
+    VoiceIndex m_index;
+    int m_usable = 0;
+    std::vector<Channel> m_channels;
+    Ms m_now = 0;
+    Ms m_nextDue = kForever;
+    unsigned m_callSerial = 0;
+    std::unique_ptr<LiveLogBlock> m_liveLog;
+    std::unique_ptr<ControlSocket> m_control;
+};
+
+} // namespace ktdrv
