@@ -1,0 +1,107 @@
+// Board detection and the defaults that follow from it.
+#include "ktcticonfig/detect/DetectionPass.h"
+
+#include "ktcticonfig/model/BoardKeys.h"
+#include "ktcticonfig/model/GlobalKeys.h"
+#include "ktcticonfig/model/ModelRules.h"
+#include "ktcticonfig/model/ModelTable.h"
+
+#include <cstdio>
+
+namespace ktcticonfig {
+
+namespace {
+
+std::size_t listIndex(std::string_view countKey)
+{
+    const auto lists = indexedLists();
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        if (lists[i].countKey == countKey)
+            return i;
+    return 0;
+}
+
+} // namespace
+
+BoardRecord detectedBoard(int code, std::uint32_t serialNumber, std::uint32_t subType)
+{
+    BoardRecord board;
+    board.serialNumber = serialNumber;
+    board.subType = subType;
+    // These two trunk boards serve channel banks unless the user says otherwise.
+    board.usageMode = code == 86 || code == 87 ? 1 : 0;
+    board.spySync = 0;
+    board.options.set("CardType", "0");
+    applyClassRule(board, code);
+    const ModelRow *row = modelRow(code);
+    board.usedChannels = board.usageMode == 1 ? board.channelCount : row->used;
+    if (board.flags.hasPcmLinks()) {
+        PcmLink pcm;
+        pcm.signalling = static_cast<std::uint8_t>(row->signalling < 0 ? 1 : row->signalling);
+        board.pcms.assign(row->pcms, pcm);
+    }
+    fillBoardDefaults(board);
+    return board;
+}
+
+void buildDefaultPcmList(ConfigModel &model)
+{
+    model.pcmList.clear();
+    auto &userLinks = model.settings.list(listIndex("TotalUserLinker"));
+    auto &netLinks = model.settings.list(listIndex("TotalNetLinker"));
+    userLinks.clear();
+    netLinks.clear();
+    for (std::size_t b = 0; b < model.boards.size(); ++b) {
+        const BoardRecord &board = model.boards[b];
+        const bool spy = board.options.get("RunAsSpy", "0") != "0";
+        for (std::size_t p = 0; p < board.pcms.size(); ++p) {
+            const std::string index = std::to_string(model.pcmList.size());
+            model.pcmList.push_back(std::to_string(b) + "," + std::to_string(p));
+            if (spy)
+                continue;
+            // A link: its PCM list number, the PCM on its board, TEI 0.
+            const std::vector<std::string> link = {index, std::to_string(p), "0"};
+            if (board.pcms[p].signalling == 0)
+                userLinks.push_back(link);
+            else if (board.pcms[p].signalling == 2)
+                netLinks.push_back(link);
+        }
+    }
+}
+
+bool runDetection(ConfigModel &model, DeviceProbe &probe, Reporter &reporter, std::string *error)
+{
+    model.boards.clear();
+    model.channels.clear();
+    model.pcmList.clear();
+    model.ipBoardPresent = false;
+    for (int n = 0; n < kProbedDeviceIndices && model.boards.size() < kMaxBoards; ++n) {
+        ProbedDevice device;
+        if (probe.probe(n, device) != ProbeResult::Found)
+            continue;
+        const std::uint8_t hardwareId = static_cast<std::uint8_t>(device.modelValue & 0xFF);
+        const int code = modelCodeByName(modelNameByHardwareId(hardwareId));
+        if (code == 0) {
+            char text[96];
+            std::snprintf(text, sizeof text, "Board Model=0x%x SN=%d\n\n Unsupported board model!", hardwareId,
+                          static_cast<int>(device.serialNumber));
+            reporter.report(text);
+            continue;
+        }
+        model.boards.push_back(detectedBoard(code, device.serialNumber, device.subType));
+        if (code == 75)
+            model.ipBoardPresent = true;
+    }
+    if (model.boards.empty()) {
+        if (error)
+            *error = kNoBoardText;
+        return false;
+    }
+    model.settings.setSystem("TotalBoards", static_cast<std::int32_t>(model.boards.size()));
+    model.settings.setSystem("SysIntNo", 3);
+    buildDefaultPcmList(model);
+    model.channels = defaultChannelTable(model.boards);
+    return true;
+}
+
+} // namespace ktcticonfig
