@@ -34,7 +34,8 @@ BoardRecord detectedBoard(int code, std::uint32_t serialNumber, std::uint32_t su
     board.options.set("CardType", "0");
     applyClassRule(board, code);
     const ModelRow *row = modelRow(code);
-    board.usedChannels = board.usageMode == 1 ? board.channelCount : row->used;
+    // Where the used count equals the channel count ("as channels") it follows the sub-type as well.
+    board.usedChannels = board.usageMode == 1 || row->used == row->channels ? board.channelCount : row->used;
     if (board.flags.hasPcmLinks()) {
         PcmLink pcm;
         pcm.signalling = static_cast<std::uint8_t>(row->signalling < 0 ? 1 : row->signalling);
