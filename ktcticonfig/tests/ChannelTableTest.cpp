@@ -23,6 +23,11 @@ struct ReadCase
     const char *message; ///< nullptr: the read succeeds
 };
 
+void PrintTo(const ReadCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class ChannelTableRead : public ::testing::TestWithParam<ReadCase>
 {
 };
@@ -95,6 +100,11 @@ struct WriteCase
     ChannelTable table;
     std::vector<std::pair<std::string, std::string>> keys; ///< every AppCh key the section holds afterwards
 };
+
+void PrintTo(const WriteCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class ChannelTableWrite : public ::testing::TestWithParam<WriteCase>
 {

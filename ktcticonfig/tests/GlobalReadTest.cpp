@@ -22,6 +22,11 @@ struct RuleCase
     const char *inFile;    ///< the key's text in the file after the read; nullptr: deleted
 };
 
+void PrintTo(const RuleCase &c, std::ostream *os)
+{
+    *os << c.key;
+}
+
 class GlobalReadRules : public ::testing::TestWithParam<RuleCase>
 {
 };

@@ -53,6 +53,11 @@ struct ClassCase
     int usageAfter;
 };
 
+void PrintTo(const ClassCase &c, std::ostream *os)
+{
+    *os << "code " << c.code;
+}
+
 BoardFlags flags(bool voice, bool digital = false)
 {
     BoardFlags f;
