@@ -2,6 +2,9 @@
 #include "BoardFixture.h"
 
 #include <cstdlib>
+#include <semaphore.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <fstream>
 #include <vector>
 
@@ -10,6 +13,8 @@ namespace ktdrv::test {
 void BoardTest::SetUp()
 {
     unsetenv("KTSIM_CONFIG");
+    // Each test process gets its own live-log block, so that parallel tests do not meet.
+    setenv("KTDRV_IPC_SUFFIX", ("_ktdrv_test_" + std::to_string(::getpid())).c_str(), 1);
     m_dir = std::filesystem::temp_directory_path() /
             ("ktdrv-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(m_dir);
@@ -27,6 +32,9 @@ void BoardTest::TearDown()
     TlxCloseCti();
     TlxSimSetVirtualTime(0);
     std::filesystem::remove_all(m_dir);
+    std::string suffix = std::getenv("KTDRV_IPC_SUFFIX");
+    shm_unlink(("/OrvaneCtiCfg_090622" + suffix).c_str());
+    sem_unlink(("/OrvaneCtiCfgEvent_090622" + suffix).c_str());
 }
 
 void BoardTest::writeSim(const std::string &text)

@@ -6,7 +6,7 @@ namespace {
 
 constexpr int kSilence = 0x8000;
 
-class CallTest : public BoardTest
+class ktdrvCallTest : public BoardTest
 {
 protected:
     void SetUp() override
@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(CallTest, StartReportsBoardsChannelsAndTypes)
+TEST_F(ktdrvCallTest, StartReportsBoardsChannelsAndTypes)
 {
     EXPECT_EQ(TlxGetMaxCfgBoard(), 2);
     EXPECT_EQ(TlxGetMaxUsableBoard(), 1);
@@ -31,7 +31,7 @@ TEST_F(CallTest, StartReportsBoardsChannelsAndTypes)
     EXPECT_NE(std::string(error).find("serial number 2002"), std::string::npos) << error;
 }
 
-TEST_F(CallTest, BadChannelsAndArgumentsAreRefusedWithoutHarm)
+TEST_F(ktdrvCallTest, BadChannelsAndArgumentsAreRefusedWithoutHarm)
 {
     for (int ch : {-1, 10, 1000}) {
         EXPECT_EQ(TlxGetChState(ch), -1);
@@ -49,7 +49,7 @@ TEST_F(CallTest, BadChannelsAndArgumentsAreRefusedWithoutHarm)
 }
 
 // The sequence a server polling every 100 ms sees for ring:2,answer,voice:1500,silence:3000,key:1,wait:1000,key:9.
-TEST_F(CallTest, AutoDialFollowsDialToneDigitsRingsAnswerVoiceSilenceAndKeys)
+TEST_F(ktdrvCallTest, AutoDialFollowsDialToneDigitsRingsAnswerVoiceSilenceAndKeys)
 {
     ASSERT_EQ(TlxAutoDial(0, "100"), 0);
     Pass p = pass(0);
@@ -96,7 +96,7 @@ TEST_F(CallTest, AutoDialFollowsDialToneDigitsRingsAnswerVoiceSilenceAndKeys)
     EXPECT_EQ(pass(0).state, 0);
 }
 
-TEST_F(CallTest, TxDtmfUsesItsTimingAndStartsTheScriptOnlyWhenTheDigitsAreOut)
+TEST_F(ktdrvCallTest, TxDtmfUsesItsTimingAndStartsTheScriptOnlyWhenTheDigitsAreOut)
 {
     ASSERT_EQ(TlxSetTxDtmfPara(1, 50, 50), 0);
     ASSERT_EQ(TlxPickup(1), 0);
@@ -118,7 +118,7 @@ TEST_F(CallTest, TxDtmfUsesItsTimingAndStartsTheScriptOnlyWhenTheDigitsAreOut)
     EXPECT_EQ(until([] { return TlxGetNoSoundTime(1) > 2000; }, 5000), 1700);
 }
 
-TEST_F(CallTest, BusyIsReportedByBothAnalysersAfterTwoPeriods)
+TEST_F(ktdrvCallTest, BusyIsReportedByBothAnalysersAfterTwoPeriods)
 {
     TlxAutoDial(0, "300");
     advance(2100);
@@ -142,12 +142,12 @@ struct EndCase
     int reversalsBefore, reversalsAfter;
 };
 
-class FarEndGoneTest : public CallTest, public ::testing::WithParamInterface<EndCase>
+class ktdrvFarEndGoneTest : public ktdrvCallTest, public ::testing::WithParamInterface<EndCase>
 {
 };
 
 // Digits out at 2180 ms; one ring cycle is 5000 ms.
-TEST_P(FarEndGoneTest, HangUpOrDropSetsTheStateToZero)
+TEST_P(ktdrvFarEndGoneTest, HangUpOrDropSetsTheStateToZero)
 {
     const auto &c = GetParam();
     TlxAutoDial(c.channel, c.number);
@@ -159,12 +159,12 @@ TEST_P(FarEndGoneTest, HangUpOrDropSetsTheStateToZero)
     (void)c.reversalsBefore;
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, FarEndGoneTest,
+INSTANTIATE_TEST_SUITE_P(Scripts, ktdrvFarEndGoneTest,
                          ::testing::Values(EndCase{"400", 0, 5500, 0, 0}, EndCase{"500", 0, 5000, 0, 0},
                                            EndCase{"400", 3, 5500, 1, 2}, EndCase{"500", 3, 5000, 0, 0},
                                            EndCase{"919", 0, 7000, 0, 0}));
 
-TEST_F(CallTest, PolarityLineReversesAtTheAnswer)
+TEST_F(ktdrvCallTest, PolarityLineReversesAtTheAnswer)
 {
     TlxAutoDial(3, "8123");
     advance(2400);
@@ -176,7 +176,7 @@ TEST_F(CallTest, PolarityLineReversesAtTheAnswer)
     EXPECT_EQ(TlxGetPolarRvrsCount(3), 0) << "reversals count per call";
 }
 
-TEST_F(CallTest, PlayEndsNaturallyAfterItsDurationOrWhenStopped)
+TEST_F(ktdrvCallTest, PlayEndsNaturallyAfterItsDurationOrWhenStopped)
 {
     std::string file = voice("notice.voc", 2500);
     TlxAutoDial(0, "8123");
@@ -197,7 +197,7 @@ TEST_F(CallTest, PlayEndsNaturallyAfterItsDurationOrWhenStopped)
     EXPECT_EQ(until([] { return TlxCheckPlay(0) != 0; }, 10000), 2000);
 }
 
-TEST_F(CallTest, KeyCutsThePlayingShortOnlyWhenAsked)
+TEST_F(ktdrvCallTest, KeyCutsThePlayingShortOnlyWhenAsked)
 {
     std::string file = voice("long.voc", 20000);
     TlxAutoDial(0, "100");
@@ -212,7 +212,7 @@ TEST_F(CallTest, KeyCutsThePlayingShortOnlyWhenAsked)
     EXPECT_EQ(TlxCheckPlay(0), 2);
 }
 
-TEST_F(CallTest, MissingFileEndsThePlayingAtOnceAndIsLogged)
+TEST_F(ktdrvCallTest, MissingFileEndsThePlayingAtOnceAndIsLogged)
 {
     TlxPlayFile(0, (m_dir / "nothing.voc").c_str(), 6, 0, -1);
     EXPECT_EQ(TlxCheckPlay(0), 1);
@@ -222,7 +222,7 @@ TEST_F(CallTest, MissingFileEndsThePlayingAtOnceAndIsLogged)
     EXPECT_NE(log().find("'nosuchsegment' is not in the index"), std::string::npos);
 }
 
-TEST_F(CallTest, BeforeStartAndAfterCloseEveryChannelCallFails)
+TEST_F(ktdrvCallTest, BeforeStartAndAfterCloseEveryChannelCallFails)
 {
     TlxCloseCti();
     EXPECT_EQ(TlxGetMaxCh(), 0);
