@@ -61,7 +61,7 @@ int Board::start(const std::string &configPath, const std::string &indexPath)
         }
     }
     if (sim->virtualTime)
-        m_clock.setVirtual(true);
+        m_clock.setVirtual(true, 0);
 
     m_config = std::move(*config);
     m_sim = std::move(*sim);

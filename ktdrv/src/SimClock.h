@@ -12,11 +12,14 @@ class SimClock
 public:
     SimClock() : m_origin(std::chrono::steady_clock::now()) {}
     bool isVirtual() const { return m_virtual; }
-    /// Switching to virtual time starts the clock at zero.
-    void setVirtual(bool on)
+    /// Switching to virtual time stands the clock still at `from` (zero before a board runs, so that
+    /// a run starts at tick 0; the present time of a running board, so that its calls go on).
+    void setVirtual(bool on, Ms from = 0)
     {
         if (on && !m_virtual)
-            m_virtualNow = 0;
+            m_virtualNow = from;
+        else if (!on && m_virtual)
+            m_origin = std::chrono::steady_clock::now() - std::chrono::milliseconds(m_virtualNow);
         m_virtual = on;
     }
     void advance(Ms ms) { m_virtualNow += ms; }

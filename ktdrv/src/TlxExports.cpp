@@ -409,7 +409,10 @@ int TlxSimProbeDevice(int index, int *bus, unsigned *modelValue, unsigned *seria
 int TlxSimSetVirtualTime(int enable)
 {
     Lock lock(boardMutex());
-    theBoard().clock().setVirtual(enable != 0);
+    Board &b = theBoard();
+    if (b.started())
+        b.sync();
+    b.clock().setVirtual(enable != 0, b.started() ? b.now() : 0);
     return 0;
 }
 

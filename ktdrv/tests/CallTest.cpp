@@ -222,6 +222,22 @@ TEST_F(ktdrvCallTest, MissingFileEndsThePlayingAtOnceAndIsLogged)
     EXPECT_NE(log().find("'nosuchsegment' is not in the index"), std::string::npos);
 }
 
+TEST_F(ktdrvCallTest, SwitchingClocksKeepsTheCallsGoing)
+{
+    advance(1000);
+    TlxAutoDial(0, "600");
+    TlxSimSetVirtualTime(0);
+    EXPECT_EQ(TlxSimAdvance(100), -1) << "only virtual time is moved by hand";
+    EXPECT_GE(TlxSimGetTick(), 1000u);
+    EXPECT_EQ(TlxGetChState(0), 1);
+    TlxSimSetVirtualTime(1);
+    unsigned tick = TlxSimGetTick();
+    EXPECT_GE(tick, 1000u);
+    advance(3000);
+    EXPECT_EQ(TlxSimGetTick(), tick + 3000);
+    EXPECT_EQ(TlxGetToneAnalyzeResult(0), 3) << "ringing after dial tone and digits";
+}
+
 TEST_F(ktdrvCallTest, BeforeStartAndAfterCloseEveryChannelCallFails)
 {
     TlxCloseCti();
