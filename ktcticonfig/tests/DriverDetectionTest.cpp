@@ -1,0 +1,52 @@
+// Detection through the software board's libKTDRV.so, and the program's unattended mode on it.
+#include "ktcticonfig/detect/DetectionPass.h"
+#include "ktcticonfig/detect/DriverProbe.h"
+#include "ktcticonfig/tests/TempDirectory.h"
+
+#include "common/ProfileFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+namespace ktcticonfig {
+namespace {
+
+std::string fixture()
+{
+    return std::string(std::getenv("VN_TEST_DATA")) + "/KtSim.ini";
+}
+
+TEST(DriverDetection, FindsTheSimulatedBoards)
+{
+    ::setenv("KTSIM_CONFIG", fixture().c_str(), 1);
+    RecordingReporter reporter;
+    auto probe = DriverProbe::load("", reporter);
+    ASSERT_TRUE(probe) << reporter.messages.front();
+    ConfigModel model;
+    std::string error;
+    ASSERT_TRUE(runDetection(model, *probe, reporter, &error)) << error;
+    ASSERT_EQ(model.boards.size(), 2u);
+    EXPECT_EQ(model.boards[0].serialNumber, 1001u);
+    EXPECT_EQ(model.boards[1].modelCode, 8);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST(DriverDetection, ProgramWritesTheConfiguration)
+{
+    test::TempDirectory dir;
+    const std::string command = "cd " + dir.path() + " && KTSIM_CONFIG=" + fixture() + " " +
+                                std::getenv("KTCTICONFIG_PROGRAM") + " '|out|' 2>" + dir.file("stderr.txt");
+    std::filesystem::create_directory(dir.file("out"));
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0) << test::TempDirectory::read(dir.file("stderr.txt"));
+    const common::ProfileFile file(dir.file("out/KtConfig.ini"));
+    EXPECT_EQ(*file.value("AppChToBoardChTable", "TotalAppCh"), "24");
+    EXPECT_EQ(*file.value("AppChToBoardChTable", "AppCh[0]"), "0,0..7");
+    EXPECT_EQ(*file.value("AppChToBoardChTable", "AppCh[8]"), "1,0..15");
+    EXPECT_EQ(*file.value("SystemConfig", "SysIntNo"), "3");
+}
+
+} // namespace
+} // namespace ktcticonfig
