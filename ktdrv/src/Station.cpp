@@ -17,7 +17,7 @@ int Board::startRing(int ch, const std::string &callerId)
         return 0; // a lifted handset does not ring
     c->ringing = true;
     c->state = 2;
-    c->callerId = callerId.substr(0, 31);
+    c->callerId = std::string(common::cutGbk(callerId, 31));
     if (auto it = m_sim.stations.find(ch); it != m_sim.stations.end() && !it->second.onRing.empty())
         c->ringScript.start(it->second.onRing, m_now);
     m_log.write(m_now, "ch " + std::to_string(ch) + " ringing, caller " + c->callerId);

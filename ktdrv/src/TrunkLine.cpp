@@ -4,6 +4,7 @@
 #include "ktdrv/src/AudioFile.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace ktdrv {
 namespace {
@@ -274,6 +275,11 @@ int Board::recordToFile(int ch, const std::string &path)
         return -1;
     if (path.empty()) {
         m_lastError = "recording needs a file path";
+        return -1;
+    }
+    // Refuse at once a file that cannot be written, rather than lose the conversation at its end.
+    if (!std::ofstream(path, std::ios::binary | std::ios::app)) {
+        m_lastError = path + ": cannot be written";
         return -1;
     }
     if (c->recording)

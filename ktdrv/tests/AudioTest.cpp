@@ -70,6 +70,7 @@ TEST_F(ktdrvAudioTest, RecordingEndsWithTheHangUp)
     // Ring 5000 ms and voice 500 ms from the end of the digits at 2180, recording from 2200.
     EXPECT_EQ(readWav(path).info.frames, (5000 + 500 - 20) * 8);
     EXPECT_EQ(TlxRecToFile(0, "", 17, 0, -1, -1, 0), -1);
+    EXPECT_EQ(TlxRecToFile(0, (m_dir / "no/such/folder/x.wav").c_str(), 17, 0, -1, -1, 0), -1);
 }
 
 TEST_F(ktdrvAudioTest, HeardAudioHoldsWhatWasPlayedInItsPlace)
