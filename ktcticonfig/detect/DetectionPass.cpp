@@ -76,6 +76,8 @@ bool runDetection(ConfigModel &model, DeviceProbe &probe, Reporter &reporter, st
     model.channels.clear();
     model.pcmList.clear();
     model.ipBoardPresent = false;
+    // Every SS7 link of a detected board starts as a TUP link, outside the ISUP PCM list.
+    model.settings.list(listIndex("TotalIsupPcm")).clear();
     for (int n = 0; n < kProbedDeviceIndices && model.boards.size() < kMaxBoards; ++n) {
         ProbedDevice device;
         if (probe.probe(n, device) != ProbeResult::Found)

@@ -38,7 +38,7 @@ std::string missingFileMessage(const std::string &path)
 bool readModel(const std::string &path, ConfigModel &model, Reporter &reporter, std::string *error)
 {
     common::ProfileFile file(path);
-    if (!file.exists())
+    if (!file.exists() || !file.loadError().empty())
         reporter.report(missingFileMessage(path));
     model = ConfigModel{};
     ProfileWriter repairs(file, reporter);

@@ -99,6 +99,17 @@ std::optional<std::int32_t> listCount(const KeyDef &key, const GlobalSettings &s
     return std::nullopt;
 }
 
+// The SIP keys that fall back on an older spelling while they hold their "unset" value.
+void readSipFallbacks(const common::ProfileFile &file, GlobalSettings &settings)
+{
+    if (settings.text("SIP", "LocalSipIp") == "0.0.0.0")
+        settings.setText("SIP", "LocalSipIp", file.readString("SIP", "LocalIp", "0.0.0.0", 19));
+    if (settings.number("SIP", "LocalSipPort") == 0)
+        settings.setNumber("SIP", "LocalSipPort", file.readProfileInt("SIP", "LocalPort", 5060));
+    if (settings.number("SIP", "HeartInterval") == 0)
+        settings.setNumber("SIP", "HeartInterval", file.readProfileInt("SIP", "UdpHeartTime", 0));
+}
+
 } // namespace
 
 void readGroup(const common::ProfileFile &file, KeyGroup group, GlobalSettings &settings, ProfileWriter &repairs)
@@ -117,6 +128,8 @@ void readGroup(const common::ProfileFile &file, KeyGroup group, GlobalSettings &
     }
     if (group == KeyGroup::SystemTone)
         readToneItems(file, settings);
+    if (group == KeyGroup::Sip)
+        readSipFallbacks(file, settings);
     readLists(file, group, settings);
 }
 

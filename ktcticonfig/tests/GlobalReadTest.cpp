@@ -125,6 +125,19 @@ TEST(GlobalRead, OwnToneItemsAreReadUpToTheirCount)
     EXPECT_EQ(model.settings.toneItems[1].fields[18], 0u);
 }
 
+TEST(GlobalRead, SipKeysFallBackOnOlderSpellings)
+{
+    test::TempDirectory dir;
+    const std::string path =
+        dir.put("KtConfig.ini", std::string("[SIP]\nLocalIp=10.0.0.5\nUdpHeartTime=30\n") + kBoard);
+    ConfigModel model;
+    RecordingReporter reporter;
+    ASSERT_TRUE(readModel(path, model, reporter, nullptr));
+    EXPECT_EQ(model.settings.text("SIP", "LocalSipIp"), "10.0.0.5");
+    EXPECT_EQ(model.settings.number("SIP", "LocalSipPort"), 5060);
+    EXPECT_EQ(model.settings.number("SIP", "HeartInterval"), 30);
+}
+
 TEST(GlobalRead, MissingFileIsReportedAndReadAsDefaults)
 {
     test::TempDirectory dir;

@@ -13,6 +13,12 @@
 #include <gtest/gtest.h>
 
 namespace ktcticonfig {
+
+void PrintTo(const KeyValue &v, std::ostream *os)
+{
+    *os << v.number << " \"" << v.text << "\"";
+}
+
 namespace {
 
 using test::device;
@@ -50,6 +56,7 @@ ConfigModel mixedModel()
     model.settings.setSystem("MaxToneDetectorItem", 2);
     model.settings.setNumber("SS1Config", "MaxPhoNumRule", 2);
     model.settings.setNumber("ISDN", "UseISDNMode", 0);
+    model.settings.setNumber("SIP", "LocalSipPort", 5060);
     return model;
 }
 
