@@ -15,7 +15,8 @@ int TlxSipGetBoardRegStatus(int boardId, char *buffer);
 int TlxGetDriverVersion(char *buffer);
 
 /// Probes device index (0..19) as board detection does, PCI before USB. Returns 1 when a device
-/// answered (model value, serial number and sub-type filled), 0 when there is none at that index.
+/// answered (model value, serial number and sub-type filled), 0 when there is none at that index,
+/// -1 when the device opened but its model query failed (ModelQueryFails=1).
 /// The devices are the [Device<N>] sections of the KtSim.ini named by KTSIM_CONFIG, else of the
 /// current directory.
 int TlxSimProbeDevice(int index, int *bus, unsigned *modelValue, unsigned *serialNumber, unsigned *subType);

@@ -16,6 +16,8 @@ int probeDevice(int index, DeviceAnswer &answer)
     for (Bus bus : {Bus::Pci, Bus::Usb})
         for (const auto &d : *devices)
             if (d.index == index && d.bus == bus) {
+                if (d.modelQueryFails)
+                    return -1;
                 answer = {static_cast<int>(d.bus), d.hardwareId, d.serialNumber, d.subType};
                 return 1;
             }

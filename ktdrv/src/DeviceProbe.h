@@ -11,7 +11,8 @@ struct DeviceAnswer
     unsigned subType = 0;
 };
 
-/// 1 when device index answered, 0 when there is none (or KtSim.ini is missing or malformed).
+/// 1 when device index answered, 0 when there is none (or KtSim.ini is missing or malformed), -1 when
+/// the device opened but its model query failed.
 int probeDevice(int index, DeviceAnswer &answer);
 
 } // namespace ktdrv

@@ -105,6 +105,12 @@ struct Reader
         for (auto &n : numbers)
             if (const auto *e = find(entries, n.key); e && !parseUnsigned(e->value, *n.out))
                 return fail(e->line, "[" + section + "] " + n.key + ": '" + e->value + "' is not an unsigned number");
+        if (const auto *e = find(entries, "ModelQueryFails")) {
+            unsigned v = 0;
+            if (!parseUnsigned(e->value, v) || v > 1)
+                return fail(e->line, "[" + section + "] ModelQueryFails must be 0 or 1");
+            dev.modelQueryFails = v == 1;
+        }
         if (dev.hardwareId > 255)
             return fail(find(entries, "HardwareId")->line, "[" + section + "] HardwareId must be 0..255");
         const auto *types = find(entries, "ChannelTypes");
@@ -118,7 +124,7 @@ struct Reader
         dev.polarityReversal.assign(polarity.begin(), polarity.end());
         for (const auto &e : entries) {
             static const char *known[] = {"Bus", "HardwareId", "SerialNumber", "SubType", "ChannelTypes",
-                                          "LineVoltage", "PolarityReversal"};
+                                          "LineVoltage", "PolarityReversal", "ModelQueryFails"};
             bool ok = false;
             for (const char *k : known)
                 ok = ok || common::equalsIgnoreCase(e.key, k);

@@ -20,6 +20,7 @@ struct SimDevice
     unsigned hardwareId = 0;
     unsigned serialNumber = 0;
     unsigned subType = 0;
+    bool modelQueryFails = false;         ///< the device opens but does not answer the model query
     std::vector<int> channelTypes;        ///< driver channel type per board channel
     std::vector<int> lineVoltage;         ///< per board channel
     std::vector<bool> polarityReversal;   ///< per board channel

@@ -26,7 +26,7 @@ TEST_F(ktdrvProbeAndLogTest, ProbesAnswerFromTheDevicesOfKtSimConfig)
     {
         int index, result, bus;
         unsigned model, serial;
-    } cases[] = {{0, 1, 0, 10, 1001}, {1, 0, 0, 0, 0}, {3, 1, 1, 70, 3003}, {19, 0, 0, 0, 0}, {-1, 0, 0, 0, 0}};
+    } cases[] = {{0, 1, 0, 10, 1001}, {1, 0, 0, 0, 0}, {2, -1, 0, 0, 0}, {3, 1, 1, 70, 3003}, {19, 0, 0, 0, 0}, {-1, 0, 0, 0, 0}};
     for (const auto &c : cases) {
         int bus = -1;
         unsigned model = 0, serial = 0, sub = 99;
