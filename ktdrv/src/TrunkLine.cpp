@@ -243,8 +243,12 @@ void Board::release(int ch, Ms t, const char *why)
     if (!m_sim.heardDir.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(m_sim.heardDir, ec);
-        auto path = std::filesystem::path(m_sim.heardDir) /
-                    ("ch" + std::to_string(ch) + "-" + std::to_string(++m_callSerial) + "-" + fileSafe(c.dialled) + ".wav");
+        // The serial numbers the calls of a run; files of an earlier run in the folder are kept.
+        std::filesystem::path path;
+        do
+            path = std::filesystem::path(m_sim.heardDir) /
+                   ("ch" + std::to_string(ch) + "-" + std::to_string(++m_callSerial) + "-" + fileSafe(c.dialled) + ".wav");
+        while (std::filesystem::exists(path, ec));
         std::string error;
         if (writeAudioFile(path.string(), c.seizedAt, t, c.heard, nullptr, m_config.tones, error))
             c.heardFile = path.string();
