@@ -10,7 +10,7 @@ int runUnattendedDetection(const std::string &path, DeviceProbe &probe, Reporter
 {
     ConfigModel model;
     std::string error;
-    if (!runDetection(model, probe, reporter, &error)) {
+    if (!loadModel(path, true, probe, model, reporter, &error)) {
         // An empty model written over the file would throw away a working configuration.
         reporter.report(error);
         return 1;

@@ -70,6 +70,15 @@ void buildDefaultPcmList(ConfigModel &model)
     }
 }
 
+bool loadModel(const std::string &path, bool detect, DeviceProbe &probe, ConfigModel &model, Reporter &reporter,
+               std::string *error)
+{
+    if (!detect)
+        return readModel(path, model, reporter, error);
+    model = ConfigModel{};
+    return runDetection(model, probe, reporter, error);
+}
+
 bool runDetection(ConfigModel &model, DeviceProbe &probe, Reporter &reporter, std::string *error)
 {
     model.boards.clear();

@@ -19,6 +19,11 @@ inline constexpr const char *kNoBoardText =
 /// board list is then empty).
 bool runDetection(ConfigModel &model, DeviceProbe &probe, Reporter &reporter, std::string *error);
 
+/// Fills model at start-up: with detect set the file is not read and the model is the defaults with
+/// the detected boards; otherwise the file is read. Returns success; on failure error says why.
+bool loadModel(const std::string &path, bool detect, DeviceProbe &probe, ConfigModel &model, Reporter &reporter,
+               std::string *error);
+
 /// A new board record for a model code as detection creates it: class rule, used channel count,
 /// default PCMs and options.
 BoardRecord detectedBoard(int code, std::uint32_t serialNumber, std::uint32_t subType);

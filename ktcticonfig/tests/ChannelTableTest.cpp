@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Error: the beginning channel number should not exceed the ending one!"},
         ReadCase{"RunPastTheTable", "TotalAppCh=4\nAppCh[0]=0,0..7\n",
                  "Error: specified channels exceeded total channels on boards!"},
+        ReadCase{"HugeRun", "TotalAppCh=8\nAppCh[0]=0,-2147483648..2147483647\n",
+                 "Error: specified channels exceeded total channels on boards!"},
         ReadCase{"EntryInsideARun", "TotalAppCh=8\nAppCh[0]=0,0..3\nAppCh[2]=0,5\n",
                  "Error: duplicate channel number specification!"},
         ReadCase{"SameChannelTwice", "TotalAppCh=3\nAppCh[0]=0,0\nAppCh[1]=0,1\nAppCh[2]=0,1\n",

@@ -113,6 +113,21 @@ TEST(Detection, NoBoardFails)
     EXPECT_TRUE(d.model.boards.empty());
 }
 
+TEST(Detection, LoadWithDetectIgnoresTheFile)
+{
+    test::FakeProbe probe({{0, device(test::kPci8Channel, 1)}});
+    ConfigModel model;
+    model.settings.setSystem("PlayBufSize", 4096);
+    RecordingReporter reporter;
+    std::string error;
+    ASSERT_TRUE(loadModel("/nonexistent/KtConfig.ini", true, probe, model, reporter, &error));
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(model.settings.system("PlayBufSize"), 32768);
+    EXPECT_EQ(model.boards.size(), 1u);
+    EXPECT_FALSE(loadModel("/nonexistent/KtConfig.ini", false, probe, model, reporter, &error));
+    EXPECT_EQ(error, kReadFailedText);
+}
+
 TEST(Detection, AnalogDefaultsRepeatPerChannel)
 {
     const Detected d = detect({{0, device(test::kPci8Channel, 1)}});

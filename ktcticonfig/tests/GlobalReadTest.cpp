@@ -74,6 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"[SystemConfig]\nSysIntNo=15\n", "SystemConfig", "SysIntNo", 0, "15"},
         RuleCase{"[SystemConfig]\nRecPlayTimer=20ms\n", "SystemConfig", "RecPlayTimer", 50, "20ms"},
         RuleCase{"[SystemConfig]\nTxDtmfBufSize=65537\n", "SystemConfig", "TxDtmfBufSize", 50, "65537"},
+        RuleCase{"[SystemConfig]\nMaxToneDetectorItem=25\n", "SystemConfig", "MaxToneDetectorItem", 20, "25"},
+        RuleCase{"[SystemConfig]\nMaxToneDetectorItem=-3\n", "SystemConfig", "MaxToneDetectorItem", 0, "-3"},
         RuleCase{"[FSKConfig]\nBaudrate=5000\n", "FSKConfig", "Baudrate", 2400, "2400"},
         RuleCase{"[ISDN]\nUseISDNMode=7\n", "ISDN", "UseISDNMode", 0, "7"},
         RuleCase{"[SS1Config]\nMfcKD=9\n", "SS1Config", "MfcKD", 3, "3"},

@@ -39,12 +39,16 @@ ConfigModel mixedModel()
     RecordingReporter reporter;
     std::string error;
     EXPECT_TRUE(runDetection(model, probe, reporter, &error)) << error;
-    BoardRecord isa;
-    applyClassRule(isa, 3);
-    isa.ioBasePort = 0x280;
-    isa.usedChannels = 4;
-    fillBoardDefaults(isa);
-    model.boards.push_back(isa);
+    // ISA boards of four families: the second analog family, the two first-generation ones, and one
+    // without keys of its own.
+    for (int code : {3, 1, 2, 4}) {
+        BoardRecord isa;
+        applyClassRule(isa, code);
+        isa.ioBasePort = code == 3 ? 0x280 : 0xD4000;
+        isa.usedChannels = 4;
+        fillBoardDefaults(isa);
+        model.boards.push_back(isa);
+    }
     model.channels = defaultChannelTable(model.boards);
     model.settings.setSystem("WhoApplySysInt", 1);
     model.settings.setSystem("WhoSupplySysClock", 2);
