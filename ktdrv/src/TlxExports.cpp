@@ -54,6 +54,19 @@ template <typename F> int onChannel(int ch, F f)
     return c ? f(*c) : -1;
 }
 
+// Errors begin with the file they are about; when a long folder would push the reason out of the
+// caller's buffer, the file name alone stands for the path.
+std::string fitErrorText(const std::string &error, std::size_t room)
+{
+    if (error.size() <= room)
+        return error;
+    auto colon = error.find(':');
+    auto slash = error.rfind('/', colon);
+    if (colon == std::string::npos || slash == std::string::npos)
+        return error;
+    return error.substr(slash + 1);
+}
+
 std::string text(const char *p)
 {
     return p ? std::string(p) : std::string();
@@ -82,7 +95,7 @@ int TlxStartCti(const char *configPath, const char *indexPath)
 int TlxGetLastErrMsg(char *buffer)
 {
     Lock lock(boardMutex());
-    return copyText(buffer, 200, theBoard().lastError());
+    return copyText(buffer, 200, fitErrorText(theBoard().lastError(), 199));
 }
 
 int TlxGetMaxCfgBoard(void)

@@ -155,6 +155,19 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"KtIndex.ini", "[Index]\nmusic=\n", "KtIndex.ini:2: [Index] music names no file"},
         StartCase{"KtConfig.ini", "[SystemConfig]\nTotalBoards=0\n", "KtConfig.ini:2: [SystemConfig] TotalBoards must be 1..20"}));
 
+TEST_F(ktdrvProbeAndLogTest, LongFoldersLeaveRoomForTheReason)
+{
+    auto deep = m_dir / std::string(150, 'd') / std::string(40, 'e');
+    std::filesystem::create_directories(deep);
+    for (const char *name : {"KtConfig.ini", "KtIndex.ini"})
+        std::filesystem::copy_file(m_dir / name, deep / name);
+    std::ofstream(deep / "KtSim.ini") << "[Numbers]\n1=ring:x\n";
+    EXPECT_NE(TlxStartCti((deep / "KtConfig.ini").c_str(), (deep / "KtIndex.ini").c_str()), 0);
+    char error[200];
+    TlxGetLastErrMsg(error);
+    EXPECT_STREQ(error, "KtSim.ini:2: [Numbers] 1: step 1: ring cycles 'x' is not a number 0..1000 or forever");
+}
+
 TEST_F(ktdrvProbeAndLogTest, MissingFilesAreNamed)
 {
     std::filesystem::remove(m_dir / "KtSim.ini");
