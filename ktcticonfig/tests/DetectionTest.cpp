@@ -1,5 +1,6 @@
 // The detection pass against a table of fake devices.
 #include "ktcticonfig/detect/DetectionPass.h"
+#include "ktcticonfig/model/GlobalKeys.h"
 #include "ktcticonfig/tests/FakeProbe.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,20 @@ TEST(Detection, EightLinkTrunkBoard)
     EXPECT_EQ(d.model.channels.size(), 240u);
     EXPECT_EQ(d.model.pcmList.size(), 8u);
     EXPECT_EQ(d.model.pcmList[7], "0,7");
+}
+
+TEST(Detection, IsdnLinksFollowTheSignallingOfEveryPcm)
+{
+    const Detected d = detect({{0, device(test::kPci8Channel, 1)}, {1, device(111, 2)}}); // code 97: 2 ISDN PCMs
+    ASSERT_TRUE(d.ok);
+    EXPECT_EQ(d.model.pcmList, (std::vector<std::string>{"1,0", "1,1"}));
+    std::size_t user = 0;
+    for (std::size_t i = 0; i < indexedLists().size(); ++i)
+        if (indexedLists()[i].countKey == "TotalUserLinker")
+            user = i;
+    const auto &links = d.model.settings.list(user);
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_EQ(links[1], (std::vector<std::string>{"1", "1", "0"}));
 }
 
 TEST(Detection, ChannelBankBoardIsAVoiceBoard)

@@ -116,6 +116,12 @@ TEST(RoundTrip, WriteKeepsForeignKeysAndWritesInOrder)
                                             "BoardId=0", "BoardId=1",    "BoardId=2"};
     ASSERT_GE(sections.size(), order.size());
     EXPECT_EQ(std::vector<std::string>(sections.begin(), sections.begin() + order.size()), order);
+    const auto system = file.entries("SystemConfig");
+    ASSERT_GE(system.size(), 5u);
+    EXPECT_EQ(system[1].key, "TotalBoards");
+    EXPECT_EQ(system[2].key, "WhoApplySysInt");
+    EXPECT_EQ(system[3].key, "WhoSupplySysClock");
+    EXPECT_EQ(system[4].key, "SysIntNo");
     const auto pcm = file.entries("PcmInfo");
     EXPECT_EQ(pcm.back().key, "TotalPcm");
     EXPECT_EQ(*file.value("BoardId=2", "BoardSerialNumber"), "4000000000");
