@@ -49,7 +49,8 @@ int TlxSimGetHeardFile(int ch, char *buffer);
 int TlxSimGetStateText(char *buffer, int size);
 /// The driver's own log (most recent lines) into buffer; returns the length copied.
 int TlxSimGetLog(char *buffer, int size);
-/// Enable value of a log type as last applied from the live-log block (-1 when never set).
+/// Enable value of a log type as last applied from the live-log block (-1 when never set); a request
+/// waiting in the block is applied first.
 int TlxSimGetLogEnable(int logType);
 
 #ifdef __cplusplus

@@ -41,6 +41,8 @@ public:
     /// Brings every channel up to the clock (real time) or to `target` (virtual time).
     void advanceTo(Ms target);
     void sync();
+    /// Applies a waiting live-log request now.
+    void pollLiveLog();
 
     // Trunk line.
     int pickup(int ch);
@@ -94,6 +96,7 @@ private:
     Ms m_now = 0;
     Ms m_nextDue = kForever;
     unsigned m_callSerial = 0;
+    unsigned m_syncCount = 0;
     std::unique_ptr<LiveLogBlock> m_liveLog;
     std::unique_ptr<ControlSocket> m_control;
 };

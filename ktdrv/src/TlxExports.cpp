@@ -522,7 +522,7 @@ int TlxSimGetLog(char *buffer, int size)
 int TlxSimGetLogEnable(int logType)
 {
     Lock lock(boardMutex());
-    theBoard().sync();
+    theBoard().pollLiveLog();
     return theBoard().log().enable(logType);
 }
 
