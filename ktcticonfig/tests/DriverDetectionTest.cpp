@@ -29,7 +29,8 @@ TEST(DriverDetection, FindsTheSimulatedBoards)
     ASSERT_EQ(model.boards.size(), 2u);
     EXPECT_EQ(model.boards[0].serialNumber, 1001u);
     EXPECT_EQ(model.boards[1].modelCode, 8);
-    EXPECT_TRUE(reporter.messages.empty());
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], "Board Model=0x3 SN=4004\n\n Unsupported board model!");
 }
 
 TEST(DriverDetection, ProgramWritesTheConfiguration)
@@ -46,6 +47,7 @@ TEST(DriverDetection, ProgramWritesTheConfiguration)
     EXPECT_EQ(*file.value("AppChToBoardChTable", "AppCh[0]"), "0,0..7");
     EXPECT_EQ(*file.value("AppChToBoardChTable", "AppCh[8]"), "1,0..15");
     EXPECT_EQ(*file.value("SystemConfig", "SysIntNo"), "3");
+    EXPECT_NE(test::TempDirectory::read(dir.file("stderr.txt")).find("Unsupported board model!"), std::string::npos);
 }
 
 } // namespace
