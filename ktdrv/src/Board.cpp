@@ -66,7 +66,7 @@ int Board::start(const std::string &configPath, const std::string &indexPath)
     m_config = std::move(*config);
     m_sim = std::move(*sim);
     m_index = std::move(*index);
-    m_now = m_clock.now();
+    m_now = m_startedAt = m_clock.now();
     m_channels.assign(m_config.channels.size(), Channel{});
     for (std::size_t n = 0; n < m_channels.size(); ++n) {
         const auto &app = m_config.channels[n];

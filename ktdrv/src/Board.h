@@ -52,6 +52,7 @@ public:
     int play(int ch, std::vector<PlayItem> items);
     int playIndex(int ch, const std::string &names);
     int stopPlay(int ch);
+    int setPlayDest(int ch, int destination);
     // Stations.
     int startRing(int ch, const std::string &callerId);
     int stopRing(int ch);
@@ -81,6 +82,8 @@ private:
     void offHook(int ch, Ms t);
     void onHook(int ch, Ms t);
     void collectPlayed(int ch, std::vector<PlayedPiece> &pieces);
+    /// Hands what a channel played so far to whoever heard it, before its bridge or destination changes.
+    void settlePlayed(int ch, Ms t);
     void finishRecording(int ch, Ms t);
     void refreshDue();
 
@@ -94,6 +97,7 @@ private:
     int m_usable = 0;
     std::vector<Channel> m_channels;
     Ms m_now = 0;
+    Ms m_startedAt = 0;
     Ms m_nextDue = kForever;
     unsigned m_callSerial = 0;
     unsigned m_syncCount = 0;

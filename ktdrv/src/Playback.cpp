@@ -16,6 +16,23 @@ void Board::collectPlayed(int ch, std::vector<PlayedPiece> &pieces)
     pieces.clear();
 }
 
+void Board::settlePlayed(int ch, Ms t)
+{
+    std::vector<PlayedPiece> pieces;
+    m_channels[static_cast<std::size_t>(ch)].player.flush(t, pieces);
+    collectPlayed(ch, pieces);
+}
+
+int Board::setPlayDest(int ch, int destination)
+{
+    Channel *c = channel(ch);
+    if (!c)
+        return -1;
+    settlePlayed(ch, m_now);
+    c->playDest = destination;
+    return 0;
+}
+
 int Board::play(int ch, std::vector<PlayItem> items)
 {
     Channel *c = channel(ch);

@@ -62,10 +62,10 @@ void Board::onHook(int ch, Ms t)
     c.state = 0;
     c.ringing = false;
     c.sentTone = 0;
-    c.playDest = 0;
     std::vector<PlayedPiece> pieces;
     c.player.stop(t, pieces);
     collectPlayed(ch, pieces);
+    c.playDest = 0;
     c.ringScript.stop();
     c.manualKeys.stop();
     m_log.write(t, "ch " + std::to_string(ch) + " handset hung up");
@@ -137,7 +137,7 @@ void Board::stationStep(int ch, ScriptRunner &r, Ms t)
         if (r.sub == 0) {
             // First the delay, then the act.
             r.sub = 1;
-            r.due = step.kind == K::At ? std::max(t, step.ms) : t + step.ms;
+            r.due = step.kind == K::At ? std::max(t, m_startedAt + step.ms) : t + step.ms;
             return;
         }
         if (step.kind == K::Answer) {

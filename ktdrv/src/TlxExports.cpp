@@ -304,7 +304,8 @@ int TlxSetDtmfStopPlay(int ch, int enable)
 
 int TlxSetPlayDest(int ch, int destination)
 {
-    return onChannel(ch, [&](Channel &c) { return c.playDest = destination, 0; });
+    Lock lock(boardMutex());
+    return theBoard().setPlayDest(ch, destination);
 }
 
 int TlxPickup(int ch)

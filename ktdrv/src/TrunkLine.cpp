@@ -238,6 +238,8 @@ void Board::release(int ch, Ms t, const char *why)
     c.player.stop(t, pieces);
     c.player.flush(t, pieces);
     collectPlayed(ch, pieces);
+    if (c.peer >= 0)
+        settlePlayed(c.peer, t);
     if (c.recording)
         finishRecording(ch, t);
     if (!m_sim.heardDir.empty()) {
@@ -264,6 +266,7 @@ void Board::release(int ch, Ms t, const char *why)
     c.rxDtmf.clear();
     c.line.reset(t, m_config.tones);
     if (c.peer >= 0) {
+        settlePlayed(c.peer, t);
         auto &p = m_channels[static_cast<std::size_t>(c.peer)];
         if (p.peer == ch)
             p.peer = -1;
@@ -324,6 +327,8 @@ int Board::talkWith(int a, int b)
     Channel *ca = channel(a), *cb = channel(b);
     if (!ca || !cb || a == b || ca->type < 0 || cb->type < 0)
         return -1;
+    settlePlayed(a, m_now);
+    settlePlayed(b, m_now);
     ca->peer = b;
     cb->peer = a;
     return 0;
@@ -334,6 +339,8 @@ int Board::stopTalkWith(int a, int b)
     Channel *ca = channel(a), *cb = channel(b);
     if (!ca || !cb)
         return -1;
+    settlePlayed(a, m_now);
+    settlePlayed(b, m_now);
     if (ca->peer == b)
         ca->peer = -1;
     if (cb->peer == a)
