@@ -4,6 +4,7 @@
 #include "ktdrv/src/ControlSocket.h"
 #include "ktdrv/src/LiveLogBlock.h"
 
+#include <charconv>
 #include <sstream>
 
 namespace ktdrv {
@@ -252,9 +253,11 @@ std::string Board::command(const std::string &line)
         r = arg.empty() ? -1 : pressKeys(ch, arg);
     else if (verb == "voltage") {
         Channel *c = channel(ch);
-        if (c && c->trunk() && !arg.empty() && arg.find_first_not_of("-0123456789") == std::string::npos &&
-            arg.size() < 6) {
-            c->voltage = std::stoi(arg);
+        int volts = 0;
+        auto [end, ec] = std::from_chars(arg.data(), arg.data() + arg.size(), volts);
+        if (c && c->trunk() && !arg.empty() && ec == std::errc() && end == arg.data() + arg.size() &&
+            volts > -1000 && volts < 1000) {
+            c->voltage = volts;
             r = 0;
         }
     } else

@@ -111,6 +111,8 @@ TEST_F(ktdrvProbeAndLogTest, ControlSocketDrivesTelephonesAndReportsState)
     EXPECT_NE(ask("state").find("5 station state=0 hook=0"), std::string::npos);
     EXPECT_EQ(ask("offhook 0").rfind("error:", 0), 0u);
     EXPECT_EQ(ask("dance 1").rfind("error: unknown command", 0), 0u);
+    for (const char *bad : {"voltage 0 -", "voltage 0 99999", "voltage 0", "keys 5", "offhook x", "keys 5 12z"})
+        EXPECT_EQ(ask(bad).rfind("error:", 0), 0u) << bad;
     ::close(fd);
 }
 
