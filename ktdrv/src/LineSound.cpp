@@ -77,11 +77,12 @@ int LineSound::noSoundTime(Ms now) const
 
 int LineSound::rawFirst(Ms now, Ms &cycle) const
 {
-    if (m_answered)
-        return 6;
     const auto &s = current();
     using K = SoundSegment::Kind;
     cycle = 0;
+    // After the answer the cue stays until a tone follows (busy tone once the far end has gone).
+    if (m_answered && s.kind != K::Busy)
+        return 6;
     switch (s.kind) {
     case K::Silence:
         return s.carriedResult;
@@ -105,8 +106,14 @@ int LineSound::rawSecond(Ms now, Ms &cycle) const
     if (!m_timing.secondAnalyzer)
         return 0;
     // The second analyser knows dial tone and busy tone only.
-    int v = m_answered ? 0 : rawFirst(now, cycle);
+    int v = rawFirst(now, cycle);
     return v == 1 || v == 2 ? v : 0;
+}
+
+unsigned LineSound::cueSerial() const
+{
+    // The answer cue is one event however the sound changes after it.
+    return m_answered && current().kind != SoundSegment::Kind::Busy ? 0 : current().serial;
 }
 
 int LineSound::filtered(int value, Ms cycle, unsigned serial, const Cleared &c)
@@ -120,7 +127,7 @@ int LineSound::firstAnalyzer(Ms now) const
 {
     Ms cycle = 0;
     int v = rawFirst(now, cycle);
-    return filtered(v, cycle, m_answered ? 0 : current().serial, m_cleared1);
+    return filtered(v, cycle, cueSerial(), m_cleared1);
 }
 
 int LineSound::secondAnalyzer(Ms now) const
@@ -134,7 +141,7 @@ void LineSound::clearFirst(Ms now)
 {
     Ms cycle = 0;
     int v = rawFirst(now, cycle);
-    m_cleared1 = {true, v, m_answered ? 0 : current().serial, cycle};
+    m_cleared1 = {true, v, cueSerial(), cycle};
 }
 
 void LineSound::clearSecond(Ms now)

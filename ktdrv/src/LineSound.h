@@ -51,6 +51,7 @@ private:
     };
     int rawFirst(Ms now, Ms &cycle) const;
     int rawSecond(Ms now, Ms &cycle) const;
+    unsigned cueSerial() const;
     static int filtered(int value, Ms cycle, unsigned serial, const Cleared &c);
 
     ToneTiming m_timing;

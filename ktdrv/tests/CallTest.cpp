@@ -164,6 +164,22 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ktdrvFarEndGoneTest,
                                            EndCase{"400", 3, 5500, 1, 2}, EndCase{"500", 3, 5000, 0, 0},
                                            EndCase{"919", 0, 7000, 0, 0}));
 
+TEST_F(ktdrvCallTest, BusyToneAfterTheAnswerIsReported)
+{
+    writeSim("[Simulator]\nTimeMode=virtual\n[Device0]\nHardwareId=10\nSerialNumber=1001\nChannelTypes=0,0,0,0,2,2,2,2\n"
+             "[Numbers]\n1=ring:1,answer,voice:1000,busy\n");
+    TlxCloseCti();
+    ASSERT_EQ(start(), 0);
+    TlxAutoDial(0, "1");
+    advance(2200 + 5000);
+    EXPECT_EQ(TlxGetToneAnalyzeResult(0), 6);
+    TlxClearToneAnalyzeResult(0);
+    advance(500);
+    EXPECT_EQ(TlxGetToneAnalyzeResult(0), 0) << "the cue was taken; voice does not bring it back";
+    advance(500 + 1400);
+    EXPECT_EQ(TlxGetToneAnalyzeResult(0), 2);
+}
+
 TEST_F(ktdrvCallTest, PolarityLineReversesAtTheAnswer)
 {
     TlxAutoDial(3, "8123");
