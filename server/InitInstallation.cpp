@@ -15,6 +15,53 @@ namespace {
 
 const char *const kInstallationFiles[] = {"Setup.ini", "BillDB.db", "KtConfig.ini", "KtIndex.ini", "KtSim.ini"};
 
+bool writeTextFile(const QString &path, const QByteArray &text, QString *error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly) || f.write(text) != text.size()) {
+        *error = QStringLiteral("cannot write ") + path + QStringLiteral(": ") + f.errorString();
+        return false;
+    }
+    return true;
+}
+
+// One PCI 8-channel analog voice board, its eight channels the application's channels 0..7.
+const char *const kKtConfig = "[SystemConfig]\r\n"
+                              "TotalBoards=1\r\n"
+                              "[BoardId=0]\r\n"
+                              "BoardModel=PCI 8-channel analog voice board\r\n"
+                              "BoardSerialNumber=1001\r\n"
+                              "[AppChToBoardChTable]\r\n"
+                              "TotalAppCh=8\r\n"
+                              "AppCh[0]=0,0..7\r\n";
+
+// The named voice segments are listed here once the voice files are made.
+const char *const kKtIndex = "[Index]\r\n";
+
+// The device of that board: six trunks with line voltage, two agent telephones; every number rings
+// twice, answers, speaks a moment, listens and hangs up.
+const char *const kKtSim = "[Simulator]\r\n"
+                           "TimeMode=real\r\n"
+                           "[Device0]\r\n"
+                           "Bus=pci\r\n"
+                           "HardwareId=10\r\n"
+                           "SerialNumber=1001\r\n"
+                           "SubType=0\r\n"
+                           "ChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                           "LineVoltage=48,48,48,48,48,48,0,0\r\n"
+                           "[Numbers]\r\n"
+                           "*=ring:2,answer,voice:1500,silence:20000,hangup\r\n"
+                           "[Stations]\r\n"
+                           "6=answer:3000\r\n"
+                           "7=answer:3000\r\n";
+
+bool writeBoardFiles(const QString &dir, QString *error)
+{
+    return writeTextFile(dir + QStringLiteral("/KtConfig.ini"), kKtConfig, error) &&
+           writeTextFile(dir + QStringLiteral("/KtIndex.ini"), kKtIndex, error) &&
+           writeTextFile(dir + QStringLiteral("/KtSim.ini"), kKtSim, error);
+}
+
 // Every key at its default, the simulated board's eight channels in service.
 bool writeSetup(const QString &dir, QString *error)
 {
@@ -51,7 +98,8 @@ bool initInstallation(const QString &dirPath, QString *error)
     }
     for (const char *folder : {"Log", "TalkInfo", "Temp", "Record", "Voice/pth", "Voice/gdh"})
         QDir(dir).mkpath(QLatin1String(folder));
-    return writeSetup(dir, error) && createEmbeddedDatabase(dir + QStringLiteral("/BillDB.db"), error);
+    return writeSetup(dir, error) && createEmbeddedDatabase(dir + QStringLiteral("/BillDB.db"), error) &&
+           writeBoardFiles(dir, error);
 }
 
 } // namespace server

@@ -1,0 +1,115 @@
+// The Server program as a process: --init, a headless start, the second start, the exit on a signal,
+// and a run on virtual time.
+#include "server/TDM.h"
+#include "server/tests/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace server {
+namespace {
+
+class ServerProcessTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::setenv("KTDRV_IPC_SUFFIX", ("-server-process-" + std::to_string(::getpid())).c_str(), 1);
+        ::unsetenv("KTSIM_CONFIG");
+        // Qt complains on standard error without a runtime folder; the tests read standard error.
+        QDir().mkpath(dir.file("run"));
+        QFile::setPermissions(dir.file("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        ::setenv("XDG_RUNTIME_DIR", dir.file("run").toLocal8Bit().constData(), 1);
+    }
+
+    QString installation() const { return dir.file("notice"); }
+
+    // Runs Server to its end (at most 60 s) and returns its exit code.
+    int run(const QStringList &arguments, QString *out = nullptr, QString *err = nullptr)
+    {
+        QProcess p;
+        p.start(QStringLiteral(VN_SERVER_BINARY), arguments);
+        EXPECT_TRUE(p.waitForFinished(60000)) << arguments.join(' ').toStdString();
+        if (out)
+            *out = QString::fromUtf8(p.readAllStandardOutput());
+        if (err)
+            *err = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QStringList talkFiles() const { return QDir(installation() + QStringLiteral("/TalkInfo")).entryList(QDir::Files); }
+
+    testing::TempProgramDir dir;
+};
+
+TEST_F(ServerProcessTest, InitHeadlessStartSecondStartAndExit)
+{
+    QString out, err;
+    ASSERT_EQ(run({QStringLiteral("--init"), installation()}, &out), 0);
+    EXPECT_TRUE(out.contains(QStringLiteral("ready")));
+    EXPECT_EQ(run({QStringLiteral("--init"), installation()}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("refused"))) << err.toStdString();
+
+    QProcess first;
+    first.start(QStringLiteral(VN_SERVER_BINARY), {QStringLiteral("--headless"), QStringLiteral("--dir"), installation()});
+    ASSERT_TRUE(first.waitForStarted());
+    // The talk-record file is the last thing the start-up makes.
+    QElapsedTimer t;
+    t.start();
+    while (talkFiles().isEmpty() && t.elapsed() < 15000)
+        QThread::msleep(20);
+    ASSERT_EQ(talkFiles().size(), 1);
+
+    // A second start hands over to the running copy and ends without a start-up of its own.
+    QThread::msleep(1100); // a start-up in a later second would make a second talk-record file
+    EXPECT_EQ(run({QStringLiteral("--headless"), QStringLiteral("--dir"), installation()}, nullptr, &err), 0);
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    EXPECT_EQ(talkFiles().size(), 1);
+
+    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(15000));
+    EXPECT_EQ(first.exitCode(), 0);
+    const QString firstErr = QString::fromUtf8(first.readAllStandardError());
+    EXPECT_TRUE(firstErr.contains(QStringLiteral("系统提示: 是否真的退出自动语音通知系统？"))) << firstErr.toStdString();
+    EXPECT_TRUE(talkFiles().isEmpty()); // no call went to an agent: the empty file is deleted
+}
+
+TEST_F(ServerProcessTest, VirtualTimeRunDialsAndCloses)
+{
+    ASSERT_EQ(run({QStringLiteral("--init"), installation()}), 0);
+    Settings settings;
+    settings.ProgramDir = installation().toStdString();
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase(settings));
+        testing::exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('13800000000','张三')"));
+    }
+    QString err;
+    QElapsedTimer wall;
+    wall.start();
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--virtual-time"), QStringLiteral("--start-time"),
+                   QStringLiteral("2026-12-09 10:00:00"), QStringLiteral("--run-for"), QStringLiteral("120")},
+                  nullptr, &err),
+              0)
+        << err.toStdString();
+    EXPECT_LT(wall.elapsed(), 30000); // two virtual minutes in a few seconds, sanitizers and all
+
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT NoticeTimes FROM AdNotice")).toInt(), 1);
+    // Dialled at the first tick, one virtual second in; the outcome's time comes later.
+    const QString fact = testing::scalar(dm, QStringLiteral("SELECT FactNotice FROM AdNotice")).toString();
+    EXPECT_TRUE(fact.startsWith(QStringLiteral("2026-12-09 10:0"))) << fact.toStdString();
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT TrunkCh FROM AdNotice")).toInt(), 1);
+}
+
+} // namespace
+} // namespace server
