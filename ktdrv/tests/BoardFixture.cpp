@@ -1,6 +1,7 @@
 // The board fixture: copies the test installation, starts the board in virtual time, reads passes.
 #include "BoardFixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <semaphore.h>
 #include <sys/mman.h>
@@ -15,8 +16,10 @@ void BoardTest::SetUp()
     unsetenv("KTSIM_CONFIG");
     // Each test process gets its own live-log block, so that parallel tests do not meet.
     setenv("KTDRV_IPC_SUFFIX", ("_ktdrv_test_" + std::to_string(::getpid())).c_str(), 1);
-    m_dir = std::filesystem::temp_directory_path() /
-            ("ktdrv-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // Parameterised tests have a '/' in their names: keep the folder one level deep.
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    m_dir = std::filesystem::temp_directory_path() / ("ktdrv-" + std::to_string(::getpid()) + "-" + name);
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
     std::filesystem::path data = std::getenv("VN_TEST_DATA");
