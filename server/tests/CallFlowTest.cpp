@@ -1,0 +1,229 @@
+// Calls end to end on the software board in virtual time: busy, no answer, cancelled, no number,
+// retries, the dial by the server itself, and two trunks one tick apart.
+#include "server/FrmServer.h"
+#include "server/InitInstallation.h"
+#include "server/TDM.h"
+#include "server/TlxBoard.h"
+#include "server/VirtualTime.h"
+#include "server/engine/ServerEngine.h"
+#include "server/engine/tests/RecordingDialogs.h"
+#include "server/tests/TestDatabase.h"
+
+#include "common/Gbk.h"
+#include "common/ProfileFile.h"
+#include "ktdrv/KtSim.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTreeWidget>
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace server {
+namespace {
+
+using testing::exec;
+using testing::scalar;
+
+class CallFlowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::setenv("KTDRV_IPC_SUFFIX", ("-server-calls-" + std::to_string(::getpid())).c_str(), 1);
+        ::unsetenv("KTSIM_CONFIG");
+        QString error;
+        ASSERT_TRUE(initInstallation(programDir(), &error)) << error.toStdString();
+        // The board of --init; far ends by number: busy, ringing for ever.
+        QFile sim(programDir() + QStringLiteral("/KtSim.ini"));
+        ASSERT_TRUE(sim.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        sim.write("[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                  "LineVoltage=48,48,48,48,48,48,0,0\r\n[Numbers]\r\n300=busy\r\n400=ring:forever\r\n");
+        setup("Other", "WriteLogFlag", "1");
+        TlxSimSetVirtualTime(1);
+    }
+
+    void TearDown() override
+    {
+        if (window)
+            window->closeConfirmed();
+    }
+
+    QString programDir() const { return dir.file("notice"); }
+
+    void setup(const char *section, const char *key, const std::string &value)
+    {
+        ASSERT_TRUE(common::writeProfileString((programDir() + QStringLiteral("/Setup.ini")).toStdString(), section,
+                                               key, value));
+    }
+
+    TFrmServer &start()
+    {
+        clock = std::make_unique<BoardClock>(common::DateTime{2026, 12, 9, 10, 0, 0, 0});
+        window = std::make_unique<TFrmServer>(programDir(), board, *clock, dialogs);
+        window->FormShow();
+        return *window;
+    }
+
+    void addTask(const char *phone)
+    {
+        exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','张三')")
+                                       .arg(QLatin1String(phone)));
+    }
+
+    void runFor(std::uint32_t ms) { runVirtualTime(*window, ms); }
+
+    QVariant task(const char *column, int id = 1)
+    {
+        return scalar(window->dataModule(),
+                      QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=%2").arg(QLatin1String(column)).arg(id));
+    }
+
+    std::string dialled(int ch)
+    {
+        char buffer[64] = {};
+        TlxSimGetDialled(ch, buffer);
+        return buffer;
+    }
+
+    std::string log()
+    {
+        window->engine().CloseLogFiles();
+        const QStringList files = QDir(programDir() + QStringLiteral("/Log")).entryList(QDir::Files);
+        if (files.isEmpty())
+            return {};
+        QFile f(programDir() + QStringLiteral("/Log/") + files.first());
+        f.open(QIODevice::ReadOnly);
+        return common::gbkToUtf8(f.readAll().toStdString());
+    }
+
+    testing::TempProgramDir dir;
+    TlxBoard board;
+    std::unique_ptr<BoardClock> clock;
+    testing::RecordingDialogs dialogs;
+    std::unique_ptr<TFrmServer> window;
+};
+
+TEST_F(CallFlowTest, BusyNumber)
+{
+    start();
+    addTask("300");
+    runFor(20000);
+    EXPECT_EQ(dialled(0), "300#");
+    EXPECT_EQ(task("Status").toInt(), 3);
+    EXPECT_EQ(task("FailCause").toString(), QStringLiteral("对方占线"));
+    EXPECT_EQ(task("NoticeTimes").toInt(), 1);
+    EXPECT_EQ(task("TrunkCh").toInt(), 1);
+    const common::DateTime fact = *common::parseDateTime(task("FactNotice").toString().toStdString());
+    EXPECT_EQ(task("NextNotice").toString().toStdString(),
+              common::formatDateTime("yyyy-mm-dd hh:mm:ss", fact.addMinutes(10)));
+    EXPECT_EQ(task("StartBill").toString().left(10), QStringLiteral("2026-12-09"));
+    const std::string lines = log();
+    EXPECT_NE(lines.find(" 通道：0 摘机呼叫: 300"), std::string::npos) << lines;
+    EXPECT_NE(lines.find(" 通道：0:检测到忙音1挂机"), std::string::npos) << lines;
+    EXPECT_NE(lines.find(" 通道：0:触发挂机事件"), std::string::npos) << lines;
+    EXPECT_NE(lines.find(" 通道：0:延迟设置为空闲"), std::string::npos) << lines;
+    // After the hang-up delay the trunk is free and shown idle.
+    EXPECT_EQ(window->engine().channel(0).Progress, 0);
+    auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
+    EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("空闲"));
+}
+
+TEST_F(CallFlowTest, NoAnswerWithinTheCallOutTimeout)
+{
+    start();
+    addTask("400");
+    runFor(29000);
+    EXPECT_EQ(task("Status").toInt(), 1); // still ringing
+    runFor(5000);
+    EXPECT_EQ(task("Status").toInt(), 3);
+    EXPECT_EQ(task("FailCause").toString(), QStringLiteral("线路没接好或对方无人应答"));
+    EXPECT_NE(log().find(" 通道：0:呼出超时挂机"), std::string::npos);
+}
+
+TEST_F(CallFlowTest, OperatorHangsUp)
+{
+    start();
+    addTask("400");
+    runFor(5000);
+    window->engine().HangupMenuClick("Channel1");
+    runFor(3000);
+    EXPECT_EQ(task("Status").toInt(), 3);
+    EXPECT_EQ(task("FailCause").toString(), QStringLiteral("用户取消通知"));
+    // Hanging up an idle trunk does nothing.
+    window->engine().HangupMenuClick("Channel2");
+    EXPECT_EQ(window->engine().channel(1).Progress, 0);
+}
+
+TEST_F(CallFlowTest, EmptyNumberIsNeverDialled)
+{
+    start();
+    addTask("");
+    runFor(3000);
+    EXPECT_EQ(task("Status").toInt(), 3);
+    EXPECT_EQ(task("FailCause").toString(), QStringLiteral("电话号码为空"));
+    EXPECT_EQ(task("NoticeTimes").toInt(), 0);
+    EXPECT_EQ(dialled(0), "");
+}
+
+TEST_F(CallFlowTest, RetriesFollowReSendTimesAndInterval)
+{
+    for (const auto &[resend, attempts] : {std::pair{0, 1}, std::pair{2, 3}}) {
+        setup("Other", "ReSendTimes", std::to_string(resend));
+        setup("Other", "Interval", "1");
+        start();
+        exec(window->dataModule(), QStringLiteral("DELETE FROM AdNotice"));
+        addTask("300");
+        runFor(6 * 60 * 1000);
+        EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT NoticeTimes FROM AdNotice")).toInt(), attempts)
+            << "ReSendTimes " << resend;
+        window->closeConfirmed();
+        window.reset();
+    }
+}
+
+TEST_F(CallFlowTest, ServerDialsTheDigitsItselfAfterThePickDelay)
+{
+    setup("Other", "CallMode", "0");
+    setup("Other", "PickDelay", "1500");
+    start();
+    addTask("300");
+    runFor(1000 + 1400); // the tick at 1 s seized the line; 1.4 s later nothing is dialled yet
+    EXPECT_EQ(dialled(0), "");
+    runFor(10000);
+    EXPECT_EQ(dialled(0), "300#");
+    EXPECT_EQ(task("FailCause").toString(), QStringLiteral("对方占线"));
+}
+
+TEST_F(CallFlowTest, TwoFreeTrunksOneTickApart)
+{
+    start();
+    addTask("400");
+    addTask("400");
+    runFor(2500);
+    EXPECT_EQ(task("TrunkCh", 1).toInt(), 1);
+    EXPECT_EQ(task("TrunkCh", 2).toInt(), 2);
+    EXPECT_EQ(task("FactNotice", 1).toString(), QStringLiteral("2026-12-09 10:00:01"));
+    EXPECT_EQ(task("FactNotice", 2).toString(), QStringLiteral("2026-12-09 10:00:02"));
+}
+
+TEST_F(CallFlowTest, PauseDuringACallLetsItFinish)
+{
+    start();
+    addTask("300");
+    addTask("300");
+    runFor(1500);
+    window->tbStopServerClick();
+    runFor(20000);
+    EXPECT_EQ(task("Status", 1).toInt(), 3); // the call in progress ended and was recorded
+    EXPECT_EQ(task("Status", 2).toInt(), 0); // no new call while paused
+    window->tbStartServerClick();
+    runFor(20000);
+    EXPECT_EQ(task("Status", 2).toInt(), 3);
+}
+
+} // namespace
+} // namespace server
