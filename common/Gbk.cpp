@@ -116,6 +116,32 @@ std::string utf8ToGbk(std::string_view utf8)
     return c.run(utf8, "?", skipUtf8Character);
 }
 
+bool isValidUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t len = skipUtf8Character(text.substr(i));
+        if (len == 1)
+            return false;
+        // Overlong forms and surrogates are not UTF-8.
+        const auto c1 = static_cast<unsigned char>(text[i + 1]);
+        if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0) || (c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 >= 0x90))
+            return false;
+        i += len;
+    }
+    return true;
+}
+
+std::string anyToUtf8(std::string_view text)
+{
+    return isValidUtf8(text) ? std::string(text) : gbkToUtf8(text);
+}
+
 std::u16string gbkToUtf16(std::string_view gbk)
 {
     thread_local Converter c("UTF-16LE", "GBK");

@@ -13,6 +13,13 @@ std::string gbkToUtf8(std::string_view gbk);
 /// UTF-8 to GBK. A character GBK cannot hold, or an invalid UTF-8 sequence, becomes '?'.
 std::string utf8ToGbk(std::string_view utf8);
 
+/// True when the bytes are well-formed UTF-8 (ASCII included).
+bool isValidUtf8(std::string_view text);
+
+/// Text of unknown encoding to UTF-8: kept when it is valid UTF-8 (file paths on this system are),
+/// otherwise read as GBK.
+std::string anyToUtf8(std::string_view text);
+
 /// GBK to UTF-16, invalid bytes as U+FFFD.
 std::u16string gbkToUtf16(std::string_view gbk);
 

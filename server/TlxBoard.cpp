@@ -32,7 +32,8 @@ std::int32_t TlxBoard::StartCti(const std::string &configPath, const std::string
 
 std::string TlxBoard::GetLastErrMsg()
 {
-    return common::gbkToUtf8(readText<200>([](char *b) { TlxGetLastErrMsg(b); }));
+    // The driver's texts are GBK, but the file paths in them are the system's bytes (UTF-8).
+    return common::anyToUtf8(readText<200>([](char *b) { TlxGetLastErrMsg(b); }));
 }
 
 std::int32_t TlxBoard::CloseCti() { return TlxCloseCti(); }

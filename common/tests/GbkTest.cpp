@@ -41,5 +41,17 @@ TEST(GbkTest, InvalidInputIsReplacedAndTheRestKept)
     EXPECT_EQ(utf16ToGbk(u"\U0001F600"), "?");
 }
 
+TEST(GbkTest, TextOfUnknownEncoding)
+{
+    EXPECT_TRUE(isValidUtf8("plain ascii"));
+    EXPECT_TRUE(isValidUtf8(kZhangSanUtf8));
+    EXPECT_FALSE(isValidUtf8(kZhangSanGbk));
+    EXPECT_FALSE(isValidUtf8("\xC0\x80"));         // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));     // a surrogate
+    EXPECT_FALSE(isValidUtf8("\xE5\xBC"));         // cut off
+    EXPECT_EQ(anyToUtf8("/srv/" + kZhangSanUtf8 + "/KtSim.ini:2"), "/srv/" + kZhangSanUtf8 + "/KtSim.ini:2");
+    EXPECT_EQ(anyToUtf8(kZhangSanGbk), kZhangSanUtf8);
+}
+
 } // namespace
 } // namespace common

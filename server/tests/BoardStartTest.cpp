@@ -6,6 +6,7 @@
 #include "server/VirtualTime.h"
 #include "server/engine/ServerEngine.h"
 #include "server/engine/tests/RecordingDialogs.h"
+#include "server/tests/DriverIpc.h"
 #include "server/tests/TestDatabase.h"
 
 #include "common/ProfileFile.h"
@@ -32,8 +33,7 @@ class BoardStartTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // The driver's shared log block is per process, so that parallel test programs do not meet.
-        ::setenv("KTDRV_IPC_SUFFIX", ("-server-test-" + std::to_string(::getpid())).c_str(), 1);
+        testing::useOwnDriverIpc();
         ::unsetenv("KTSIM_CONFIG");
         QString error;
         ASSERT_TRUE(initInstallation(programDir(), &error)) << error.toStdString();

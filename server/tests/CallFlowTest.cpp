@@ -7,6 +7,7 @@
 #include "server/VirtualTime.h"
 #include "server/engine/ServerEngine.h"
 #include "server/engine/tests/RecordingDialogs.h"
+#include "server/tests/DriverIpc.h"
 #include "server/tests/TestDatabase.h"
 
 #include "common/Gbk.h"
@@ -33,7 +34,7 @@ class CallFlowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ::setenv("KTDRV_IPC_SUFFIX", ("-server-calls-" + std::to_string(::getpid())).c_str(), 1);
+        testing::useOwnDriverIpc();
         ::unsetenv("KTSIM_CONFIG");
         QString error;
         ASSERT_TRUE(initInstallation(programDir(), &error)) << error.toStdString();

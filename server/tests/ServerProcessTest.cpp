@@ -1,6 +1,7 @@
 // The Server program as a process: --init, a headless start, the second start, the exit on a signal,
 // and a run on virtual time.
 #include "server/TDM.h"
+#include "server/tests/DriverIpc.h"
 #include "server/tests/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ class ServerProcessTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ::setenv("KTDRV_IPC_SUFFIX", ("-server-process-" + std::to_string(::getpid())).c_str(), 1);
+        testing::useOwnDriverIpc();
         ::unsetenv("KTSIM_CONFIG");
         // Qt complains on standard error without a runtime folder; the tests read standard error.
         QDir().mkpath(dir.file("run"));
