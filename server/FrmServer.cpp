@@ -169,6 +169,16 @@ QTreeWidget *TFrmServer::makeChannelList(const char *name)
     list->setAlternatingRowColors(true);
     list->header()->setStretchLastSection(false);
     list->header()->resizeSection(3, 150);
+    // A click on a row's check box switches the channel in or out of service.
+    connect(list, &QTreeWidget::itemChanged, this, [this, list](QTreeWidgetItem *item, int column) {
+        if (column != 0)
+            return;
+        const bool ticked = item->checkState(0) == Qt::Checked;
+        if (!m_engine->SetChannelInService(item->text(0).toInt() - 1, ticked)) {
+            const QSignalBlocker blocker(list);
+            item->setCheckState(0, ticked ? Qt::Unchecked : Qt::Checked);
+        }
+    });
     return list;
 }
 
@@ -236,7 +246,9 @@ QTreeWidget *TFrmServer::listOf(ChannelList list) const
 
 int TFrmServer::addChannelRow(ChannelList list, std::string_view caption, bool inService)
 {
+    const QSignalBlocker blocker(listOf(list));
     auto *item = new QTreeWidgetItem(listOf(list), {qs(caption)});
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, inService ? Qt::Checked : Qt::Unchecked);
     item->setIcon(0, rowIcon(inService ? RowImage::Idle : RowImage::Closed));
     return listOf(list)->indexOfTopLevelItem(item);
@@ -247,6 +259,7 @@ void TFrmServer::setChannelRow(ChannelList list, int row, RowImage image, const 
     QTreeWidgetItem *item = listOf(list)->topLevelItem(row);
     if (!item)
         return;
+    const QSignalBlocker blocker(listOf(list));
     item->setIcon(0, rowIcon(image));
     for (int c = 1; c < kColumns; ++c) {
         const auto i = static_cast<std::size_t>(c - 1);
@@ -256,18 +269,21 @@ void TFrmServer::setChannelRow(ChannelList list, int row, RowImage image, const 
 
 void TFrmServer::setRowImage(ChannelList list, int row, RowImage image)
 {
+    const QSignalBlocker blocker(listOf(list));
     if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row))
         item->setIcon(0, rowIcon(image));
 }
 
 void TFrmServer::setRowText(ChannelList list, int row, int column, std::string_view text)
 {
+    const QSignalBlocker blocker(listOf(list));
     if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row); item && column > 0 && column < kColumns)
         item->setText(column, qs(text));
 }
 
 void TFrmServer::setRowChecked(ChannelList list, int row, bool checked)
 {
+    const QSignalBlocker blocker(listOf(list));
     if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row))
         item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }

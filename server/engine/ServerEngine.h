@@ -61,6 +61,9 @@ public:
     /// Bookkeeping when a prompt starts: the state and step it belongs to and the timeout flags.
     void BeginPrompt(int c, const std::string &state, const std::string &step, std::int8_t timerOn,
                      std::int8_t timerRun);
+    /// The operator switches channel c in or out of service with its row's check box. False, after a
+    /// message, when Setup.ini is missing or cannot be read: nothing changes then.
+    bool SetChannelInService(int c, bool inService);
     /// The operator hangs up the trunk of a hang-up menu item ("Channel" + number).
     void HangupMenuClick(const std::string &itemName);
 

@@ -228,3 +228,50 @@ TEST_F(CallFlowTest, PauseDuringACallLetsItFinish)
 
 } // namespace
 } // namespace server
+
+namespace server {
+namespace {
+
+TEST_F(CallFlowTest, CheckBoxesSwitchChannelsInAndOutOfService)
+{
+    start();
+    addTask("400");
+    runFor(3000);
+    auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
+    // The operator clears channel 1 during its call: the line is released and the channel closed.
+    trunks->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("关闭"));
+    const auto card1Use = [this] {
+        return common::ProfileFile((programDir() + QStringLiteral("/Setup.ini")).toStdString())
+            .value("CardParm", "Card1Use")
+            .value_or("");
+    };
+    EXPECT_EQ(card1Use(), "01111111" + std::string(40, '0'));
+    runFor(3000);
+    EXPECT_EQ(window->engine().channel(0).Progress, 0);
+    EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("关闭"));
+    addTask("400");
+    runFor(2000);
+    EXPECT_EQ(task("TrunkCh", 2).toInt(), 2); // the closed trunk is passed over
+
+    // Agents: ticking one resets every agent's count of answered transfers.
+    window->engine().channel(7).AnsweredCount = 3;
+    auto *stations = window->findChild<QTreeWidget *>(QStringLiteral("LVSlicChannel"));
+    stations->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    EXPECT_EQ(stations->topLevelItem(0)->text(1), QStringLiteral("关闭"));
+    stations->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(stations->topLevelItem(0)->text(1), QStringLiteral("空闲"));
+    EXPECT_EQ(window->engine().channel(7).AnsweredCount, 0);
+
+    // Without Setup.ini nothing changes and the box goes back.
+    QFile::remove(programDir() + QStringLiteral("/Setup.ini"));
+    dialogs.shown.clear();
+    trunks->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "配置文件Setup.ini不存在！");
+    EXPECT_EQ(trunks->topLevelItem(1)->checkState(0), Qt::Checked);
+    EXPECT_EQ(window->engine().tables().InService[1], 1);
+}
+
+} // namespace
+} // namespace server
