@@ -97,10 +97,13 @@ int main(int argc, char **argv)
             cl->startTime.isEmpty() ? common::DateTime::now() : *common::parseDateTime(cl->startTime.toStdString());
         server::BoardClock clock(start);
         server::TFrmServer window(programDir, board, clock, dialogs);
-        window.FormShow();
-        server::runVirtualTime(window, (cl->runForSeconds ? cl->runForSeconds : 3600u) * 1000u);
+        const bool started = window.FormShow();
+        const std::uint32_t seconds = cl->runForSeconds ? cl->runForSeconds : 3600u;
+        server::runVirtualTime(window, seconds * 1000u);
+        std::printf("Server: %s; %u s of virtual time from %s\n", started ? "service ran" : "service did not start",
+                    seconds, common::formatDateTime("yyyy-mm-dd hh:mm:ss", start).c_str());
         window.closeConfirmed();
-        return 0;
+        return started ? 0 : 1;
     }
 
     server::SystemClock clock;
