@@ -238,3 +238,36 @@ TEST_F(StartUpFailureTest, MemoKeepsTheLastThousandLines)
 
 } // namespace
 } // namespace server
+
+namespace server {
+namespace {
+
+// A driver that starts but reports no channels: the software board refuses such configurations, so
+// this guard of the board start is shown with a board that answers just that.
+class NoChannelBoard : public testing::UntouchedBoard
+{
+public:
+    std::int32_t StartCti(const std::string &, const std::string &) override { return 0; }
+    std::int32_t GetMaxCfgBoard() override { return 1; }
+    std::int32_t GetMaxUsableBoard() override { return 1; }
+    std::int32_t GetMaxCh() override { return 0; }
+};
+
+TEST_F(StartUpFailureTest, BoardWithoutChannelsGivesNoService)
+{
+    writeSetup("");
+    ASSERT_TRUE(createEmbeddedDatabase(dir.file("BillDB.db")));
+    NoChannelBoard empty;
+    TFrmServer w(dirPath(), empty, clock, dialogs);
+    EXPECT_FALSE(w.FormShow());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, "系统提示");
+    EXPECT_EQ(dialogs.shown[0].text, "初始化语音卡失败,请检查！");
+    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+    EXPECT_FALSE(w.serviceRunning());
+    dialogs.answer = DialogAnswer::Yes;
+    w.close();
+}
+
+} // namespace
+} // namespace server
