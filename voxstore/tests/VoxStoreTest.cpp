@@ -174,7 +174,7 @@ TEST_F(VoxStoreTest, InstallRefusesFilesItCannotUseWhole)
     Bytes tableTooLong = good;
     tableTooLong.resize(13794 + 6 * kSegments - 1); // the segment table is cut
     Bytes segmentOutside = good;
-    segmentOutside.pop_back();                      // the last segment lacks one byte
+    segmentOutside.resize(good.size() - 1);         // the last segment lacks one byte
     Bytes offsetOutside = good;
     offsetOutside[13794 + 3] = 0x80;                // segment 0 starts 2 GiB into the audio
     Bytes withTail = good;
