@@ -1,0 +1,172 @@
+// The engine's costs with 1,000,000 tasks in BillDB.db and a 48-channel software board: one dispatcher
+// tick (goal: at most 1 ms), one counter refresh (at most 20 ms) and one polling pass (at most 50 µs).
+#include "server/SchemaScript.h"
+#include "server/TDM.h"
+#include "server/TlxBoard.h"
+#include "server/VirtualTime.h"
+#include "server/engine/LoadSettings.h"
+#include "server/engine/ServerEngine.h"
+
+#include "ktdrv/KtSim.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QSqlQuery>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+using namespace server;
+
+constexpr int kChannels = 48;
+constexpr int kTrunks = 40;
+
+class NullDisplay : public Display
+{
+public:
+    int addChannelRow(ChannelList, std::string_view, bool) override { return m_rows++; }
+    void setChannelRow(ChannelList, int, RowImage, const std::vector<std::string> &) override {}
+    void setRowImage(ChannelList, int, RowImage) override {}
+    void setRowText(ChannelList, int, int, std::string_view) override {}
+    void setRowChecked(ChannelList, int, bool) override {}
+    void addHangupMenuItem(std::string_view, std::string_view) override {}
+    void setStatusPanel(int, std::string_view) override {}
+    void addMemoLine(std::string_view) override {}
+
+private:
+    int m_rows = 0;
+};
+
+class NullDialogs : public Dialogs
+{
+public:
+    DialogAnswer show(std::string_view, std::string_view, DialogIcon, DialogButtons, DialogAnswer) override
+    {
+        return DialogAnswer::Ok;
+    }
+};
+
+// One program directory for all benchmarks: a million tasks, a 48-channel board, every trunk ringing.
+struct Installation
+{
+    std::filesystem::path dir;
+    TDM dm;
+    TlxBoard board;
+    NullDisplay display;
+    NullDialogs dialogs;
+    std::unique_ptr<BoardClock> clock;
+    std::unique_ptr<ServerEngine> engine;
+    bool ready = false;
+
+    Installation()
+    {
+        dir = std::filesystem::temp_directory_path() / ("vn-bench-server-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        ::setenv("KTDRV_IPC_SUFFIX", ("-bench-server-" + std::to_string(::getpid())).c_str(), 1);
+        std::string types;
+        for (int ch = 0; ch < kChannels; ++ch)
+            types += std::string(ch ? "," : "") + (ch < kTrunks ? "0" : "2");
+        std::ofstream(dir / "Setup.ini") << "[Other]\r\nBeginTime=00:00\r\nEndTime=23:59\r\nNotNoticeTime1=24:00\r\n";
+        std::ofstream(dir / "KtConfig.ini") << "[SystemConfig]\nTotalBoards=1\n[BoardId=0]\nBoardSerialNumber=1\n"
+                                               "[AppChToBoardChTable]\nTotalAppCh=48\nAppCh[0]=0,0..47\n";
+        std::ofstream(dir / "KtIndex.ini") << "[Index]\n";
+        std::ofstream(dir / "KtSim.ini") << "[Device0]\nHardwareId=46\nSerialNumber=1\nChannelTypes=" << types
+                                         << "\n[Numbers]\n*=ring:forever\n";
+        const QString db = QString::fromStdString((dir / "BillDB.db").string());
+        if (!createEmbeddedDatabase(db))
+            return;
+        TlxSimSetVirtualTime(1);
+        clock = std::make_unique<BoardClock>(common::DateTime{2026, 12, 9, 10, 0, 0, 0});
+        engine = std::make_unique<ServerEngine>(board, dm, display, *clock, dialogs);
+        Settings &s = engine->settings();
+        s.ProgramDir = dir.string();
+        applyDefaults(s, engine->tables());
+        s.BeginTime = "00:00";
+        s.EndTime = "23:59";
+        s.NotNoticeTime1 = s.NotNoticeTime2 = "24:00";
+        s.CallOutTimeOut = 1000000; // the rings go on for the whole benchmark
+        engine->tables().InService.fill(1);
+        if (!dm.ConnectDatabase(s))
+            return;
+        // A million tasks: most new, the rest spread over the other statuses since the service start.
+        QSqlQuery q(dm.DBConnection());
+        q.exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<1000000) "
+            "INSERT INTO AdNotice (Telphone,Name,Status,NoticeTimes,SuccTimes,FactNotice,NextNotice,RandomValue) "
+            "SELECT 13800000000+i,'张三',CASE WHEN i%10<6 THEN 0 ELSE (i%10)-5 END,i%3,i%2,"
+            "'2026-12-09 10:0'||(i%10)||':00','2026-12-09 11:00:00',abs(random())%50 FROM n"));
+        if (!engine->StartBoard())
+            return;
+        // Every trunk seized and ringing, as on a busy afternoon.
+        for (int ch = 0; ch < kTrunks; ++ch)
+            engine->lastSeen().LineConnected[ch] = 1;
+        engine->settings().ServiceStartTime = "2026-12-09 10:00:00";
+        ready = true;
+    }
+
+    ~Installation()
+    {
+        board.CloseCti();
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+};
+
+Installation &installation()
+{
+    static Installation i;
+    return i;
+}
+
+void BM_DispatcherTick(benchmark::State &state)
+{
+    Installation &in = installation();
+    if (!in.ready) {
+        state.SkipWithError("installation not ready");
+        return;
+    }
+    for (auto _ : state) {
+        in.engine->SystemTimerTimer(); // fetches a task, writes status 1, seizes and dials trunk 0
+        state.PauseTiming();
+        in.board.Hangup(0);
+        in.engine->ResetChannel(0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DispatcherTick)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+void BM_CounterRefresh(benchmark::State &state)
+{
+    Installation &in = installation();
+    if (!in.ready) {
+        state.SkipWithError("installation not ready");
+        return;
+    }
+    for (auto _ : state)
+        in.engine->NoticeStatusTimerTimer();
+}
+BENCHMARK(BM_CounterRefresh)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_PollingPass(benchmark::State &state)
+{
+    Installation &in = installation();
+    if (!in.ready) {
+        state.SkipWithError("installation not ready");
+        return;
+    }
+    // Every trunk in a call: dial them all and let the rings start.
+    for (int ch = 0; ch < kTrunks; ++ch) {
+        in.board.AutoDial(ch, "8001");
+        in.engine->channel(ch).State = "DoCalling";
+        in.engine->channel(ch).Progress = 5;
+    }
+    TlxSimAdvance(5000);
+    for (auto _ : state)
+        in.engine->StatusTimerTimer();
+}
+BENCHMARK(BM_PollingPass)->Unit(benchmark::kMicrosecond);
+
+} // namespace
