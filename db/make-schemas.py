@@ -30,9 +30,41 @@ INDEXES = [
     ("IX_AdNotice_Telphone", "AdNotice", "Telphone", "queries by number"),
     ("IX_BlackList_Telephone", "c_blacklist", "Telephone", "the blacklist check of every imported number"),
 ]
+# The embedded database keeps the number of tasks per status and notice time in a table of its own,
+# so that the status bar counts a million tasks without reading them; triggers keep it exact.
+SQLITE_COUNTS = """-- tasks per status and notice time, kept by the triggers below
+CREATE TABLE AdNoticeCounts (
+    Status SMALLINT NOT NULL,
+    FactNotice VARCHAR(20) NOT NULL,
+    n INTEGER NOT NULL,
+    PRIMARY KEY (Status, FactNotice)
+) WITHOUT ROWID;
+
+CREATE TRIGGER AdNoticeCountsInsert AFTER INSERT ON AdNotice
+BEGIN
+    INSERT INTO AdNoticeCounts VALUES (NEW.Status, COALESCE(NEW.FactNotice, ''), 1)
+        ON CONFLICT (Status, FactNotice) DO UPDATE SET n = n + 1;
+END;
+
+CREATE TRIGGER AdNoticeCountsDelete AFTER DELETE ON AdNotice
+BEGIN
+    UPDATE AdNoticeCounts SET n = n - 1 WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '');
+    DELETE FROM AdNoticeCounts WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '') AND n = 0;
+END;
+
+CREATE TRIGGER AdNoticeCountsUpdate AFTER UPDATE OF Status, FactNotice ON AdNotice
+WHEN OLD.Status IS NOT NEW.Status OR COALESCE(OLD.FactNotice, '') IS NOT COALESCE(NEW.FactNotice, '')
+BEGIN
+    UPDATE AdNoticeCounts SET n = n - 1 WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '');
+    DELETE FROM AdNoticeCounts WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '') AND n = 0;
+    INSERT INTO AdNoticeCounts VALUES (NEW.Status, COALESCE(NEW.FactNotice, ''), 1)
+        ON CONFLICT (Status, FactNotice) DO UPDATE SET n = n + 1;
+END;
+"""
+
 ENGINES = {
     "sqlite": dict(id="INTEGER PRIMARY KEY AUTOINCREMENT", text="VARCHAR({n})", small="SMALLINT", int="INTEGER",
-                   name="SQLite (the embedded database BillDB.db)"),
+                   name="SQLite (the embedded database BillDB.db)", extra=SQLITE_COUNTS),
     "postgresql": dict(id="SERIAL PRIMARY KEY", text="VARCHAR({n})", small="SMALLINT", int="INTEGER",
                        name="PostgreSQL"),
     "sqlserver": dict(id="INT IDENTITY(1,1) PRIMARY KEY", text="NVARCHAR({n})", small="SMALLINT", int="INT",
@@ -64,6 +96,9 @@ def schema(engine):
     for name, table, columns, why in INDEXES:
         out.append(f"-- {why}")
         out.append(f"CREATE INDEX {name} ON {table} ({columns});")
+    if "extra" in engine:
+        out.append("")
+        out.append(engine["extra"].rstrip("\n"))
     return "\n".join(out) + "\n"
 
 

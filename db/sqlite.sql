@@ -83,3 +83,32 @@ CREATE INDEX IX_AdNotice_InsertDate ON AdNotice (InsertDate);
 CREATE INDEX IX_AdNotice_Telphone ON AdNotice (Telphone);
 -- the blacklist check of every imported number
 CREATE INDEX IX_BlackList_Telephone ON c_blacklist (Telephone);
+
+-- tasks per status and notice time, kept by the triggers below
+CREATE TABLE AdNoticeCounts (
+    Status SMALLINT NOT NULL,
+    FactNotice VARCHAR(20) NOT NULL,
+    n INTEGER NOT NULL,
+    PRIMARY KEY (Status, FactNotice)
+) WITHOUT ROWID;
+
+CREATE TRIGGER AdNoticeCountsInsert AFTER INSERT ON AdNotice
+BEGIN
+    INSERT INTO AdNoticeCounts VALUES (NEW.Status, COALESCE(NEW.FactNotice, ''), 1)
+        ON CONFLICT (Status, FactNotice) DO UPDATE SET n = n + 1;
+END;
+
+CREATE TRIGGER AdNoticeCountsDelete AFTER DELETE ON AdNotice
+BEGIN
+    UPDATE AdNoticeCounts SET n = n - 1 WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '');
+    DELETE FROM AdNoticeCounts WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '') AND n = 0;
+END;
+
+CREATE TRIGGER AdNoticeCountsUpdate AFTER UPDATE OF Status, FactNotice ON AdNotice
+WHEN OLD.Status IS NOT NEW.Status OR COALESCE(OLD.FactNotice, '') IS NOT COALESCE(NEW.FactNotice, '')
+BEGIN
+    UPDATE AdNoticeCounts SET n = n - 1 WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '');
+    DELETE FROM AdNoticeCounts WHERE Status = OLD.Status AND FactNotice = COALESCE(OLD.FactNotice, '') AND n = 0;
+    INSERT INTO AdNoticeCounts VALUES (NEW.Status, COALESCE(NEW.FactNotice, ''), 1)
+        ON CONFLICT (Status, FactNotice) DO UPDATE SET n = n + 1;
+END;

@@ -19,7 +19,9 @@ bool runSchemaScript(QSqlDatabase &db, const QString &script, QString *error)
         if (t.isEmpty() || t.startsWith(QStringLiteral("--")))
             continue;
         current += line + QLatin1Char('\n');
-        if (t.endsWith(QLatin1Char(';'))) {
+        // A trigger's body holds statements of its own: it ends with its END.
+        const bool inTrigger = current.trimmed().startsWith(QStringLiteral("CREATE TRIGGER"), Qt::CaseInsensitive);
+        if (inTrigger ? t.compare(QStringLiteral("END;"), Qt::CaseInsensitive) == 0 : t.endsWith(QLatin1Char(';'))) {
             statements << current;
             current.clear();
         }

@@ -6,8 +6,8 @@
 
 namespace server {
 
-/// Runs every statement of a script (statements end with ';' at the end of a line; "--" comment lines
-/// are skipped) in one transaction. False with error set, and nothing created, when one fails.
+/// Runs every statement of a script (statements end with ';' at the end of a line, a CREATE TRIGGER
+/// with its "END;" line; "--" comment lines are skipped) in one transaction. False with error set, and nothing created, when one fails.
 bool runSchemaScript(QSqlDatabase &db, const QString &script, QString *error = nullptr);
 
 /// The schema script of the embedded database, built into the program.

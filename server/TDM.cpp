@@ -94,6 +94,7 @@ void TDM::close()
 bool TDM::ConnectDatabase(const Settings &settings, QString *error)
 {
     close();
+    m_statusCounts = false;
     m_engine = settings.DBType == 0 ? SqlEngine::SQLite : engineOfDriver(settings.OdbcDriver);
     const QString why = settings.DBType == 0 ? openEmbedded(settings) : openOdbc(settings);
     if (why.isEmpty())
@@ -119,6 +120,8 @@ QString TDM::openEmbedded(const Settings &settings)
     // A file that is not a database opens; the first read tells.
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
         return q.lastError().text();
+    m_statusCounts = q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='AdNoticeCounts'")) &&
+                     q.next();
     return {};
 }
 

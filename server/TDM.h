@@ -64,6 +64,9 @@ public:
     bool StartDatabase(const Settings &settings, Dialogs &dialogs);
 
     bool isOpen() const;
+    /// True when the database keeps the tasks per status and notice time (table AdNoticeCounts), so
+    /// that the counters need not read AdNotice.
+    bool hasStatusCounts() const { return m_statusCounts; }
     SqlEngine engine() const { return m_engine; }
     QSqlDatabase DBConnection() const;
 
@@ -100,6 +103,7 @@ private:
 
     QString m_connectionName;
     SqlEngine m_engine = SqlEngine::SQLite;
+    bool m_statusCounts = false;
 };
 
 /// The ODBC connection text of a server database: DSN-less, from [Database]. ServerName may carry a

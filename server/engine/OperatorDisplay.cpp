@@ -120,26 +120,28 @@ void ServerEngine::AddTransferMemo(int trunk, int station, const std::string &ph
 
 void ServerEngine::NoticeStatusTimerTimer()
 {
-    // Counting in the database gives the numbers of rows the queries match without fetching them;
-    // COUNT(*) equals COUNT(id) for the key and reads no column.
     static const struct
     {
-        const char *sql;
+        const char *condition;
         int panel;
     } counters[] = {
-        {"SELECT COUNT(*) FROM AdNotice WHERE Status=:P1", 6},
-        {"SELECT COUNT(*) FROM AdNotice WHERE Status=8 and FactNotice>=:P1", 10},
-        {"SELECT COUNT(*) FROM AdNotice WHERE Status=1 AND FactNotice>=:P1", 8},
-        {"SELECT COUNT(*) FROM AdNotice WHERE Status=2 AND FactNotice>=:P1", 2},
-        {"SELECT COUNT(*) FROM AdNotice WHERE Status=3 AND FactNotice>=:P1", 4},
-        {"SELECT COUNT(*) FROM AdNotice WHERE Status=4 AND FactNotice>=:P1", 12},
-        {"SELECT COUNT(*) FROM AdNotice WHERE Status=5 AND FactNotice>=:P1", 14},
+        {"Status=:P1", 6},
+        {"Status=8 and FactNotice>=:P1", 10},
+        {"Status=1 AND FactNotice>=:P1", 8},
+        {"Status=2 AND FactNotice>=:P1", 2},
+        {"Status=3 AND FactNotice>=:P1", 4},
+        {"Status=4 AND FactNotice>=:P1", 12},
+        {"Status=5 AND FactNotice>=:P1", 14},
     };
+    // The numbers of rows the conditions match: from the per-status counts where the database keeps
+    // them, else counted in AdNotice (COUNT(*) equals COUNT(id) for the key and reads no column).
+    const QString count = m_dm.hasStatusCounts() ? QStringLiteral("SELECT COALESCE(SUM(n),0) FROM AdNoticeCounts WHERE ")
+                                                 : QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE ");
     std::array<std::string, std::size(counters)> counts;
     try {
         for (std::size_t i = 0; i < std::size(counters); ++i) {
             const QVariant p1 = i == 0 ? QVariant(0) : QVariant(QString::fromStdString(m_settings.ServiceStartTime));
-            m_dm.open(m_dm.QueTimerQuery, QString::fromLatin1(counters[i].sql), {{"P1", p1}});
+            m_dm.open(m_dm.QueTimerQuery, count + QLatin1String(counters[i].condition), {{"P1", p1}});
             QSqlQuery &rows = m_dm.QueTimerQuery.rows();
             counts[i] = rows.next() ? std::to_string(rows.value(0).toLongLong()) : "0";
             rows.finish(); // an open read would hold the database's read lock until the next pass

@@ -152,5 +152,34 @@ TEST_F(DataModuleTest, StatementPattern)
     EXPECT_THROW(dm.QueMyPublic.rows(), DatabaseError);
 }
 
+TEST_F(DataModuleTest, PerStatusCountsFollowEveryChange)
+{
+    createDatabase();
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    ASSERT_TRUE(dm.hasStatusCounts());
+    // Inserts, single and bulk updates of status and notice time, NULL times and deletes.
+    const char *changes[] = {
+        "INSERT INTO AdNotice (Telphone) VALUES ('a')",
+        "INSERT INTO AdNotice (Telphone,Status,FactNotice) VALUES ('b',2,'2026-01-01 10:00:00')",
+        "INSERT INTO AdNotice (Telphone,Status,FactNotice) VALUES ('c',2,'2026-01-01 10:00:00')",
+        "INSERT INTO AdNotice (Telphone,Status,FactNotice) VALUES ('d',3,NULL)",
+        "UPDATE AdNotice SET Status=1,FactNotice='2026-01-01 11:00:00' WHERE Telphone='a'",
+        "UPDATE AdNotice SET Remark='no count changes'",
+        "UPDATE AdNotice SET FactNotice='' WHERE Telphone='d'",
+        "UPDATE AdNotice SET Status=0,NoticeTimes=0,FactNotice='' WHERE Status=1 or Status=2",
+        "DELETE FROM AdNotice WHERE Telphone='c'",
+        "INSERT INTO AdNotice (Telphone,Status,FactNotice) VALUES ('e',8,'2026-01-01 12:00:00')",
+    };
+    for (const char *change : changes) {
+        testing::exec(dm, QString::fromLatin1(change));
+        const QString mismatches = testing::scalar(dm, QStringLiteral(
+            "SELECT COUNT(*) FROM (SELECT Status, COALESCE(FactNotice,'') AS f, COUNT(*) AS n FROM AdNotice GROUP BY 1,2) a "
+            "FULL OUTER JOIN AdNoticeCounts c ON a.Status=c.Status AND a.f=c.FactNotice "
+            "WHERE a.n IS NOT c.n")).toString();
+        EXPECT_EQ(mismatches, QStringLiteral("0")) << change;
+    }
+    EXPECT_EQ(scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNoticeCounts WHERE n=0")).toInt(), 0);
+}
+
 } // namespace
 } // namespace server

@@ -154,8 +154,17 @@ TEST_F(OperatorDisplayTest, Counters)
         testing::exec(dm, QStringLiteral("INSERT INTO AdNotice (Status,FactNotice) VALUES (%1,'%2')")
                               .arg(status)
                               .arg(QString::fromUtf8(fact)));
+    ASSERT_TRUE(dm.hasStatusCounts());
     engine.NoticeStatusTimerTimer();
     const std::map<int, std::string> expected{{2, "1"}, {4, "1"}, {6, "2"}, {8, "1"}, {10, "1"}, {12, "1"}, {14, "1"}};
+    EXPECT_EQ(display.panels, expected);
+
+    // A database without the per-status counts gives the same numbers by counting the tasks.
+    testing::exec(dm, QStringLiteral("DROP TABLE AdNoticeCounts"));
+    ASSERT_TRUE(dm.ConnectDatabase(engine.settings()));
+    ASSERT_FALSE(dm.hasStatusCounts());
+    display.panels.clear();
+    engine.NoticeStatusTimerTimer();
     EXPECT_EQ(display.panels, expected);
 
     testing::exec(dm, QStringLiteral("DROP TABLE AdNotice"));
