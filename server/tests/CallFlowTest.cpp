@@ -18,6 +18,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdlib>
@@ -61,9 +63,9 @@ protected:
                                                key, value));
     }
 
-    TFrmServer &start()
+    TFrmServer &start(common::DateTime at = {2026, 12, 9, 10, 0, 0, 0})
     {
-        clock = std::make_unique<BoardClock>(common::DateTime{2026, 12, 9, 10, 0, 0, 0});
+        clock = std::make_unique<BoardClock>(at);
         window = std::make_unique<TFrmServer>(programDir(), board, *clock, dialogs);
         window->FormShow();
         return *window;
@@ -271,6 +273,55 @@ TEST_F(CallFlowTest, CheckBoxesSwitchChannelsInAndOutOfService)
     EXPECT_EQ(dialogs.shown[0].text, "配置文件Setup.ini不存在！");
     EXPECT_EQ(trunks->topLevelItem(1)->checkState(0), Qt::Checked);
     EXPECT_EQ(window->engine().tables().InService[1], 1);
+}
+
+} // namespace
+} // namespace server
+
+namespace server {
+namespace {
+
+TEST_F(CallFlowTest, CallingWindowEdgesAndTheCalendar)
+{
+    // Ticks at 21:00:58 and 21:00:59 still dial ("21:00" is the end); from 21:01:00 none does.
+    start({2026, 12, 9, 21, 0, 57, 0});
+    for (int i = 0; i < 4; ++i)
+        addTask("400");
+    runFor(6000);
+    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE NoticeTimes=1")).toInt(), 2);
+    window->closeConfirmed();
+    window.reset();
+
+    // Saturdays off: nothing is dialled, and the dispatcher keeps ticking.
+    setup("Other", "Saturday", "0");
+    start({2026, 12, 12, 10, 0, 0, 0});
+    runFor(5000);
+    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE NoticeTimes>0")).toInt(), 0);
+    EXPECT_TRUE(window->systemTimer()->isActive());
+}
+
+TEST_F(CallFlowTest, HangupDelayAndTheCounters)
+{
+    start();
+    addTask("300");
+    runFor(5000); // the busy tone is recognised and the line hung up within these seconds
+    ASSERT_EQ(task("Status").toInt(), 3);
+    const ChannelRecord &ch = window->engine().channel(0);
+    EXPECT_EQ(ch.State, "DoOnhook");
+    EXPECT_EQ(ch.Progress, 5); // the outcome stays on the channel for the hang-up delay
+    runFor(1600);
+    EXPECT_EQ(ch.State, "");
+    EXPECT_EQ(ch.Progress, 0);
+    // The counters of the status bar refresh every 5 s: one failure since the service started.
+    runFor(5000);
+    auto panel = [this](int i) {
+        return window->findChild<QLabel *>(QStringLiteral("SysStatusPanel%1").arg(i))->text();
+    };
+    EXPECT_EQ(panel(3), QStringLiteral("通知失败："));
+    EXPECT_EQ(panel(4), QStringLiteral("1"));
+    EXPECT_EQ(panel(2), QStringLiteral("0"));
+    EXPECT_EQ(panel(6), QStringLiteral("0"));
+    EXPECT_TRUE(panel(15).startsWith(QStringLiteral("2026-12-09 10:00:")));
 }
 
 } // namespace
