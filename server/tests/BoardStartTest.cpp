@@ -6,7 +6,7 @@
 #include "server/VirtualTime.h"
 #include "server/engine/ServerEngine.h"
 #include "server/engine/tests/RecordingDialogs.h"
-#include "server/tests/DriverIpc.h"
+#include "server/tests/BoardInstallation.h"
 #include "server/tests/TestDatabase.h"
 
 #include "common/ProfileFile.h"
@@ -28,42 +28,9 @@
 namespace server {
 namespace {
 
-class BoardStartTest : public ::testing::Test
+class BoardStartTest : public testing::BoardInstallation
 {
 protected:
-    void SetUp() override
-    {
-        testing::useOwnDriverIpc();
-        ::unsetenv("KTSIM_CONFIG");
-        QString error;
-        ASSERT_TRUE(initInstallation(programDir(), &error)) << error.toStdString();
-        TlxSimSetVirtualTime(1);
-    }
-
-    void TearDown() override
-    {
-        if (window)
-            window->closeConfirmed();
-        window.reset();
-    }
-
-    QString programDir() const { return dir.file("notice") + QString::number(m_installation); }
-
-    void replaceFile(const char *name, const QByteArray &text)
-    {
-        QFile f(programDir() + QLatin1Char('/') + QLatin1String(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
-    }
-
-    TFrmServer &start()
-    {
-        clock = std::make_unique<BoardClock>(common::DateTime{2026, 12, 9, 10, 0, 0, 0});
-        window = std::make_unique<TFrmServer>(programDir(), board, *clock, dialogs);
-        window->FormShow();
-        return *window;
-    }
-
     QStringList captions(const char *list)
     {
         QStringList out;
@@ -82,12 +49,6 @@ protected:
             .value_or("");
     }
 
-    testing::TempProgramDir dir;
-    TlxBoard board;
-    std::unique_ptr<BoardClock> clock;
-    testing::RecordingDialogs dialogs;
-    std::unique_ptr<TFrmServer> window;
-    int m_installation = 0;
 };
 
 TEST_F(BoardStartTest, InitialisedInstallationStartsTheService)
@@ -156,8 +117,7 @@ TEST_F(BoardStartTest, BoardStartFailures)
          "提示", "您安装的语音卡未能全部初始化成功，请检查是否正确安装！", DialogIcon::Warning},
     };
     for (const auto &c : cases) {
-        ++m_installation; // a fresh installation each time
-        SetUp();
+        SetUp(); // a fresh installation each time
         replaceFile(c.file, c.text);
         dialogs.shown.clear();
         TFrmServer &w = start();
@@ -167,8 +127,7 @@ TEST_F(BoardStartTest, BoardStartFailures)
         EXPECT_EQ(dialogs.shown[0].icon, c.icon) << c.name;
         EXPECT_FALSE(w.statusTimer()->isActive()) << c.name;
         EXPECT_NE(panel(0), QStringLiteral("语音服务已经启动")) << c.name;
-        window->closeConfirmed();
-        window.reset();
+        stop();
     }
 }
 

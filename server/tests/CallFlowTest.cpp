@@ -7,7 +7,7 @@
 #include "server/VirtualTime.h"
 #include "server/engine/ServerEngine.h"
 #include "server/engine/tests/RecordingDialogs.h"
-#include "server/tests/DriverIpc.h"
+#include "server/tests/BoardInstallation.h"
 #include "server/tests/TestDatabase.h"
 
 #include "common/Gbk.h"
@@ -31,44 +31,16 @@ namespace {
 using testing::exec;
 using testing::scalar;
 
-class CallFlowTest : public ::testing::Test
+class CallFlowTest : public testing::BoardInstallation
 {
 protected:
     void SetUp() override
     {
-        testing::useOwnDriverIpc();
-        ::unsetenv("KTSIM_CONFIG");
-        QString error;
-        ASSERT_TRUE(initInstallation(programDir(), &error)) << error.toStdString();
+        BoardInstallation::SetUp();
         // The board of --init; far ends by number: busy, ringing for ever.
-        QFile sim(programDir() + QStringLiteral("/KtSim.ini"));
-        ASSERT_TRUE(sim.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        sim.write("[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
-                  "LineVoltage=48,48,48,48,48,48,0,0\r\n[Numbers]\r\n300=busy\r\n400=ring:forever\r\n");
+        replaceFile("KtSim.ini", "[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                                 "LineVoltage=48,48,48,48,48,48,0,0\r\n[Numbers]\r\n300=busy\r\n400=ring:forever\r\n");
         setup("Other", "WriteLogFlag", "1");
-        TlxSimSetVirtualTime(1);
-    }
-
-    void TearDown() override
-    {
-        if (window)
-            window->closeConfirmed();
-    }
-
-    QString programDir() const { return dir.file("notice"); }
-
-    void setup(const char *section, const char *key, const std::string &value)
-    {
-        ASSERT_TRUE(common::writeProfileString((programDir() + QStringLiteral("/Setup.ini")).toStdString(), section,
-                                               key, value));
-    }
-
-    TFrmServer &start(common::DateTime at = {2026, 12, 9, 10, 0, 0, 0})
-    {
-        clock = std::make_unique<BoardClock>(at);
-        window = std::make_unique<TFrmServer>(programDir(), board, *clock, dialogs);
-        window->FormShow();
-        return *window;
     }
 
     void addTask(const char *phone)
@@ -76,8 +48,6 @@ protected:
         exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','张三')")
                                        .arg(QLatin1String(phone)));
     }
-
-    void runFor(std::uint32_t ms) { runVirtualTime(*window, ms); }
 
     QVariant task(const char *column, int id = 1)
     {
@@ -103,11 +73,6 @@ protected:
         return common::gbkToUtf8(f.readAll().toStdString());
     }
 
-    testing::TempProgramDir dir;
-    TlxBoard board;
-    std::unique_ptr<BoardClock> clock;
-    testing::RecordingDialogs dialogs;
-    std::unique_ptr<TFrmServer> window;
 };
 
 TEST_F(CallFlowTest, BusyNumber)
@@ -183,8 +148,7 @@ TEST_F(CallFlowTest, RetriesFollowReSendTimesAndInterval)
         runFor(6 * 60 * 1000);
         EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT NoticeTimes FROM AdNotice")).toInt(), attempts)
             << "ReSendTimes " << resend;
-        window->closeConfirmed();
-        window.reset();
+        stop();
     }
 }
 
@@ -289,8 +253,7 @@ TEST_F(CallFlowTest, CallingWindowEdgesAndTheCalendar)
         addTask("400");
     runFor(6000);
     EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE NoticeTimes=1")).toInt(), 2);
-    window->closeConfirmed();
-    window.reset();
+    stop();
 
     // Saturdays off: nothing is dialled, and the dispatcher keeps ticking.
     setup("Other", "Saturday", "0");

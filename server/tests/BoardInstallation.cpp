@@ -1,0 +1,64 @@
+// The software-board installation fixture.
+#include "server/tests/BoardInstallation.h"
+
+#include "server/InitInstallation.h"
+#include "server/tests/DriverIpc.h"
+
+#include "common/ProfileFile.h"
+#include "ktdrv/KtSim.h"
+
+#include <QFile>
+
+#include <cstdlib>
+
+namespace server::testing {
+
+void BoardInstallation::SetUp()
+{
+    useOwnDriverIpc();
+    ::unsetenv("KTSIM_CONFIG");
+    ++m_installation;
+    QString error;
+    ASSERT_TRUE(initInstallation(programDir(), &error)) << error.toStdString();
+    TlxSimSetVirtualTime(1);
+}
+
+void BoardInstallation::TearDown()
+{
+    stop();
+}
+
+QString BoardInstallation::programDir() const
+{
+    return dir.file("notice") + QString::number(m_installation);
+}
+
+void BoardInstallation::replaceFile(const char *name, const QByteArray &text)
+{
+    QFile f(programDir() + QLatin1Char('/') + QLatin1String(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+}
+
+void BoardInstallation::setup(const char *section, const char *key, const std::string &value)
+{
+    ASSERT_TRUE(
+        common::writeProfileString((programDir() + QStringLiteral("/Setup.ini")).toStdString(), section, key, value));
+}
+
+TFrmServer &BoardInstallation::start(common::DateTime at)
+{
+    clock = std::make_unique<BoardClock>(at);
+    window = std::make_unique<TFrmServer>(programDir(), board, *clock, dialogs);
+    window->FormShow();
+    return *window;
+}
+
+void BoardInstallation::stop()
+{
+    if (window)
+        window->closeConfirmed();
+    window.reset();
+}
+
+} // namespace server::testing

@@ -1,0 +1,50 @@
+// Test fixture: an --init installation on the software board in virtual time, and its main window.
+#pragma once
+
+#include "server/FrmServer.h"
+#include "server/TlxBoard.h"
+#include "server/VirtualTime.h"
+#include "server/engine/tests/RecordingDialogs.h"
+#include "server/tests/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+namespace server::testing {
+
+class BoardInstallation : public ::testing::Test
+{
+protected:
+    /// Makes the installation (a new one each time it is called) and sets the board on virtual time.
+    void SetUp() override;
+    /// Closes the window as the exit command does, which closes the board.
+    void TearDown() override;
+
+    QString programDir() const;
+    /// Replaces a file of the installation.
+    void replaceFile(const char *name, const QByteArray &text);
+    /// Writes one key of Setup.ini.
+    void setup(const char *section, const char *key, const std::string &value);
+    /// Opens the main window at a wall time and runs its start-up sequence.
+    TFrmServer &start(common::DateTime at = {2026, 12, 9, 10, 0, 0, 0});
+    /// Moves virtual time on, the service timers firing as they fall due.
+    void runFor(std::uint32_t ms) { runVirtualTime(*window, ms); }
+    /// Closes the window; start() may open a new one.
+    void stop();
+
+    TempProgramDir dir;
+    TlxBoard board;
+    std::unique_ptr<BoardClock> clock;
+    RecordingDialogs dialogs;
+    std::unique_ptr<TFrmServer> window;
+
+private:
+    int m_installation = -1;
+};
+
+} // namespace server::testing
