@@ -108,6 +108,7 @@ void ServerEngine::pollHookState(int c)
     }
 }
 
+// Flashes are followed so that the count is current; they take effect with the agent transfers.
 void ServerEngine::pollFlash(int c)
 {
     if (!isStation(c) || channel(c).PeerTrunk < 0)
@@ -198,10 +199,10 @@ void ServerEngine::pollPlayEnd(int c)
 
 void ServerEngine::pollKeys(int c)
 {
-    // One key per channel and pass; keys still waiting are dropped with the buffer.
-    const std::string key = m_board.Get1stDtmfClr(c);
+    // One key per channel and pass; keys still waiting are dropped with the buffer. No key has an
+    // effect yet: the replay, goodbye and agent keys come with the notice.
+    m_board.Get1stDtmfClr(c);
     m_board.ClearRxDtmfBuf(c);
-    (void)key;
 }
 
 void ServerEngine::runTimeouts(int c)
