@@ -7,6 +7,7 @@
 #include "server/engine/ServerEngine.h"
 
 #include "common/DateTime.h"
+#include "voxstore/VoxStore.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -359,6 +360,9 @@ bool TFrmServer::FormShow()
     setWindowTitle(QString::fromStdString(s.Title));
     if (!m_dm->StartDatabase(s, m_dialogs))
         return false;
+    // Without the voice segments the service still runs; only the names cannot be spoken.
+    if (InstallVoxStore((s.ProgramDir + "/VoiceDB.dat").c_str()) != 0)
+        m_dialogs.show("提示", "语音合成库安装失败！", DialogIcon::Error);
     m_boardStarted = true;
     const bool started = m_engine->StartBoard();
     if (started) {
@@ -432,6 +436,7 @@ bool TFrmServer::FormClose()
     m_noticeStatusTimer->stop();
     if (m_boardStarted)
         m_board.CloseCti();
+    UnInstallVoxStore();
     m_engine->CloseLogFiles();
     return true;
 }

@@ -88,9 +88,13 @@ TEST_F(StartUpFailureTest, DriverFailureLeavesTheWindowWithoutServiceAndTheEmpty
     ASSERT_TRUE(createEmbeddedDatabase(dir.file("BillDB.db")));
     auto w = makeWindow();
     EXPECT_FALSE(w->FormShow());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
+    // No voice database: the message, and the start-up goes on to the board.
+    ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].caption, "提示");
-    EXPECT_EQ(dialogs.shown[0].text, "not a board");
+    EXPECT_EQ(dialogs.shown[0].text, "语音合成库安装失败！");
+    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+    EXPECT_EQ(dialogs.shown[1].caption, "提示");
+    EXPECT_EQ(dialogs.shown[1].text, "not a board");
     EXPECT_FALSE(w->serviceRunning());
     // The talk-record file is made whatever the board did, and deleted at exit when it stayed empty.
     const QStringList talk = QDir(dir.file("TalkInfo")).entryList(QDir::Files);
@@ -260,10 +264,10 @@ TEST_F(StartUpFailureTest, BoardWithoutChannelsGivesNoService)
     NoChannelBoard empty;
     TFrmServer w(dirPath(), empty, clock, dialogs);
     EXPECT_FALSE(w.FormShow());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].caption, "系统提示");
-    EXPECT_EQ(dialogs.shown[0].text, "初始化语音卡失败,请检查！");
-    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+    ASSERT_EQ(dialogs.shown.size(), 2u); // the voice database is missing too
+    EXPECT_EQ(dialogs.shown[1].caption, "系统提示");
+    EXPECT_EQ(dialogs.shown[1].text, "初始化语音卡失败,请检查！");
+    EXPECT_EQ(dialogs.shown[1].icon, DialogIcon::Error);
     EXPECT_FALSE(w.serviceRunning());
     dialogs.answer = DialogAnswer::Yes;
     w.close();
