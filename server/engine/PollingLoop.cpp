@@ -53,6 +53,7 @@ void ServerEngine::StatusTimerTimer()
         pollFirstToneAnalyser(c);
         pollSecondToneAnalyser(c);
         pollPlayEnd(c);
+        pollPolarity(c);
         pollKeys(c);
         runTimeouts(c);
     }
@@ -195,6 +196,31 @@ void ServerEngine::pollPlayEnd(int c)
     m_lastSeen.PlayStatus[i] = p;
     if (ended)
         HandlePlayEnd(c, p);
+}
+
+void ServerEngine::pollPolarity(int c)
+{
+    const auto i = static_cast<std::size_t>(c);
+    if (!isTrunk(c) || m_tables.Polarity[i] != 1 || channel(c).State == "SlicPickCallOut")
+        return;
+    const std::int32_t r = m_board.GetPolarRvrsCount(c);
+    if (r == m_lastSeen.PolarityCount[i])
+        return;
+    HandlePolarity(c, r);
+    m_lastSeen.PolarityCount[i] = r;
+}
+
+void ServerEngine::HandlePolarity(int c, std::int32_t count)
+{
+    WriteLog(" 通道：" + std::to_string(c) + " 反极值：" + std::to_string(count));
+    // The first reversal is the answer, which the answer rules act on; the second one is the far
+    // end hanging up.
+    if (count == 2) {
+        m_board.Hangup(c);
+        ChannelRecord &ch = channel(c);
+        ch.HangupSent = 1;
+        ch.NoticePlaying = 0;
+    }
 }
 
 void ServerEngine::pollKeys(int c)

@@ -58,6 +58,8 @@ public:
     void HandleOnHook(int c);
     /// The end of a prompt: 1 at its natural end, 2 stopped or cut short.
     void HandlePlayEnd(int c, std::int32_t status);
+    /// A change of the polarity reversals of a trunk's call: 2 means the far end has gone.
+    void HandlePolarity(int c, std::int32_t count);
     /// Bookkeeping when a prompt starts: the state and step it belongs to and the timeout flags.
     void BeginPrompt(int c, const std::string &state, const std::string &step, std::int8_t timerOn,
                      std::int8_t timerRun);
@@ -130,6 +132,7 @@ private:
     void pollFirstToneAnalyser(int c);
     void pollSecondToneAnalyser(int c);
     void pollPlayEnd(int c);
+    void pollPolarity(int c);
     void pollKeys(int c);
     void runTimeouts(int c);
     void hangUpOnBusyTone(int c, const char *which);

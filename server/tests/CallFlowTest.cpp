@@ -289,3 +289,23 @@ TEST_F(CallFlowTest, HangupDelayAndTheCounters)
 
 } // namespace
 } // namespace server
+
+namespace server {
+namespace {
+
+TEST_F(CallFlowTest, PolarityReversalsOfALineThatReportsThem)
+{
+    replaceFile("KtSim.ini", "[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                             "PolarityReversal=1,0,0,0,0,0,0,0\r\n[Numbers]\r\n500=ring:1,answer,voice:2000,hangup\r\n");
+    setup("CardParm", "ChPolarity", "1");
+    start();
+    addTask("500");
+    runFor(20000);
+    const std::string lines = log();
+    EXPECT_NE(lines.find(" 通道：0 反极值：1"), std::string::npos) << lines;
+    EXPECT_NE(lines.find(" 通道：0 反极值：2"), std::string::npos) << lines;
+    EXPECT_EQ(window->engine().channel(0).Progress, 0); // hung up and free again
+}
+
+} // namespace
+} // namespace server
