@@ -309,3 +309,27 @@ TEST_F(CallFlowTest, PolarityReversalsOfALineThatReportsThem)
 
 } // namespace
 } // namespace server
+
+namespace server {
+namespace {
+
+TEST_F(CallFlowTest, PauseOfTheWindowAndADisconnectedLine)
+{
+    // In the default pause (12:00 to 14:00) nothing is dialled.
+    start({2026, 12, 9, 12, 30, 0, 0});
+    addTask("400");
+    runFor(5000);
+    EXPECT_EQ(task("NoticeTimes").toInt(), 0);
+    stop();
+
+    // A trunk without line voltage is shown disconnected and passed over.
+    start({2026, 12, 9, 14, 1, 0, 0}); // 14:00 still belongs to the pause
+    TlxSimSetLineVoltage(0, 0);
+    runFor(3000);
+    EXPECT_EQ(task("TrunkCh").toInt(), 2);
+    auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
+    EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("断线"));
+}
+
+} // namespace
+} // namespace server
