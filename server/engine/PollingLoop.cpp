@@ -50,6 +50,8 @@ void ServerEngine::StatusTimerTimer()
         pollFlash(c);
         pollAutoDial(c);
         pollTxDtmf(c);
+        ruleSilence(c);
+        ruleToneTiming(c);
         pollFirstToneAnalyser(c);
         pollSecondToneAnalyser(c);
         pollPlayEnd(c);
@@ -163,6 +165,9 @@ void ServerEngine::pollFirstToneAnalyser(int c)
     case 3:
         ++ch.RingBacks;
         break;
+    case 6:
+        answerCue(c);
+        break;
     default:
         break;
     }
@@ -213,9 +218,10 @@ void ServerEngine::pollPolarity(int c)
 void ServerEngine::HandlePolarity(int c, std::int32_t count)
 {
     WriteLog(" 通道：" + std::to_string(c) + " 反极值：" + std::to_string(count));
-    // The first reversal is the answer, which the answer rules act on; the second one is the far
-    // end hanging up.
-    if (count == 2) {
+    // The first reversal is the answer; the second one is the far end hanging up.
+    if (count == 1 && channel(c).Answered == 0) {
+        DeclareAnswered(c);
+    } else if (count == 2) {
         m_board.Hangup(c);
         ChannelRecord &ch = channel(c);
         ch.HangupSent = 1;
@@ -225,10 +231,11 @@ void ServerEngine::HandlePolarity(int c, std::int32_t count)
 
 void ServerEngine::pollKeys(int c)
 {
-    // One key per channel and pass; keys still waiting are dropped with the buffer. No key has an
-    // effect yet: the replay, goodbye and agent keys come with the notice.
-    m_board.Get1stDtmfClr(c);
+    // One key per channel and pass; keys still waiting are dropped with the buffer.
+    const std::string key = m_board.Get1stDtmfClr(c);
     m_board.ClearRxDtmfBuf(c);
+    if (!key.empty())
+        HandleKey(c, key);
 }
 
 void ServerEngine::runTimeouts(int c)
@@ -256,6 +263,8 @@ void ServerEngine::runTimeouts(int c)
         WriteLog(" 通道：" + std::to_string(c) + ":" + "延迟设置为空闲");
         ResetChannel(static_cast<std::int16_t>(c));
     }
+    if (ch.State == "DoPlayNotice" && e >= static_cast<std::uint32_t>(std::max<std::int16_t>(m_settings.VocRepeat, 0)) * 1000u)
+        repeatNotice(c);
 }
 
 void ServerEngine::HandleDtmfSent(int c, std::int32_t status)
@@ -284,6 +293,8 @@ void ServerEngine::HandlePlayEnd(int c, std::int32_t status)
     if (ch.PlayStep == "Play_Notice" && m_settings.TranSlicFlag == 1) {
         ch.TimerRun = 1; // the wait before the notice is repeated starts now
         ch.StateTick = m_clock.tick();
+    } else if (ch.PlayStep == "Play_Notice" && m_settings.TranSlicFlag == 0) {
+        WriteLog(" 放完音，准备转人工，外线通道：" + std::to_string(c));
     } else if (ch.PlayStep == "Play_Bye") {
         m_board.Hangup(c);
     }

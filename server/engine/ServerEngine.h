@@ -58,6 +58,20 @@ public:
     void HandleOnHook(int c);
     /// The end of a prompt: 1 at its natural end, 2 stopped or cut short.
     void HandlePlayEnd(int c, std::int32_t status);
+    // Answer detection, the notice and the called party's keys.
+    /// The call on trunk c is answered: the notice starts (or, in answer mode, the transfer).
+    void DeclareAnswered(int c);
+    /// Composes the task's name, plays it and the notice file, and marks the task as being played to.
+    void StartNotice(int c);
+    /// A key on channel c: on a trunk the replay, goodbye and agent keys of the notice.
+    void HandleKey(int c, const std::string &key);
+    /// The segment names of a text for the board's index prompts, comma-separated ("102": num1,num0,num2).
+    static std::string SpellText(const std::string &text);
+    /// The segment name of one character; empty for a character without one.
+    static std::string SegmentName(char character);
+    /// The composed notice text of trunk c: program directory + "/Temp/TxtVoc" + c + ".voc".
+    std::string ComposedFile(int c) const;
+
     /// A change of the polarity reversals of a trunk's call: 2 means the far end has gone.
     void HandlePolarity(int c, std::int32_t count);
     /// Bookkeeping when a prompt starts: the state and step it belongs to and the timeout flags.
@@ -133,6 +147,10 @@ private:
     void pollSecondToneAnalyser(int c);
     void pollPlayEnd(int c);
     void pollPolarity(int c);
+    void ruleSilence(int c);
+    void ruleToneTiming(int c);
+    void answerCue(int c);
+    void repeatNotice(int c);
     void pollKeys(int c);
     void runTimeouts(int c);
     void hangUpOnBusyTone(int c, const char *which);

@@ -4,6 +4,7 @@
 #include "server/InitInstallation.h"
 #include "server/tests/DriverIpc.h"
 
+#include "common/Gbk.h"
 #include "common/ProfileFile.h"
 #include "ktdrv/KtSim.h"
 
@@ -45,7 +46,8 @@ void BoardInstallation::replaceFile(const char *name, const QByteArray &text)
 void BoardInstallation::setup(const char *section, const char *key, const std::string &value)
 {
     ASSERT_TRUE(
-        common::writeProfileString((programDir() + QStringLiteral("/Setup.ini")).toStdString(), section, key, value));
+        common::writeProfileString((programDir() + QStringLiteral("/Setup.ini")).toStdString(), section, key,
+                                   common::utf8ToGbk(value)));
 }
 
 TFrmServer &BoardInstallation::start(common::DateTime at)

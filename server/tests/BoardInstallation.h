@@ -28,7 +28,7 @@ protected:
     QString programDir() const;
     /// Replaces a file of the installation.
     void replaceFile(const char *name, const QByteArray &text);
-    /// Writes one key of Setup.ini.
+    /// Writes one key of Setup.ini (the value in UTF-8, stored as GBK).
     void setup(const char *section, const char *key, const std::string &value);
     /// Opens the main window at a wall time and runs its start-up sequence.
     TFrmServer &start(common::DateTime at = {2026, 12, 9, 10, 0, 0, 0});

@@ -1,0 +1,204 @@
+// Answer detection by silence, tone timing, the answer cue and polarity; the notice and its
+// repetitions; the called party's keys.
+#include "server/engine/ServerEngine.h"
+
+#include "common/Gbk.h"
+#include "voxstore/VoxStore.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace server {
+
+namespace {
+
+bool polarityLine(const ChannelTables &tables, int c)
+{
+    return tables.Polarity[static_cast<std::size_t>(c)] == 1;
+}
+
+} // namespace
+
+void ServerEngine::ruleSilence(int c)
+{
+    ChannelRecord &ch = channel(c);
+    if (!isTrunk(c) || polarityLine(m_tables, c) || ch.SilenceArmed != 1 || ch.HangupSent != 0)
+        return;
+    if (m_board.GetNoSoundTime(c) > m_settings.NoSoundTime && ch.Answered == 0) {
+        ch.SilenceArmed = 0;
+        DeclareAnswered(c);
+    }
+}
+
+void ServerEngine::ruleToneTiming(int c)
+{
+    ChannelRecord &ch = channel(c);
+    if (!isTrunk(c) || polarityLine(m_tables, c) || ch.Answered != 0 || ch.SilenceArmed != 0 || ch.HangupSent != 0 ||
+        ch.DialDone != 1)
+        return;
+    const std::int32_t v = m_board.GetToneValue(c);
+    const std::int32_t ms = v & 0x3FFF;
+    if ((v & 0x8000) == 0) {
+        if (ms >= m_settings.HaveToneTime)
+            ch.ToneHeard = 1;
+    } else if (ch.ToneHeard == 1 && ms >= m_settings.ToneDelay && ch.RingBacks >= m_settings.RingBackCnt2) {
+        ch.DialDone = 0;
+        DeclareAnswered(c);
+    }
+}
+
+void ServerEngine::answerCue(int c)
+{
+    if (polarityLine(m_tables, c))
+        return;
+    ChannelRecord &ch = channel(c);
+    const bool toneRule = m_settings.NeedCPTone == 1;
+    // Arming first: a cue that arms the silence test never also answers.
+    if (ch.RingBacks == m_settings.RingBackCnt1 && ch.SilenceArmed == 0 && ch.DialDone == 1 &&
+        (!toneRule || ch.ToneHeard == 0)) {
+        ch.SilenceArmed = 1;
+        return;
+    }
+    if (ch.RingBacks >= m_settings.RingBackCnt2 && ch.SilenceArmed == 0 && ch.HangupSent == 0 && ch.Answered == 0 &&
+        (!toneRule || ch.ToneHeard == 1))
+        DeclareAnswered(c);
+}
+
+void ServerEngine::DeclareAnswered(int c)
+{
+    ChannelRecord &ch = channel(c);
+    ch.Answered = 1;
+    ch.Progress = 3;
+    ch.KeysOpen = 1;
+    ShowTrunkStatus(c, "用户摘机");
+    ch.AnswerTick = m_clock.tick();
+    ch.StartBill = nowText();
+    if (m_settings.TranSlicFlag == 2) {
+        // The transfer on answer hands the caller to an agent; without one the caller stays on the line.
+        WriteLog(" 对方接通准备转人工，外线通道：" + std::to_string(c));
+        return;
+    }
+    StartNotice(c);
+}
+
+std::string ServerEngine::ComposedFile(int c) const
+{
+    return m_settings.ProgramDir + "/Temp/TxtVoc" + std::to_string(c) + ".voc";
+}
+
+void ServerEngine::StartNotice(int c)
+{
+    ChannelRecord &ch = channel(c);
+    m_board.SetDtmfStopPlay(c, 0); // keys do not cut the first playing short
+    m_board.ClearFileList(c);
+    if (!ch.Name.empty()) {
+        const std::string file = ComposedFile(c);
+        // A failed composition must not leave the previous caller's name to be played to this one.
+        if (TxtToVoc(common::utf8ToGbk(ch.Name).c_str(), nullptr, file.c_str(), 0, m_settings.VocDBSpeed) == 0) {
+            m_board.AddToFileList(c, file);
+        } else {
+            std::error_code ec;
+            std::filesystem::remove(file, ec);
+        }
+    }
+    if (!m_settings.AdNotice.empty())
+        m_board.AddToFileList(c, m_settings.AdNotice);
+    m_board.PlayFileList(c);
+    ch.TimerOn = 1;
+    ch.TimerRun = 0;
+    ch.PlayWatch = "PlayVoice";
+    ch.PlayStep = "Play_Notice";
+    ch.State = "DoPlayNotice";
+    ShowTrunkStatus(c, "正在放音");
+    ++ch.PlayCount;
+    ch.NoticePlaying = 1;
+    WriteNoticeResult(c, ch.TaskId, 8);
+}
+
+void ServerEngine::repeatNotice(int c)
+{
+    ChannelRecord &ch = channel(c);
+    if (m_settings.PlayTimes > ch.PlayCount) {
+        ++ch.PlayCount;
+        m_board.SetDtmfStopPlay(c, 1); // from the second playing on, a key cuts it short
+        m_board.PlayFileList(c);
+        BeginPrompt(c, "DoPlayNotice", "Play_Notice", 1, 0);
+    } else {
+        m_board.Hangup(c);
+        ch.HangupSent = 1;
+        WriteLog(" 通道" + std::to_string(c) + ":" + "放提示语音超时挂机");
+    }
+}
+
+void ServerEngine::HandleKey(int c, const std::string &key)
+{
+    if (!isTrunk(c))
+        return;
+    ChannelRecord &ch = channel(c);
+    WriteLog(" 通道：" + std::to_string(c) + (ch.KeysOpen == 1 ? "已放音按键：" : "未放音按键：") + key);
+    if (ch.KeysOpen == 1) {
+        if (key == m_settings.RetListen || key == m_settings.TranSlic)
+            ch.PressInfo += ";" + key;
+        ShowTrunkKeys(c);
+    }
+    if (m_settings.TranSlicFlag != 1 || ch.State != "DoPlayNotice" || key.empty())
+        return;
+    if (m_settings.OtherDtmf.find(key) != std::string::npos) {
+        m_board.StopPlay(c);
+        m_board.SetDtmfStopPlay(c, 0);
+        m_board.PlayFile(c, VoiceFolder() + "Bye.voc");
+        BeginPrompt(c, "DoBye", "Play_Bye", 0, 0);
+        ch.PressInfo = key;
+    } else if (m_settings.RetListen.find(key) != std::string::npos) {
+        if (++ch.ReplayKeys >= 5) {
+            m_board.Hangup(c);
+            ch.HangupSent = 1;
+        } else {
+            m_board.StopPlay(c);
+            m_board.SetDtmfStopPlay(c, 0);
+            m_board.PlayFileList(c);
+            BeginPrompt(c, "DoPlayNotice", "Play_Notice", 1, 0);
+        }
+    }
+    // An agent key starts the transfer to an agent, which the station channels carry.
+}
+
+std::string ServerEngine::SegmentName(char character)
+{
+    if (character >= '0' && character <= '9')
+        return std::string("num") + character;
+    switch (character) {
+    case '.':
+        return "dian";
+    case 'S':
+        return "shi";
+    case 'B':
+        return "bai";
+    case 'Q':
+        return "qian";
+    case 'W':
+        return "wan";
+    case 'Y':
+        return "yi";
+    case 'U':
+        return "yuan";
+    case 'J':
+        return "jiao";
+    case 'F':
+        return "fen";
+    default:
+        return {};
+    }
+}
+
+std::string ServerEngine::SpellText(const std::string &text)
+{
+    std::string names;
+    for (char ch : text)
+        names += SegmentName(ch) + ",";
+    if (!names.empty())
+        names.pop_back();
+    return names;
+}
+
+} // namespace server

@@ -1,0 +1,169 @@
+// Answered calls end to end on the software board: the answer rules, the notice with the composed
+// name, its repetitions and the called party's keys.
+#include "server/TDM.h"
+#include "server/engine/ServerEngine.h"
+#include "server/tests/BoardInstallation.h"
+
+#include "common/Gbk.h"
+#include "ktdrv/KtSim.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace server {
+namespace {
+
+using testing::exec;
+using testing::scalar;
+
+// A voice database whose every character is one 100 ms segment.
+QByteArray oneSegmentDatabase()
+{
+    QByteArray db(13792, '\0');
+    db.append(char(1)).append(char(0));                 // N = 1
+    db.append(QByteArray("\0\0\0\0", 4)).append(char(800 & 0xFF)).append(char(800 >> 8)); // offset 0, 800 bytes
+    db.append(QByteArray(800, char(0xD5)));
+    return db;
+}
+
+class NoticeFlowTest : public testing::BoardInstallation
+{
+protected:
+    void SetUp() override
+    {
+        BoardInstallation::SetUp();
+        replaceFile("VoiceDB.dat", oneSegmentDatabase());
+        QDir(programDir()).mkpath(QStringLiteral("Voice/pth"));
+        replaceFile("Voice/pth/Bye.voc", QByteArray(4000, char(0xD5)));  // 0.5 s
+        replaceFile("Notice.voc", QByteArray(16000, char(0xD5)));        // 2 s
+        setup("Voice", "AdNotice", (programDir() + QStringLiteral("/Notice.voc")).toStdString());
+        setup("Other", "WriteLogFlag", "1");
+        replaceFile("KtSim.ini", "[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                                 "[Numbers]\r\n"
+                                 "100=ring:2,answer,voice:1500,silence:60000\r\n"
+                                 "200=ring:0,answer,silence:60000\r\n"
+                                 "109=ring:1,answer,voice:500,wait:1000,key:9,silence:60000\r\n"
+                                 "111=ring:1,answer,voice:500,wait:1000,key:1,wait:700,key:1,wait:700,key:1,wait:700,"
+                                 "key:1,wait:700,key:1,silence:60000\r\n"
+                                 "150=ring:1,key:5,answer,voice:500,silence:60000\r\n");
+    }
+
+    void addTask(const char *phone, const char *name = "张三")
+    {
+        exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','%2')")
+                                       .arg(QLatin1String(phone), QString::fromUtf8(name)));
+    }
+
+    QVariant task(const char *column, int id = 1)
+    {
+        return scalar(window->dataModule(),
+                      QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=%2").arg(QLatin1String(column)).arg(id));
+    }
+
+    std::string log()
+    {
+        window->engine().CloseLogFiles();
+        const QStringList files = QDir(programDir() + QStringLiteral("/Log")).entryList(QDir::Files);
+        if (files.isEmpty())
+            return {};
+        QFile f(programDir() + QStringLiteral("/Log/") + files.first());
+        f.open(QIODevice::ReadOnly);
+        return common::gbkToUtf8(f.readAll().toStdString());
+    }
+};
+
+TEST_F(NoticeFlowTest, AnswerCueThenNoticeThenSuccess)
+{
+    setup("Other", "SendSMSFlag", "1");
+    setup("Other", "SMSContent", "您好");
+    start();
+    addTask("100");
+    // Dialling ends about 3.4 s in; two rings of 5 s, then the answer cue answers at once with the
+    // default ring counts.
+    runFor(15000);
+    EXPECT_EQ(task("Status").toInt(), 8);
+    const ChannelRecord &ch = window->engine().channel(0);
+    EXPECT_EQ(ch.State, "DoPlayNotice");
+    EXPECT_EQ(ch.RingBacks, 2);
+    // The composed name (two characters of 100 ms and their pauses) exists for channel 0.
+    EXPECT_GT(QFileInfo(QString::fromStdString(window->engine().ComposedFile(0))).size(), 1600);
+    // One playing (PlayTimes 1), the 3 s wait, then the hang-up: notified.
+    runFor(10000);
+    EXPECT_EQ(task("Status").toInt(), 2);
+    EXPECT_EQ(task("SuccTimes").toInt(), 1);
+    EXPECT_FALSE(task("NextNotice").toString().isEmpty());
+    EXPECT_FALSE(task("ResultTotalTime").toString().isEmpty());
+    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM SmsSendTask WHERE Content='您好'")).toInt(), 1);
+    EXPECT_NE(log().find(" 通道0:放提示语音超时挂机"), std::string::npos);
+}
+
+TEST_F(NoticeFlowTest, SilenceAfterTheCueAnswers)
+{
+    start();
+    addTask("200");
+    runFor(4500); // the cue armed the silence test; 2 s of silence are not yet over
+    EXPECT_EQ(task("Status").toInt(), 1);
+    EXPECT_EQ(window->engine().channel(0).SilenceArmed, 1);
+    runFor(3000);
+    EXPECT_EQ(task("Status").toInt(), 8);
+}
+
+TEST_F(NoticeFlowTest, GoodbyeKeyEndsTheCall)
+{
+    start();
+    addTask("109");
+    runFor(20000);
+    EXPECT_EQ(task("Status").toInt(), 2);
+    EXPECT_EQ(task("PressInfo").toString(), QStringLiteral("9"));
+    const std::string lines = log();
+    EXPECT_NE(lines.find(" 通道：0已放音按键：9"), std::string::npos) << lines;
+}
+
+TEST_F(NoticeFlowTest, ReplayKeyAndTheFifthOneHangsUp)
+{
+    start();
+    addTask("111");
+    runFor(30000);
+    EXPECT_EQ(task("Status").toInt(), 2);
+    EXPECT_EQ(task("PressInfo").toString(), QStringLiteral(";1;1;1;1;1"));
+    EXPECT_EQ(window->engine().channel(0).Progress, 0);
+}
+
+TEST_F(NoticeFlowTest, NoticePlayedPlayTimesTimesInKeyMode)
+{
+    setup("Other", "PlayTimes", "2");
+    setup("Other", "VocRepeat", "3");
+    start();
+    addTask("100");
+    runFor(15000);
+    ASSERT_EQ(window->engine().channel(0).PlayCount, 1);
+    runFor(5000); // the first playing (2.3 s with the name) and its 3 s wait
+    EXPECT_EQ(window->engine().channel(0).PlayCount, 2);
+    runFor(10000);
+    EXPECT_EQ(task("Status").toInt(), 2);
+    EXPECT_NE(log().find("放提示语音超时挂机"), std::string::npos);
+}
+
+TEST_F(NoticeFlowTest, KeyBeforeTheAnswerIsLoggedNotRecorded)
+{
+    start();
+    addTask("150");
+    runFor(30000);
+    const std::string lines = log();
+    EXPECT_NE(lines.find(" 通道：0未放音按键：5"), std::string::npos) << lines;
+    EXPECT_EQ(task("PressInfo").toString(), QString());
+}
+
+TEST_F(NoticeFlowTest, SpellingOfStationNumbers)
+{
+    EXPECT_EQ(ServerEngine::SpellText("102"), "num1,num0,num2");
+    EXPECT_EQ(ServerEngine::SpellText(""), "");
+    EXPECT_EQ(ServerEngine::SpellText("3.5Y"), "num3,dian,num5,yi");
+    EXPECT_EQ(ServerEngine::SpellText("a1"), ",num1"); // no segment for a lower-case letter
+}
+
+} // namespace
+} // namespace server
