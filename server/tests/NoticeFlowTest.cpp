@@ -167,3 +167,92 @@ TEST_F(NoticeFlowTest, SpellingOfStationNumbers)
 
 } // namespace
 } // namespace server
+
+namespace server {
+namespace {
+
+// The A-law bytes of a WAV file's data chunk.
+QByteArray wavData(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray wav = f.readAll();
+    for (qsizetype at = 12; at + 8 <= wav.size();) {
+        const QByteArray id = wav.mid(at, 4);
+        const auto size = static_cast<quint32>(static_cast<unsigned char>(wav[at + 4])) |
+                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 5])) << 8 |
+                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 6])) << 16 |
+                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 7])) << 24;
+        if (id == "data")
+            return wav.mid(at + 8, size);
+        at += 8 + size + (size & 1);
+    }
+    return {};
+}
+
+class HeardNoticeTest : public NoticeFlowTest
+{
+protected:
+    void SetUp() override
+    {
+        NoticeFlowTest::SetUp();
+        // Recognisable sounds: every character 0x21 bytes, the notice 0x37 bytes.
+        QByteArray db = oneSegmentDatabase();
+        db.replace(db.size() - 800, 800, QByteArray(800, char(0x21)));
+        replaceFile("VoiceDB.dat", db);
+        replaceFile("Notice.voc", QByteArray(8000, char(0x37)));
+        // All eight channels trunks; only channels 3 and 7 in service.
+        replaceFile("KtSim.ini", QByteArray("[Simulator]\r\nHeardDir=") + programDir().toUtf8() +
+                                     "/heard\r\n[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\n"
+                                     "ChannelTypes=0,0,0,0,0,0,0,0\r\n[Numbers]\r\n"
+                                     "*=ring:1,answer,voice:500,silence:4000,hangup\r\n");
+        QDir(programDir()).mkpath(QStringLiteral("heard"));
+        setup("CardParm", "Card1Use", "00010001");
+    }
+
+    QByteArray heard(int ch)
+    {
+        char path[260] = {};
+        TlxSimGetHeardFile(ch, path);
+        return wavData(QString::fromUtf8(path));
+    }
+
+    QByteArray composed(int characters)
+    {
+        QByteArray bytes;
+        for (int i = 0; i < characters; ++i)
+            bytes += QByteArray(800, char(0x21)) + QByteArray(400, char(0x55));
+        return bytes;
+    }
+};
+
+TEST_F(HeardNoticeTest, TwoCallsHearTheirOwnNamesThenTheNotice)
+{
+    start();
+    addTask("13800000001", "张三丰"); // three characters, on channel 3
+    addTask("13800000002", "李四");   // two characters, on channel 7
+    addTask("13800000003", "");       // no name: the notice alone, on channel 3 later
+    runFor(15000);
+    EXPECT_EQ(task("TrunkCh", 1).toInt(), 4);
+    EXPECT_EQ(task("TrunkCh", 2).toInt(), 8);
+    const QByteArray notice(8000, char(0x37));
+    const QByteArray three = heard(3);
+    const QByteArray two = heard(7);
+    ASSERT_FALSE(three.isEmpty());
+    ASSERT_FALSE(two.isEmpty());
+    EXPECT_TRUE(three.contains(composed(3) + notice));
+    EXPECT_FALSE(three.contains(composed(4)));
+    EXPECT_TRUE(two.contains(composed(2) + notice));
+    EXPECT_FALSE(two.contains(composed(3)));
+
+    runFor(20000);
+    const QByteArray alone = heard(3);
+    ASSERT_FALSE(alone.isEmpty());
+    EXPECT_NE(alone, three);
+    EXPECT_TRUE(alone.contains(notice));
+    EXPECT_FALSE(alone.contains(char(0x21)));
+}
+
+} // namespace
+} // namespace server
