@@ -24,6 +24,9 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         } else if (a == QStringLiteral("--init")) {
             if (!value(i, cl.initDir))
                 return std::nullopt;
+        } else if (a == QStringLiteral("--voices")) {
+            if (!value(i, cl.voicesDir))
+                return std::nullopt;
         } else if (a == QStringLiteral("--headless")) {
             cl.headless = true;
         } else if (a == QStringLiteral("--virtual-time")) {
@@ -50,6 +53,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             return std::nullopt;
         }
     }
+    if (!cl.voicesDir.isEmpty() && cl.initDir.isEmpty()) {
+        *error = QStringLiteral("--voices goes with --init");
+        return std::nullopt;
+    }
     if ((!cl.startTime.isEmpty() || cl.runForSeconds > 0) && !cl.virtualTime) {
         *error = QStringLiteral("--start-time and --run-for go with --virtual-time");
         return std::nullopt;
@@ -62,10 +69,12 @@ QString commandLineUsage()
     return QStringLiteral("usage: Server [--dir DIR] [--headless]\n"
                           "       Server [--dir DIR] --virtual-time [--start-time \"yyyy-mm-dd hh:mm:ss\"] "
                           "[--run-for SECONDS]\n"
-                          "       Server --init DIR\n"
+                          "       Server --init DIR [--voices VOICES]\n"
                           "  --dir DIR    program directory (default: the directory of the program)\n"
                           "  --headless   run without a display; messages go to standard error\n"
                           "  --init DIR   make a ready program directory for the software board and end\n"
+                          "  --voices VOICES  with --init: take the voice database and prompts that\n"
+                          "               scripts/make-voices.sh wrote into VOICES\n"
                           "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
                           "  --start-time    wall time when the virtual clock starts (default: now)\n"
                           "  --run-for       virtual seconds after which the server closes (default: one hour)\n");

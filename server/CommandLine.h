@@ -14,6 +14,7 @@ struct CommandLine
     QString programDir; ///< --dir DIR; empty: the executable's directory
     bool headless = false; ///< --headless: no display, messages on standard error
     QString initDir;       ///< --init DIR: make a ready program directory and end
+    QString voicesDir;     ///< --voices DIR with --init: the voice files made by make-voices.sh
     bool virtualTime = false;  ///< --virtual-time: the service runs on the software board's virtual clock
     QString startTime;         ///< --start-time "yyyy-mm-dd hh:mm:ss": wall time at virtual tick 0
     std::uint32_t runForSeconds = 0; ///< --run-for SECONDS: virtual time after which the server closes

@@ -5,6 +5,9 @@
 #include "server/engine/LoadSettings.h"
 #include "server/engine/SaveSettings.h"
 
+#include "common/Gbk.h"
+#include "common/ProfileFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,7 +83,71 @@ bool writeSetup(const QString &dir, QString *error)
     return true;
 }
 
+bool copyFolder(const QString &from, const QString &to, QString *error)
+{
+    QDir().mkpath(to);
+    for (const QString &name : QDir(from).entryList(QDir::Files)) {
+        const QString target = to + QLatin1Char('/') + name;
+        QFile::remove(target);
+        if (!QFile::copy(from + QLatin1Char('/') + name, target)) {
+            *error = QStringLiteral("cannot copy ") + from + QLatin1Char('/') + name;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The voice files of a make-voices.sh output, with the index of its named segments.
+bool takeVoices(const QString &dir, const QString &voices, QString *error)
+{
+    for (const char *needed : {"VoiceDB.dat", "Voice/pth/Notice.voc", "Voice/pth/Bye.voc", "Voice/Index/music.voc"}) {
+        if (!QFileInfo::exists(voices + QLatin1Char('/') + QLatin1String(needed))) {
+            *error = QStringLiteral("not a voice folder of make-voices.sh (no ") + QLatin1String(needed) +
+                     QStringLiteral("): ") + voices;
+            return false;
+        }
+    }
+    QFile::remove(dir + QStringLiteral("/VoiceDB.dat"));
+    if (!QFile::copy(voices + QStringLiteral("/VoiceDB.dat"), dir + QStringLiteral("/VoiceDB.dat"))) {
+        *error = QStringLiteral("cannot copy ") + voices + QStringLiteral("/VoiceDB.dat");
+        return false;
+    }
+    for (const char *folder : {"Voice/pth", "Voice/gdh", "Voice/Index"})
+        if (!copyFolder(voices + QLatin1Char('/') + QLatin1String(folder), dir + QLatin1Char('/') + QLatin1String(folder),
+                        error))
+            return false;
+    // Paths relative to the index file's folder, so the installation can move.
+    QByteArray index = "[Index]\r\n";
+    for (const QString &file : QDir(dir + QStringLiteral("/Voice/Index")).entryList({QStringLiteral("*.voc")}, QDir::Files))
+        index += QFileInfo(file).completeBaseName().toUtf8() + "=Voice/Index/" + file.toUtf8() + "\r\n";
+    QFile f(dir + QStringLiteral("/KtIndex.ini"));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(index) != index.size()) {
+        *error = QStringLiteral("cannot write ") + f.fileName();
+        return false;
+    }
+    f.close();
+    const std::string notice = (dir + QStringLiteral("/Voice/pth/Notice.voc")).toStdString();
+    std::string why;
+    if (!common::writeProfileString((dir + QStringLiteral("/Setup.ini")).toStdString(), "Voice", "AdNotice",
+                                    common::utf8ToGbk(notice), &why)) {
+        *error = QString::fromStdString(why);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool initInstallation(const QString &dirPath, const QString &voicesDir, QString *error)
+{
+    if (!voicesDir.isEmpty() && !QFileInfo::exists(voicesDir + QStringLiteral("/VoiceDB.dat"))) {
+        *error = QStringLiteral("not a voice folder of make-voices.sh (no VoiceDB.dat): ") + voicesDir;
+        return false;
+    }
+    if (!initInstallation(dirPath, error))
+        return false;
+    return voicesDir.isEmpty() || takeVoices(QDir(dirPath).absolutePath(), QDir(voicesDir).absolutePath(), error);
+}
 
 bool initInstallation(const QString &dirPath, QString *error)
 {

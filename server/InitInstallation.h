@@ -12,4 +12,9 @@ namespace server {
 /// error set on failure.
 bool initInstallation(const QString &dir, QString *error);
 
+/// As initInstallation, with the voices of voicesDir (the output of make-voices.sh): VoiceDB.dat, the
+/// prompt folders Voice/pth and Voice/gdh, the named segments of Voice/Index listed in KtIndex.ini,
+/// and the Mandarin notice as AdNotice. Nothing is made when voicesDir lacks any of them.
+bool initInstallation(const QString &dir, const QString &voicesDir, QString *error);
+
 } // namespace server

@@ -69,7 +69,7 @@ int main(int argc, char **argv)
     QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
 
     if (!cl->initDir.isEmpty()) {
-        if (!server::initInstallation(cl->initDir, &error)) {
+        if (!server::initInstallation(cl->initDir, cl->voicesDir, &error)) {
             std::fprintf(stderr, "Server --init: %s\n", error.toUtf8().constData());
             return 1;
         }

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 
@@ -271,6 +272,40 @@ TEST_F(StartUpFailureTest, BoardWithoutChannelsGivesNoService)
     EXPECT_FALSE(w.serviceRunning());
     dialogs.answer = DialogAnswer::Yes;
     w.close();
+}
+
+} // namespace
+} // namespace server
+
+namespace server {
+namespace {
+
+TEST(InitInstallationTest, TakesTheVoicesOfMakeVoices)
+{
+    testing::TempProgramDir parent;
+    const QString voices = parent.file("voices");
+    for (const char *file : {"VoiceDB.dat", "Voice/pth/Notice.voc", "Voice/pth/Bye.voc", "Voice/gdh/Bye.voc",
+                             "Voice/Index/music.voc", "Voice/Index/num1.voc", "Voice/chars/1000.voc"}) {
+        const QString path = voices + QLatin1Char('/') + QLatin1String(file);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(100, char(0x55)));
+    }
+    QString error;
+    EXPECT_FALSE(initInstallation(parent.file("bad"), parent.file("nowhere"), &error));
+    EXPECT_FALSE(QFileInfo::exists(parent.file("bad")));
+
+    const QString dir = parent.file("notice");
+    ASSERT_TRUE(initInstallation(dir, voices, &error)) << error.toStdString();
+    for (const char *file : {"VoiceDB.dat", "Voice/pth/Notice.voc", "Voice/gdh/Bye.voc", "Voice/Index/num1.voc"})
+        EXPECT_TRUE(QFileInfo::exists(dir + QLatin1Char('/') + QLatin1String(file))) << file;
+    EXPECT_FALSE(QFileInfo::exists(dir + QStringLiteral("/Voice/chars"))); // the recordings stay behind
+    const common::ProfileFile index((dir + QStringLiteral("/KtIndex.ini")).toStdString());
+    EXPECT_EQ(index.value("Index", "music"), "Voice/Index/music.voc");
+    EXPECT_EQ(index.value("Index", "num1"), "Voice/Index/num1.voc");
+    const common::ProfileFile setup((dir + QStringLiteral("/Setup.ini")).toStdString());
+    EXPECT_EQ(setup.value("Voice", "AdNotice"), (dir + QStringLiteral("/Voice/pth/Notice.voc")).toStdString());
 }
 
 } // namespace
