@@ -305,6 +305,8 @@ TEST_F(CallFlowTest, PolarityReversalsOfALineThatReportsThem)
     EXPECT_NE(lines.find(" 通道：0 反极值：1"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0 反极值：2"), std::string::npos) << lines;
     EXPECT_EQ(window->engine().channel(0).Progress, 0); // hung up and free again
+    // The first reversal answered the call, the second ended it: notified.
+    EXPECT_EQ(task("Status").toInt(), 2);
 }
 
 } // namespace

@@ -256,3 +256,44 @@ TEST_F(HeardNoticeTest, TwoCallsHearTheirOwnNamesThenTheNotice)
 
 } // namespace
 } // namespace server
+
+namespace server {
+namespace {
+
+TEST_F(NoticeFlowTest, AnswerRules)
+{
+    const struct
+    {
+        const char *name;
+        const char *script;
+        int ringBackCnt1, ringBackCnt2, needCpTone;
+        std::uint32_t notYet, answeredBy; // ms of virtual time
+        bool answered;
+    } cases[] = {
+        {"answer cue after the rings", "ring:2,answer,voice:1500,silence:60000", 0, 0, 0, 13000, 14500, true},
+        {"silence after the cue", "ring:0,answer,silence:60000", 0, 0, 0, 4500, 6500, true},
+        {"tone timing: a ring, then silence", "ring:1,silence:60000", 0, 0, 0, 8000, 9500, true},
+        {"too few rings for either rule", "ring:2,answer,voice:1500,silence:60000", 5, 3, 0, 20000, 25000, false},
+        {"start tone: no tone heard arms the silence test", "ring:0,answer,silence:60000", 0, 0, 1, 4500, 6500, true},
+        {"start tone: a ring heard lets the cue answer", "ring:1,answer,silence:60000", 0, 0, 1, 8000, 9000, true},
+    };
+    for (const auto &c : cases) {
+        SetUp();
+        replaceFile("KtSim.ini", QByteArray("[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\n"
+                                            "ChannelTypes=0,0,0,0,0,0,2,2\r\n[Numbers]\r\n*=") +
+                                     c.script + "\r\n");
+        setup("Other", "RingBackCnt1", std::to_string(c.ringBackCnt1));
+        setup("Other", "RingBackCnt2", std::to_string(c.ringBackCnt2));
+        setup("Other", "NeedCPTone", std::to_string(c.needCpTone));
+        start();
+        addTask("100");
+        runFor(c.notYet);
+        EXPECT_EQ(task("Status").toInt(), 1) << c.name << ": answered too early";
+        runFor(c.answeredBy - c.notYet);
+        EXPECT_EQ(task("Status").toInt(), c.answered ? 8 : 1) << c.name;
+        stop();
+    }
+}
+
+} // namespace
+} // namespace server
