@@ -73,12 +73,10 @@ void ServerEngine::DeclareAnswered(int c)
     ShowTrunkStatus(c, "用户摘机");
     ch.AnswerTick = m_clock.tick();
     ch.StartBill = nowText();
-    if (m_settings.TranSlicFlag == 2) {
-        // The transfer on answer hands the caller to an agent; without one the caller stays on the line.
-        WriteLog(" 对方接通准备转人工，外线通道：" + std::to_string(c));
-        return;
-    }
-    StartNotice(c);
+    if (m_settings.TranSlicFlag == 2)
+        StartTransfer(c, TransferOccasion::OnAnswer);
+    else
+        StartNotice(c);
 }
 
 std::string ServerEngine::ComposedFile(int c) const
@@ -132,6 +130,10 @@ void ServerEngine::repeatNotice(int c)
 
 void ServerEngine::HandleKey(int c, const std::string &key)
 {
+    if (isStation(c)) {
+        stationKey(c, key);
+        return;
+    }
     if (!isTrunk(c))
         return;
     ChannelRecord &ch = channel(c);
@@ -159,8 +161,9 @@ void ServerEngine::HandleKey(int c, const std::string &key)
             m_board.PlayFileList(c);
             BeginPrompt(c, "DoPlayNotice", "Play_Notice", 1, 0);
         }
+    } else if (m_settings.TranSlic.find(key) != std::string::npos) {
+        StartTransfer(c, TransferOccasion::OnKey);
     }
-    // An agent key starts the transfer to an agent, which the station channels carry.
 }
 
 std::string ServerEngine::SegmentName(char character)

@@ -57,6 +57,7 @@ void ServerEngine::StatusTimerTimer()
         pollPlayEnd(c);
         pollPolarity(c);
         pollKeys(c);
+        transferAfterPlayingTime(c);
         runTimeouts(c);
     }
 }
@@ -108,18 +109,20 @@ void ServerEngine::pollHookState(int c)
         HandleOnHook(c);
     } else if (h == 1) {
         ShowOffHook(c);
+        HandleOffHook(c);
     }
 }
 
-// Flashes are followed so that the count is current; they take effect with the agent transfers.
 void ServerEngine::pollFlash(int c)
 {
     if (!isStation(c) || channel(c).PeerTrunk < 0)
         return;
     const auto i = static_cast<std::size_t>(c);
     const std::int32_t f = m_board.GetFlashCount(c);
-    if (f != m_lastSeen.FlashCount[i])
-        m_lastSeen.FlashCount[i] = f;
+    if (f == m_lastSeen.FlashCount[i])
+        return;
+    m_lastSeen.FlashCount[i] = f;
+    HandleFlash(c, f);
 }
 
 void ServerEngine::pollAutoDial(int c)
@@ -251,6 +254,8 @@ void ServerEngine::runTimeouts(int c)
         m_board.Hangup(c);
         ch.HangupSent = 1;
     }
+    if (ch.State == "DoSlicBusy")
+        searchAgent(c);
     if (ch.State == "DoMusic" && e >= static_cast<std::uint32_t>(m_settings.WaitMusic) * 1000u) {
         m_board.StopPlay(c);
         m_board.Hangup(c);
@@ -294,7 +299,12 @@ void ServerEngine::HandlePlayEnd(int c, std::int32_t status)
         ch.TimerRun = 1; // the wait before the notice is repeated starts now
         ch.StateTick = m_clock.tick();
     } else if (ch.PlayStep == "Play_Notice" && m_settings.TranSlicFlag == 0) {
-        WriteLog(" 放完音，准备转人工，外线通道：" + std::to_string(c));
+        StartTransfer(c, TransferOccasion::AfterNotice);
+    } else if (ch.PlayStep == "Play_BusyMusic") {
+        // The hold music starts again for as long as the caller is on hold.
+        m_board.SetDtmfStopPlay(c, 0);
+        m_board.PlayIndexString(c, "busymusic");
+        BeginPrompt(c, "DoBusyMusic", "Play_BusyMusic", 0, 0);
     } else if (ch.PlayStep == "Play_Bye") {
         m_board.Hangup(c);
     }
@@ -314,16 +324,50 @@ void ServerEngine::recordTalkTimes(int c)
     WriteTalkTimes(c);
 }
 
+void ServerEngine::finishFlashTransfer(int c)
+{
+    // The agent who passed the call on hangs up: the colleague takes the caller over.
+    ChannelRecord &ch = channel(c);
+    const int s = ch.FlashTarget;
+    const int t = ch.PeerTrunk;
+    if (s < 0 || s >= kMaxChannels || t < 0 || t >= kMaxChannels)
+        return;
+    m_board.StopTalkWith(c, s);
+    m_board.StopPlay(t);
+    m_board.StopRing(s);
+    m_board.TalkWith(s, t);
+    channel(s).Talking = 1;
+    channel(s).PeerTrunk = static_cast<std::int16_t>(t);
+    channel(t).PeerStation = static_cast<std::int16_t>(s);
+    ch.PeerTrunk = -1;
+}
+
+void ServerEngine::transferAfterPlayingTime(int c)
+{
+    ChannelRecord &ch = channel(c);
+    if (!isTrunk(c) || ch.NoticePlaying != 1 || m_settings.TranSlicFlag != 0 || ch.TransferStarted != 0)
+        return;
+    const std::uint64_t seconds = common::ticksBetween(ch.AnswerTick, m_clock.tick()) / 1000u;
+    if (seconds >= static_cast<std::uint64_t>(std::max<std::int16_t>(m_settings.VocPlayTranSlicTime, 0)))
+        StartTransfer(c, TransferOccasion::Timed);
+}
+
 void ServerEngine::HandleOnHook(int c)
 {
     WriteLog(" 通道：" + std::to_string(c) + ":" + "触发挂机事件");
-    if (!isTrunk(c))
-        return;
     ChannelRecord &ch = channel(c);
-    if (!ch.TaskId.empty())
+    if (isTrunk(c) && !ch.TaskId.empty())
         recordTalkTimes(c);
+    if (ch.State == "DoFlashRing")
+        finishFlashTransfer(c);
     m_board.ClearFileList(c);
     ShowIdle(c);
+    if (isStation(c)) {
+        stationOnHook(c);
+        return;
+    }
+    if (!isTrunk(c))
+        return;
     m_board.StopRecToFile(c);
     if (ch.TransferStarted == 1 && ch.AgentAnswered == 0)
         AddTransferMemo(c, -1, ch.Phone);

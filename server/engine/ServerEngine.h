@@ -72,6 +72,21 @@ public:
     /// The composed notice text of trunk c: program directory + "/Temp/TxtVoc" + c + ".voc".
     std::string ComposedFile(int c) const;
 
+    // Transfers to agents and the station channels.
+    enum class TransferOccasion { OnAnswer, AfterNotice, Timed, OnKey };
+    /// Sends the caller on trunk c towards the least busy free agent.
+    void StartTransfer(int c, TransferOccasion occasion);
+    /// The free in-service station with the fewest answered transfers (the lowest of equals); -1 none.
+    int PickStation() const;
+    /// The lowest free in-service station whose ID is digits; -1 none.
+    int FindStationById(const std::string &digits) const;
+    /// The lowest free trunk with line voltage for an agent's own call; -1 none.
+    int PickTrunkForStation() const;
+    /// The handset of channel c was lifted.
+    void HandleOffHook(int c);
+    /// Station c flashed its hook (count is the driver's flash count).
+    void HandleFlash(int c, std::int32_t count);
+
     /// A change of the polarity reversals of a trunk's call: 2 means the far end has gone.
     void HandlePolarity(int c, std::int32_t count);
     /// Bookkeeping when a prompt starts: the state and step it belongs to and the timeout flags.
@@ -147,6 +162,14 @@ private:
     void pollSecondToneAnalyser(int c);
     void pollPlayEnd(int c);
     void pollPolarity(int c);
+    void stationOnHook(int c);
+    void stationKey(int c, const std::string &key);
+    void searchAgent(int c);
+    /// Records the conversation of a trunk into Record/yyyymmdd/<name>-hhnnss.wav; keepPath stores
+    /// the path as the call's RecordFile.
+    void recordConversation(int trunk, const std::string &name, bool keepPath);
+    void finishFlashTransfer(int c);
+    void transferAfterPlayingTime(int c);
     void ruleSilence(int c);
     void ruleToneTiming(int c);
     void answerCue(int c);

@@ -1,0 +1,124 @@
+// Transfers to agents end to end on the software board: the agent answers (bridge, recording, memo,
+// talk record, client type, status 2 then 5), nobody answers (status 4), the least busy agent rung.
+#include "server/TDM.h"
+#include "server/engine/ServerEngine.h"
+#include "server/tests/BoardInstallation.h"
+
+#include "common/Gbk.h"
+#include "ktdrv/KtSim.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+
+namespace server {
+namespace {
+
+using testing::exec;
+using testing::scalar;
+
+class TransferFlowTest : public testing::BoardInstallation
+{
+protected:
+    void SetUp() override
+    {
+        BoardInstallation::SetUp();
+        replaceFile("VoiceDB.dat", QByteArray(13794, '\0'));
+        replaceFile("Notice.voc", QByteArray(16000, char(0xD5)));
+        setup("Voice", "AdNotice", (programDir() + QStringLiteral("/Notice.voc")).toStdString());
+        setup("Other", "TranSlic", "8");
+        setup("Other", "RecordFlag", "1");
+        setup("FaxLocalID", "Ch7ID", "801");
+        setup("FaxLocalID", "Ch8ID", "802");
+    }
+
+    void board(const QByteArray &stations)
+    {
+        replaceFile("KtSim.ini", "[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                                 "[Numbers]\r\n*=ring:1,answer,voice:500,wait:1000,key:8,silence:60000\r\n[Stations]\r\n" +
+                                     stations);
+    }
+
+    QVariant task(const char *column)
+    {
+        return scalar(window->dataModule(), QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=1").arg(QLatin1String(column)));
+    }
+
+    void addTask()
+    {
+        exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('13800000000','张三')"));
+    }
+
+    QString memo() { return window->findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"))->toPlainText(); }
+
+    std::string talkRecord()
+    {
+        window->engine().CloseLogFiles();
+        const QStringList files = QDir(programDir() + QStringLiteral("/TalkInfo")).entryList(QDir::Files);
+        if (files.isEmpty())
+            return {};
+        QFile f(programDir() + QStringLiteral("/TalkInfo/") + files.first());
+        f.open(QIODevice::ReadOnly);
+        return common::gbkToUtf8(f.readAll().toStdString());
+    }
+};
+
+TEST_F(TransferFlowTest, AgentAnswersTalksClassifiesAndHangsUp)
+{
+    board("6=answer:2000,wait:1000,key:1#,wait:3000,hangup:500\r\n7=noanswer\r\n");
+    start();
+    addTask();
+    runFor(30000);
+    EXPECT_EQ(task("Status").toInt(), 5);
+    EXPECT_EQ(task("SlicCh").toInt(), 7);
+    EXPECT_EQ(task("SuccTimes").toInt(), 2); // status 2, then 5
+    EXPECT_EQ(task("TranSlic").toInt(), 1);
+    EXPECT_EQ(task("ClientType").toString(), QStringLiteral("有意向"));
+    EXPECT_EQ(task("PressInfo").toString(), QStringLiteral(";8"));
+    const QString record = task("RecordFile").toString();
+    EXPECT_TRUE(record.startsWith(programDir() + QStringLiteral("/Record/20261209/7-13800000000-801-"))) << record.toStdString();
+    QFile wav(record);
+    ASSERT_TRUE(wav.open(QIODevice::ReadOnly));
+    EXPECT_EQ(wav.read(4), QByteArray("RIFF"));
+    EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席07 时间:12/09 10:00 电话:13800000000"))) << memo().toStdString();
+    const std::string talk = talkRecord();
+    EXPECT_EQ(talk.rfind("0001 外线:01 回拨时间:12/09 10:00 呼出号码:13800000000 已接通 座席:07,801", 0), 0u) << talk;
+    EXPECT_EQ(window->engine().channel(6).Progress, 0);
+    EXPECT_EQ(window->engine().channel(6).AnsweredCount, 1);
+}
+
+TEST_F(TransferFlowTest, NobodyAnswersWithinWaitMusic)
+{
+    board("6=noanswer\r\n7=noanswer\r\n");
+    start();
+    addTask();
+    runFor(40000);
+    EXPECT_EQ(task("Status").toInt(), 4);
+    EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席00 "))) << memo().toStdString();
+    // The rung agent is free again and heard the disconnect tone.
+    EXPECT_EQ(window->engine().channel(6).Progress, 0);
+    EXPECT_EQ(TlxSimIsRinging(6, nullptr), 0);
+    EXPECT_EQ(TlxSimGetSentTone(6), 3);
+}
+
+TEST_F(TransferFlowTest, LeastBusyAgentIsRung)
+{
+    board("6=noanswer\r\n7=noanswer\r\n");
+    start();
+    window->engine().channel(6).AnsweredCount = 3;
+    window->engine().channel(7).AnsweredCount = 1;
+    EXPECT_EQ(window->engine().PickStation(), 7);
+    window->engine().channel(7).AnsweredCount = 3;
+    EXPECT_EQ(window->engine().PickStation(), 6); // equal counts: the lower channel
+    window->engine().channel(6).Progress = 5;
+    EXPECT_EQ(window->engine().PickStation(), 7);
+    EXPECT_EQ(window->engine().FindStationById("802"), 7);
+    EXPECT_EQ(window->engine().FindStationById("80"), -1);
+}
+
+} // namespace
+} // namespace server
