@@ -34,6 +34,7 @@ protected:
         setup("Other", "RecordFlag", "1");
         setup("FaxLocalID", "Ch7ID", "801");
         setup("FaxLocalID", "Ch8ID", "802");
+        setup("Other", "WriteLogFlag", "1");
     }
 
     void board(const QByteArray &stations)
@@ -51,6 +52,17 @@ protected:
     void addTask()
     {
         exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('13800000000','张三')"));
+    }
+
+    std::string log()
+    {
+        window->engine().CloseLogFiles();
+        const QStringList files = QDir(programDir() + QStringLiteral("/Log")).entryList(QDir::Files);
+        if (files.isEmpty())
+            return {};
+        QFile f(programDir() + QStringLiteral("/Log/") + files.first());
+        f.open(QIODevice::ReadOnly);
+        return common::gbkToUtf8(f.readAll().toStdString());
     }
 
     QString memo() { return window->findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"))->toPlainText(); }
@@ -118,6 +130,78 @@ TEST_F(TransferFlowTest, LeastBusyAgentIsRung)
     EXPECT_EQ(window->engine().PickStation(), 7);
     EXPECT_EQ(window->engine().FindStationById("802"), 7);
     EXPECT_EQ(window->engine().FindStationById("80"), -1);
+}
+
+} // namespace
+} // namespace server
+
+namespace server {
+namespace {
+
+TEST_F(TransferFlowTest, CallerWaitsWhileAllAgentsAreBusy)
+{
+    board("6=answer:1000\r\n7=answer:1000\r\n");
+    setup("CardParm", "Card1Use", "11111100"); // both agents closed
+    start();
+    addTask();
+    runFor(12000); // answered at about 8.4 s, the agent key 1.5 s later
+    EXPECT_EQ(window->engine().channel(0).State, "DoSlicBusy");
+    EXPECT_NE(log().find("人工座席全忙，继续放等待音乐..."), std::string::npos);
+    ASSERT_TRUE(window->engine().SetChannelInService(6, true)); // an agent comes back
+    runFor(200);
+    EXPECT_EQ(window->engine().channel(0).State, "DoMusic");
+    EXPECT_EQ(window->engine().channel(6).PeerTrunk, 0);
+    runFor(3000);
+    EXPECT_EQ(TlxSimGetTalkPeer(0), 6);
+}
+
+TEST_F(TransferFlowTest, LastClientTypeKeyWins)
+{
+    board("6=answer:1000,wait:500,key:2#,wait:500,key:0#,wait:1000,hangup:200\r\n");
+    start();
+    addTask();
+    runFor(25000);
+    EXPECT_EQ(task("ClientType").toString(), QStringLiteral("成交"));
+}
+
+TEST_F(TransferFlowTest, TransferModesOnAnswerAndAfterTheNotice)
+{
+    for (const char *mode : {"2", "0"}) {
+        SetUp();
+        board("6=answer:1000,wait:3000,hangup:200\r\n");
+        setup("Other", "TranSlicFlag", mode);
+        start();
+        addTask();
+        runFor(30000);
+        EXPECT_EQ(task("Status").toInt(), 5) << "TranSlicFlag " << mode;
+        EXPECT_EQ(task("SuccTimes").toInt(), 2) << "TranSlicFlag " << mode;
+        stop();
+    }
+}
+
+TEST_F(TransferFlowTest, FlashPassesTheCallerToAnotherAgent)
+{
+    setup("FaxLocalID", "Ch8ID", "102");
+    board("6=answer:1000,wait:1000,flash,wait:1500,key:102,wait:10000,hangup:200\r\n7=noanswer\r\n");
+    start();
+    addTask();
+    runFor(16000);
+    EXPECT_EQ(window->engine().channel(6).State, "DoFlashRing");
+    char cid[32] = {};
+    EXPECT_EQ(TlxSimIsRinging(7, cid), 1);
+    EXPECT_EQ(TlxSimGetSentTone(6), 2);
+}
+
+TEST_F(TransferFlowTest, AgentsOwnCallShowsTheDigits)
+{
+    board("Call6=at:3000,key:1*23,wait:10000,hangup:200\r\n");
+    start();
+    runFor(6000);
+    const ChannelRecord &agent = window->engine().channel(6);
+    EXPECT_EQ(agent.State, "SlicPickCallOut");
+    EXPECT_EQ(agent.StationDigits, "123"); // "*" is not shown
+    ASSERT_GE(agent.PeerTrunk, 0);
+    EXPECT_EQ(window->engine().channel(agent.PeerTrunk).State, "SlicPickCallOut");
 }
 
 } // namespace
