@@ -113,7 +113,8 @@ TEST_F(TransferFlowTest, NobodyAnswersWithinWaitMusic)
     EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席00 "))) << memo().toStdString();
     // The rung agent is free again and heard the disconnect tone.
     EXPECT_EQ(window->engine().channel(6).Progress, 0);
-    EXPECT_EQ(TlxSimIsRinging(6, nullptr), 0);
+    char cid[32] = {};
+    EXPECT_EQ(TlxSimIsRinging(6, cid), 0);
     EXPECT_EQ(TlxSimGetSentTone(6), 3);
 }
 
@@ -157,26 +158,69 @@ TEST_F(TransferFlowTest, CallerWaitsWhileAllAgentsAreBusy)
 
 TEST_F(TransferFlowTest, LastClientTypeKeyWins)
 {
-    board("6=answer:1000,wait:500,key:2#,wait:500,key:0#,wait:1000,hangup:200\r\n");
+    for (const char *keys : {"key:1#,wait:500,key:2#", "key:2#,wait:500,key:0#"}) {
+        SetUp();
+        board(QByteArray("6=answer:1000,wait:500,") + keys + ",wait:1000,hangup:200\r\n");
+        start();
+        addTask();
+        runFor(25000);
+        EXPECT_EQ(task("ClientType").toString(), QStringLiteral("成交")) << keys;
+        stop();
+    }
+}
+
+TEST_F(TransferFlowTest, EveryOccasionWithAndWithoutAFreeAgent)
+{
+    const struct
+    {
+        const char *name, *mode, *playTime;
+        bool agentFree;
+        int status;
+    } cases[] = {
+        {"on answer", "2", "300", true, 5},          {"on answer, no agent", "2", "300", false, 4},
+        {"after the notice", "0", "300", true, 5},   {"after the notice, no agent", "0", "300", false, 4},
+        {"after playing time", "0", "1", true, 5},   {"after playing time, no agent", "0", "1", false, 4},
+        {"on the key", "1", "300", true, 5},
+    };
+    for (const auto &c : cases) {
+        SetUp();
+        board("6=answer:1000,wait:3000,hangup:200\r\n");
+        replaceFile("Notice.voc", QByteArray(40000, char(0xD5))); // 5 s: the playing time ends first
+        setup("Other", "TranSlicFlag", c.mode);
+        setup("Other", "VocPlayTranSlicTime", c.playTime);
+        if (!c.agentFree)
+            setup("CardParm", "Card1Use", "11111100");
+        start();
+        addTask();
+        runFor(40000);
+        EXPECT_EQ(task("Status").toInt(), c.status) << c.name;
+        EXPECT_EQ(task("SuccTimes").toInt(), 2) << c.name; // status 2, then 4 or 5
+        stop();
+    }
+}
+
+TEST_F(TransferFlowTest, HoldAndResumeKeys)
+{
+    setup("Other", "TalkFlag", "1");
+    board("6=answer:1000,wait:500,key:*,wait:1500,key:#,wait:1000,hangup:200\r\n");
     start();
     addTask();
     runFor(25000);
-    EXPECT_EQ(task("ClientType").toString(), QStringLiteral("成交"));
+    const std::string lines = log();
+    EXPECT_NE(lines.find(" 内线通道：6按*退出交换 对应的外线为：0"), std::string::npos) << lines;
+    EXPECT_NE(lines.find(" 内线通道：6按#交换回来 对应的外线为：0"), std::string::npos) << lines;
 }
 
-TEST_F(TransferFlowTest, TransferModesOnAnswerAndAfterTheNotice)
+TEST_F(TransferFlowTest, TalkRecordsAreNumbered)
 {
-    for (const char *mode : {"2", "0"}) {
-        SetUp();
-        board("6=answer:1000,wait:3000,hangup:200\r\n");
-        setup("Other", "TranSlicFlag", mode);
-        start();
-        addTask();
-        runFor(30000);
-        EXPECT_EQ(task("Status").toInt(), 5) << "TranSlicFlag " << mode;
-        EXPECT_EQ(task("SuccTimes").toInt(), 2) << "TranSlicFlag " << mode;
-        stop();
-    }
+    board("6=answer:1000,wait:1000,hangup:200\r\n7=answer:1000,wait:1000,hangup:200\r\n");
+    start();
+    addTask();
+    addTask();
+    runFor(40000);
+    const std::string talk = talkRecord();
+    EXPECT_EQ(talk.rfind("0001 外线:01", 0), 0u) << talk;
+    EXPECT_NE(talk.find("\r\n0002 外线:02"), std::string::npos) << talk;
 }
 
 TEST_F(TransferFlowTest, FlashPassesTheCallerToAnotherAgent)
@@ -194,14 +238,39 @@ TEST_F(TransferFlowTest, FlashPassesTheCallerToAnotherAgent)
 
 TEST_F(TransferFlowTest, AgentsOwnCallShowsTheDigits)
 {
-    board("Call6=at:3000,key:1*23,wait:10000,hangup:200\r\n");
+    board("Call6=at:3000,key:1*234567890123456789012,wait:30000,hangup:200\r\n");
     start();
-    runFor(6000);
+    runFor(12000);
     const ChannelRecord &agent = window->engine().channel(6);
     EXPECT_EQ(agent.State, "SlicPickCallOut");
-    EXPECT_EQ(agent.StationDigits, "123"); // "*" is not shown
+    EXPECT_EQ(agent.StationDigits, "12345678901234567890"); // "*" and the 21st digit are not shown
     ASSERT_GE(agent.PeerTrunk, 0);
     EXPECT_EQ(window->engine().channel(agent.PeerTrunk).State, "SlicPickCallOut");
+}
+
+} // namespace
+} // namespace server
+
+namespace server {
+namespace {
+
+TEST_F(TransferFlowTest, CallerHangsUpWhileTheAgentRings)
+{
+    replaceFile("KtSim.ini", "[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                             "[Numbers]\r\n*=ring:1,answer,voice:500,wait:1000,key:8,wait:2000,hangup\r\n"
+                             "[Stations]\r\n6=noanswer\r\n");
+    start();
+    addTask();
+    char cid[32] = {};
+    runFor(12500); // eleven digits dialled, a ring, the answer, the agent key; the hang-up 2 s later
+    ASSERT_EQ(TlxSimIsRinging(6, cid), 1);
+    EXPECT_STREQ(cid, "13800000000"); // the caller's number as caller ID
+    EXPECT_EQ(window->engine().channel(6).Progress, 1);
+    runFor(3000);
+    EXPECT_EQ(TlxSimIsRinging(6, cid), 0);
+    EXPECT_EQ(TlxSimGetSentTone(6), 3);
+    EXPECT_EQ(window->engine().channel(6).Progress, 0);
+    EXPECT_EQ(task("Status").toInt(), 4);
 }
 
 } // namespace
