@@ -275,3 +275,49 @@ TEST_F(TransferFlowTest, CallerHangsUpWhileTheAgentRings)
 
 } // namespace
 } // namespace server
+
+#include <QLocalSocket>
+
+namespace server {
+namespace {
+
+// One line to the software board's control socket, as a person at an agent telephone would send it.
+std::string control(const QString &socket, const QByteArray &line)
+{
+    QLocalSocket s;
+    s.connectToServer(socket);
+    if (!s.waitForConnected(2000))
+        return "not connected";
+    s.write(line + "\n");
+    s.waitForBytesWritten(2000);
+    QByteArray reply;
+    while (!reply.contains('\n') && s.waitForReadyRead(2000))
+        reply += s.readAll();
+    return reply.trimmed().toStdString();
+}
+
+TEST_F(TransferFlowTest, AgentTelephoneDrivenByHand)
+{
+    const QString socket = programDir() + QStringLiteral("/kt.sock");
+    replaceFile("KtSim.ini", "[Simulator]\r\nControlSocket=" + socket.toUtf8() +
+                                 "\r\n[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\nChannelTypes=0,0,0,0,0,0,2,2\r\n"
+                                 "[Numbers]\r\n*=ring:1,answer,voice:500,wait:1000,key:8,silence:60000\r\n"
+                                 "[Stations]\r\n6=noanswer\r\n7=noanswer\r\n");
+    start();
+    addTask();
+    runFor(12500);
+    char cid[32] = {};
+    ASSERT_EQ(TlxSimIsRinging(6, cid), 1);
+    EXPECT_EQ(control(socket, "offhook 6"), "ok"); // the agent lifts the handset
+    runFor(500);
+    EXPECT_EQ(TlxSimGetTalkPeer(0), 6);
+    EXPECT_EQ(control(socket, "keys 6 2#"), "ok");
+    runFor(2000);
+    EXPECT_EQ(control(socket, "onhook 6"), "ok");
+    runFor(3000);
+    EXPECT_EQ(task("Status").toInt(), 5);
+    EXPECT_EQ(task("ClientType").toString(), QStringLiteral("成交"));
+}
+
+} // namespace
+} // namespace server
