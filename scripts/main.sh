@@ -11,12 +11,13 @@ cmake --build --preset release
 ./scripts/make-voices.sh --builder build/release/voxstore/voxdb-build build/voices
 
 demo=build/demo
-if [ ! -f "$demo/Setup.ini" ]; then
-    build/release/server/Server --init "$demo" --voices build/voices
-fi
-echo "main: the server on $demo, one hour of virtual time on the software board"
-build/release/server/Server --dir "$demo" --virtual-time --run-for 3600
-echo "main: log files in $demo/Log, talk records in $demo/TalkInfo, the database $demo/BillDB.db"
+# A fresh demo each run: 36 tasks, called parties of every kind, two agents.
+rm -rf "$demo"
+build/release/server/Server --init "$demo" --voices build/voices --demo
+echo "main: the server on $demo, from 09:00 today for one hour of virtual time on the software board"
+build/release/server/Server --dir "$demo" --virtual-time --start-time "$(date +%F) 09:00:00" --run-for 3600
+echo "main: the outcomes"
+build/release/server/Server --dir "$demo" --report
 
 echo "main: the benchmarks"
 for b in build/release/bench/*/vn_bench_*; do

@@ -27,6 +27,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         } else if (a == QStringLiteral("--voices")) {
             if (!value(i, cl.voicesDir))
                 return std::nullopt;
+        } else if (a == QStringLiteral("--demo")) {
+            cl.demo = true;
+        } else if (a == QStringLiteral("--report")) {
+            cl.report = true;
         } else if (a == QStringLiteral("--headless")) {
             cl.headless = true;
         } else if (a == QStringLiteral("--virtual-time")) {
@@ -53,8 +57,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             return std::nullopt;
         }
     }
-    if (!cl.voicesDir.isEmpty() && cl.initDir.isEmpty()) {
-        *error = QStringLiteral("--voices goes with --init");
+    if ((!cl.voicesDir.isEmpty() || cl.demo) && cl.initDir.isEmpty()) {
+        *error = QStringLiteral("--voices and --demo go with --init");
         return std::nullopt;
     }
     if ((!cl.startTime.isEmpty() || cl.runForSeconds > 0) && !cl.virtualTime) {
@@ -69,12 +73,15 @@ QString commandLineUsage()
     return QStringLiteral("usage: Server [--dir DIR] [--headless]\n"
                           "       Server [--dir DIR] --virtual-time [--start-time \"yyyy-mm-dd hh:mm:ss\"] "
                           "[--run-for SECONDS]\n"
-                          "       Server --init DIR [--voices VOICES]\n"
+                          "       Server --init DIR [--voices VOICES] [--demo]\n"
+                          "       Server [--dir DIR] --report\n"
                           "  --dir DIR    program directory (default: the directory of the program)\n"
                           "  --headless   run without a display; messages go to standard error\n"
                           "  --init DIR   make a ready program directory for the software board and end\n"
                           "  --voices VOICES  with --init: take the voice database and prompts that\n"
                           "               scripts/make-voices.sh wrote into VOICES\n"
+                          "  --demo       with --init: called parties of every kind, two agents, 36 tasks\n"
+                          "  --report     print the outcomes of the tasks by status and cause, and end\n"
                           "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
                           "  --start-time    wall time when the virtual clock starts (default: now)\n"
                           "  --run-for       virtual seconds after which the server closes (default: one hour)\n");

@@ -15,6 +15,8 @@ struct CommandLine
     bool headless = false; ///< --headless: no display, messages on standard error
     QString initDir;       ///< --init DIR: make a ready program directory and end
     QString voicesDir;     ///< --voices DIR with --init: the voice files made by make-voices.sh
+    bool demo = false;     ///< --demo with --init: the demo's called parties, agents and tasks
+    bool report = false;   ///< --report: print the outcomes of the tasks and end
     bool virtualTime = false;  ///< --virtual-time: the service runs on the software board's virtual clock
     QString startTime;         ///< --start-time "yyyy-mm-dd hh:mm:ss": wall time at virtual tick 0
     std::uint32_t runForSeconds = 0; ///< --run-for SECONDS: virtual time after which the server closes

@@ -1,5 +1,6 @@
 // The server program: command line, --init, the single-instance rule, the main window.
 #include "server/CommandLine.h"
+#include "server/DemoInstallation.h"
 #include "server/FrmServer.h"
 #include "server/InitInstallation.h"
 #include "server/MessageDialogs.h"
@@ -61,7 +62,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Server: %s\n%s", error.toUtf8().constData(), server::commandLineUsage().toUtf8().constData());
         return 2;
     }
-    if (cl->headless || cl->virtualTime || !cl->initDir.isEmpty())
+    if (cl->headless || cl->virtualTime || cl->report || !cl->initDir.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -69,7 +70,8 @@ int main(int argc, char **argv)
     QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
 
     if (!cl->initDir.isEmpty()) {
-        if (!server::initInstallation(cl->initDir, cl->voicesDir, &error)) {
+        if (!server::initInstallation(cl->initDir, cl->voicesDir, &error) ||
+            (cl->demo && !server::makeDemo(QDir(cl->initDir).absolutePath(), &error))) {
             std::fprintf(stderr, "Server --init: %s\n", error.toUtf8().constData());
             return 1;
         }
@@ -80,6 +82,15 @@ int main(int argc, char **argv)
 
     const QString programDir =
         QDir(cl->programDir.isEmpty() ? QApplication::applicationDirPath() : cl->programDir).absolutePath();
+    if (cl->report) {
+        const QString report = server::outcomeReport(programDir, &error);
+        if (report.isEmpty()) {
+            std::fprintf(stderr, "Server --report: %s\n", error.toUtf8().constData());
+            return 1;
+        }
+        std::fputs(report.toUtf8().constData(), stdout);
+        return 0;
+    }
     server::SingleInstance instance(programDir);
     if (!instance.claim())
         return 0; // the running copy was asked to come to the front

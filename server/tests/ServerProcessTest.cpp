@@ -112,5 +112,20 @@ TEST_F(ServerProcessTest, VirtualTimeRunDialsAndCloses)
     EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT TrunkCh FROM AdNotice")).toInt(), 1);
 }
 
+TEST_F(ServerProcessTest, DemoRunAndItsReport)
+{
+    ASSERT_EQ(run({QStringLiteral("--init"), installation(), QStringLiteral("--demo")}), 0);
+    ASSERT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--virtual-time"), QStringLiteral("--start-time"),
+                   QStringLiteral("2026-12-09 09:00:00"), QStringLiteral("--run-for"), QStringLiteral("3600")}),
+              0);
+    QString out;
+    ASSERT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--report")}, &out), 0);
+    // Every kind of outcome of the demo's called parties within the hour.
+    for (const char *line : {"2-通知成功", "对方占线", "线路没接好或对方无人应答", "5-转人工接听", "SmsSendTask"})
+        EXPECT_TRUE(out.contains(QString::fromUtf8(line))) << line << "\n" << out.toStdString();
+    EXPECT_FALSE(out.contains(QStringLiteral("0-未通知"))) << out.toStdString(); // all 36 were called
+    EXPECT_FALSE(QDir(installation() + QStringLiteral("/Heard")).isEmpty());
+}
+
 } // namespace
 } // namespace server
