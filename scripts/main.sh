@@ -10,6 +10,10 @@ cmake --build --preset release
 # The Mandarin voice database and prompts, made once (a few minutes) and reused.
 ./scripts/make-voices.sh --builder build/release/voxstore/voxdb-build build/voices
 
+# Qt wants a private runtime folder; a root shell often has none.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+
 demo=build/demo
 # A fresh demo each run: 36 tasks, called parties of every kind, two agents.
 rm -rf "$demo"
