@@ -15,6 +15,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <semaphore.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
@@ -112,6 +114,10 @@ struct Installation
         board.CloseCti();
         std::error_code ec;
         std::filesystem::remove_all(dir, ec);
+        // The driver's log block of this run goes with it.
+        const std::string suffix = "-bench-server-" + std::to_string(::getpid());
+        ::shm_unlink(("/OrvaneCtiCfg_090622" + suffix).c_str());
+        ::sem_unlink(("/OrvaneCtiCfgEvent_090622" + suffix).c_str());
     }
 };
 
