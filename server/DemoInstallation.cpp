@@ -54,17 +54,21 @@ bool makeDemo(const QString &dir, QString *error)
     sim.close();
     const std::string setup = (dir + QStringLiteral("/Setup.ini")).toStdString();
     std::string why;
-    for (const auto &[key, value] : {std::pair{"TranSlic", "8"}, std::pair{"RecordFlag", "1"},
-                                     std::pair{"WriteLogFlag", "1"}, std::pair{"ReSendTimes", "1"},
-                                     std::pair{"SendSMSFlag", "1"}}) {
-        if (!common::writeProfileString(setup, "Other", key, value, &why)) {
-            *error = QString::fromStdString(why);
-            return false;
-        }
+    const std::string sms = common::utf8ToGbk("您的通知已送达，谢谢。");
+    const struct
+    {
+        const char *section, *key;
+        std::string value;
+    } keys[] = {{"Other", "TranSlic", "8"},          {"Other", "RecordFlag", "1"},    {"Other", "WriteLogFlag", "1"},
+                {"Other", "ReSendTimes", "1"},       {"Other", "SendSMSFlag", "1"},   {"Other", "SMSContent", sms},
+                {"FaxLocalID", "Ch7ID", "801"},      {"FaxLocalID", "Ch8ID", "802"}};
+    common::ProfileFile file(setup);
+    for (const auto &k : keys)
+        file.writeString(k.section, k.key, k.value);
+    if (!file.loadError().empty() || !file.save(&why)) {
+        *error = QString::fromStdString(file.loadError().empty() ? why : file.loadError());
+        return false;
     }
-    common::writeProfileString(setup, "Other", "SMSContent", common::utf8ToGbk("您的通知已送达，谢谢。"));
-    common::writeProfileString(setup, "FaxLocalID", "Ch7ID", "801");
-    common::writeProfileString(setup, "FaxLocalID", "Ch8ID", "802");
 
     Settings settings;
     settings.ProgramDir = dir.toStdString();

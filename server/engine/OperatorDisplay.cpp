@@ -10,17 +10,12 @@
 
 namespace server {
 
-namespace {
-
-// Channel numbers on screen: number + 1, with a leading zero below 10.
-std::string twoDigits(int c)
+std::string TwoDigitChannel(int c)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%02d", c + 1);
     return text;
 }
-
-} // namespace
 
 std::string ServerEngine::nowText() const
 {
@@ -114,7 +109,7 @@ void ServerEngine::ShowClosed(int c)
 
 void ServerEngine::AddTransferMemo(int trunk, int station, const std::string &phone)
 {
-    m_display.addMemoLine("外线" + twoDigits(trunk) + "-座席" + (station < 0 ? std::string("00") : twoDigits(station)) +
+    m_display.addMemoLine("外线" + TwoDigitChannel(trunk) + "-座席" + (station < 0 ? std::string("00") : TwoDigitChannel(station)) +
                           " 时间:" + common::formatDateTime("mm/dd hh:mm", m_clock.now()) + " 电话:" + phone);
 }
 

@@ -15,6 +15,9 @@
 
 namespace server {
 
+/// A channel number as the memo and talk records show it: number + 1, two digits at least ("07").
+std::string TwoDigitChannel(int c);
+
 class ServerEngine
 {
 public:

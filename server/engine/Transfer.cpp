@@ -4,21 +4,9 @@
 
 #include "common/DateTime.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace server {
-
-namespace {
-
-std::string twoDigits(int c)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", c + 1);
-    return text;
-}
-
-} // namespace
 
 int ServerEngine::PickStation() const
 {
@@ -75,7 +63,7 @@ void ServerEngine::StartTransfer(int c, TransferOccasion occasion)
         break;
     }
     ch.TransferStarted = 1;
-    ch.TalkLine = "外线:" + twoDigits(c) + " 回拨时间:" + common::formatDateTime("mm/dd hh:mm", m_clock.now()) +
+    ch.TalkLine = "外线:" + TwoDigitChannel(c) + " 回拨时间:" + common::formatDateTime("mm/dd hh:mm", m_clock.now()) +
                   " 呼出号码:" + ch.Phone;
     ch.State.clear();
     ch.PlayStep.clear();
@@ -178,7 +166,7 @@ void ServerEngine::HandleOffHook(int c)
         trunk.AnsweringStation = static_cast<std::int16_t>(c);
         ch.TaskId = trunk.TaskId;
         ++ch.AnsweredCount;
-        trunk.TalkLine += " 已接通 座席:" + twoDigits(c) + "," + stationId;
+        trunk.TalkLine += " 已接通 座席:" + TwoDigitChannel(c) + "," + stationId;
         AddTransferMemo(t, c, trunk.Phone);
         m_board.StopRing(c);
         m_board.StopPlay(t);

@@ -8,7 +8,9 @@
 #include "common/ProfileFile.h"
 #include "ktdrv/KtSim.h"
 
+#include <QDir>
 #include <QFile>
+#include "server/engine/ServerEngine.h"
 
 #include <cstdlib>
 
@@ -56,6 +58,33 @@ TFrmServer &BoardInstallation::start(common::DateTime at)
     window = std::make_unique<TFrmServer>(programDir(), board, *clock, dialogs);
     window->FormShow();
     return *window;
+}
+
+namespace {
+
+// The text of the first file of a folder of the installation, GBK read as UTF-8.
+std::string firstFileText(const QString &folder)
+{
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    if (files.isEmpty())
+        return {};
+    QFile f(folder + QLatin1Char('/') + files.first());
+    f.open(QIODevice::ReadOnly);
+    return common::gbkToUtf8(f.readAll().toStdString());
+}
+
+} // namespace
+
+std::string BoardInstallation::logText()
+{
+    window->engine().CloseLogFiles();
+    return firstFileText(programDir() + QStringLiteral("/Log"));
+}
+
+std::string BoardInstallation::talkRecordText()
+{
+    window->engine().CloseLogFiles();
+    return firstFileText(programDir() + QStringLiteral("/TalkInfo"));
 }
 
 void BoardInstallation::stop()

@@ -34,6 +34,9 @@ protected:
     TFrmServer &start(common::DateTime at = {2026, 12, 9, 10, 0, 0, 0});
     /// Moves virtual time on, the service timers firing as they fall due.
     void runFor(std::uint32_t ms) { runVirtualTime(*window, ms); }
+    /// The text (UTF-8) of the run's log file and of its talk-record file; the files are closed first.
+    std::string logText();
+    std::string talkRecordText();
     /// Closes the window; start() may open a new one.
     void stop();
 

@@ -62,16 +62,6 @@ protected:
         return buffer;
     }
 
-    std::string log()
-    {
-        window->engine().CloseLogFiles();
-        const QStringList files = QDir(programDir() + QStringLiteral("/Log")).entryList(QDir::Files);
-        if (files.isEmpty())
-            return {};
-        QFile f(programDir() + QStringLiteral("/Log/") + files.first());
-        f.open(QIODevice::ReadOnly);
-        return common::gbkToUtf8(f.readAll().toStdString());
-    }
 
 };
 
@@ -89,7 +79,7 @@ TEST_F(CallFlowTest, BusyNumber)
     EXPECT_EQ(task("NextNotice").toString().toStdString(),
               common::formatDateTime("yyyy-mm-dd hh:mm:ss", fact.addMinutes(10)));
     EXPECT_EQ(task("StartBill").toString().left(10), QStringLiteral("2026-12-09"));
-    const std::string lines = log();
+    const std::string lines = logText();
     EXPECT_NE(lines.find(" 通道：0 摘机呼叫: 300"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0:检测到忙音1挂机"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0:触发挂机事件"), std::string::npos) << lines;
@@ -109,7 +99,7 @@ TEST_F(CallFlowTest, NoAnswerWithinTheCallOutTimeout)
     runFor(5000);
     EXPECT_EQ(task("Status").toInt(), 3);
     EXPECT_EQ(task("FailCause").toString(), QStringLiteral("线路没接好或对方无人应答"));
-    EXPECT_NE(log().find(" 通道：0:呼出超时挂机"), std::string::npos);
+    EXPECT_NE(logText().find(" 通道：0:呼出超时挂机"), std::string::npos);
 }
 
 TEST_F(CallFlowTest, OperatorHangsUp)
@@ -301,7 +291,7 @@ TEST_F(CallFlowTest, PolarityReversalsOfALineThatReportsThem)
     start();
     addTask("500");
     runFor(20000);
-    const std::string lines = log();
+    const std::string lines = logText();
     EXPECT_NE(lines.find(" 通道：0 反极值：1"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0 反极值：2"), std::string::npos) << lines;
     EXPECT_EQ(window->engine().channel(0).Progress, 0); // hung up and free again

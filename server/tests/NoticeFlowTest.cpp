@@ -63,16 +63,6 @@ protected:
                       QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=%2").arg(QLatin1String(column)).arg(id));
     }
 
-    std::string log()
-    {
-        window->engine().CloseLogFiles();
-        const QStringList files = QDir(programDir() + QStringLiteral("/Log")).entryList(QDir::Files);
-        if (files.isEmpty())
-            return {};
-        QFile f(programDir() + QStringLiteral("/Log/") + files.first());
-        f.open(QIODevice::ReadOnly);
-        return common::gbkToUtf8(f.readAll().toStdString());
-    }
 };
 
 TEST_F(NoticeFlowTest, AnswerCueThenNoticeThenSuccess)
@@ -97,7 +87,7 @@ TEST_F(NoticeFlowTest, AnswerCueThenNoticeThenSuccess)
     EXPECT_FALSE(task("NextNotice").toString().isEmpty());
     EXPECT_FALSE(task("ResultTotalTime").toString().isEmpty());
     EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM SmsSendTask WHERE Content='您好'")).toInt(), 1);
-    EXPECT_NE(log().find(" 通道0:放提示语音超时挂机"), std::string::npos);
+    EXPECT_NE(logText().find(" 通道0:放提示语音超时挂机"), std::string::npos);
 }
 
 TEST_F(NoticeFlowTest, SilenceAfterTheCueAnswers)
@@ -118,7 +108,7 @@ TEST_F(NoticeFlowTest, GoodbyeKeyEndsTheCall)
     runFor(20000);
     EXPECT_EQ(task("Status").toInt(), 2);
     EXPECT_EQ(task("PressInfo").toString(), QStringLiteral("9"));
-    const std::string lines = log();
+    const std::string lines = logText();
     EXPECT_NE(lines.find(" 通道：0已放音按键：9"), std::string::npos) << lines;
 }
 
@@ -144,7 +134,7 @@ TEST_F(NoticeFlowTest, NoticePlayedPlayTimesTimesInKeyMode)
     EXPECT_EQ(window->engine().channel(0).PlayCount, 2);
     runFor(10000);
     EXPECT_EQ(task("Status").toInt(), 2);
-    EXPECT_NE(log().find("放提示语音超时挂机"), std::string::npos);
+    EXPECT_NE(logText().find("放提示语音超时挂机"), std::string::npos);
 }
 
 TEST_F(NoticeFlowTest, KeyBeforeTheAnswerIsLoggedNotRecorded)
@@ -152,7 +142,7 @@ TEST_F(NoticeFlowTest, KeyBeforeTheAnswerIsLoggedNotRecorded)
     start();
     addTask("150");
     runFor(30000);
-    const std::string lines = log();
+    const std::string lines = logText();
     EXPECT_NE(lines.find(" 通道：0未放音按键：5"), std::string::npos) << lines;
     EXPECT_EQ(task("PressInfo").toString(), QString());
 }

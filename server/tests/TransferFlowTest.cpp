@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -54,29 +53,9 @@ protected:
         exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('13800000000','张三')"));
     }
 
-    std::string log()
-    {
-        window->engine().CloseLogFiles();
-        const QStringList files = QDir(programDir() + QStringLiteral("/Log")).entryList(QDir::Files);
-        if (files.isEmpty())
-            return {};
-        QFile f(programDir() + QStringLiteral("/Log/") + files.first());
-        f.open(QIODevice::ReadOnly);
-        return common::gbkToUtf8(f.readAll().toStdString());
-    }
 
     QString memo() { return window->findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"))->toPlainText(); }
 
-    std::string talkRecord()
-    {
-        window->engine().CloseLogFiles();
-        const QStringList files = QDir(programDir() + QStringLiteral("/TalkInfo")).entryList(QDir::Files);
-        if (files.isEmpty())
-            return {};
-        QFile f(programDir() + QStringLiteral("/TalkInfo/") + files.first());
-        f.open(QIODevice::ReadOnly);
-        return common::gbkToUtf8(f.readAll().toStdString());
-    }
 };
 
 TEST_F(TransferFlowTest, AgentAnswersTalksClassifiesAndHangsUp)
@@ -97,7 +76,7 @@ TEST_F(TransferFlowTest, AgentAnswersTalksClassifiesAndHangsUp)
     ASSERT_TRUE(wav.open(QIODevice::ReadOnly));
     EXPECT_EQ(wav.read(4), QByteArray("RIFF"));
     EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席07 时间:12/09 10:00 电话:13800000000"))) << memo().toStdString();
-    const std::string talk = talkRecord();
+    const std::string talk = talkRecordText();
     EXPECT_EQ(talk.rfind("0001 外线:01 回拨时间:12/09 10:00 呼出号码:13800000000 已接通 座席:07,801", 0), 0u) << talk;
     EXPECT_EQ(window->engine().channel(6).Progress, 0);
     EXPECT_EQ(window->engine().channel(6).AnsweredCount, 1);
@@ -147,7 +126,7 @@ TEST_F(TransferFlowTest, CallerWaitsWhileAllAgentsAreBusy)
     addTask();
     runFor(12000); // answered at about 8.4 s, the agent key 1.5 s later
     EXPECT_EQ(window->engine().channel(0).State, "DoSlicBusy");
-    EXPECT_NE(log().find("人工座席全忙，继续放等待音乐..."), std::string::npos);
+    EXPECT_NE(logText().find("人工座席全忙，继续放等待音乐..."), std::string::npos);
     ASSERT_TRUE(window->engine().SetChannelInService(6, true)); // an agent comes back
     runFor(200);
     EXPECT_EQ(window->engine().channel(0).State, "DoMusic");
@@ -206,7 +185,7 @@ TEST_F(TransferFlowTest, HoldAndResumeKeys)
     start();
     addTask();
     runFor(25000);
-    const std::string lines = log();
+    const std::string lines = logText();
     EXPECT_NE(lines.find(" 内线通道：6按*退出交换 对应的外线为：0"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 内线通道：6按#交换回来 对应的外线为：0"), std::string::npos) << lines;
 }
@@ -218,7 +197,7 @@ TEST_F(TransferFlowTest, TalkRecordsAreNumbered)
     addTask();
     addTask();
     runFor(40000);
-    const std::string talk = talkRecord();
+    const std::string talk = talkRecordText();
     EXPECT_EQ(talk.rfind("0001 外线:01", 0), 0u) << talk;
     EXPECT_NE(talk.find("\r\n0002 外线:02"), std::string::npos) << talk;
 }
