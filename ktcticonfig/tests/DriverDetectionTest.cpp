@@ -33,6 +33,30 @@ TEST(DriverDetection, FindsTheSimulatedBoards)
     EXPECT_EQ(reporter.messages[0], "Board Model=0x3 SN=4004\n\n Unsupported board model!");
 }
 
+TEST(DriverDetection, UsbBoxOnlyWhereNoPciDeviceHasTheIndex)
+{
+    // Index 0 has a PCI board and a USB box: the PCI board is found and the box is not.
+    // Index 1 has only a USB box, which is found.
+    test::TempDirectory dir;
+    const std::string sim = dir.put("KtSim.ini",
+                                    "[Device0]\nHardwareId=10\nSerialNumber=1001\nChannelTypes=0,0,0,0,0,0,0,0\n"
+                                    "[UsbDevice0]\nHardwareId=9\nSerialNumber=2001\nChannelTypes=0,0\n"
+                                    "[UsbDevice1]\nHardwareId=9\nSerialNumber=2002\nChannelTypes=0,0\n");
+    ::setenv("KTSIM_CONFIG", sim.c_str(), 1);
+    RecordingReporter reporter;
+    auto probe = DriverProbe::load("", reporter);
+    ASSERT_TRUE(probe) << reporter.messages.front();
+    ConfigModel model;
+    std::string error;
+    ASSERT_TRUE(runDetection(model, *probe, reporter, &error)) << error;
+    ASSERT_EQ(model.boards.size(), 2u);
+    EXPECT_EQ(model.boards[0].serialNumber, 1001u);
+    EXPECT_EQ(model.boards[0].modelCode, 6);
+    EXPECT_EQ(model.boards[1].serialNumber, 2002u);
+    EXPECT_EQ(model.boards[1].modelCode, 8);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
 TEST(DriverDetection, ProgramWritesTheConfiguration)
 {
     test::TempDirectory dir;

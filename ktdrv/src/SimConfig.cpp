@@ -134,27 +134,43 @@ struct Reader
         return true;
     }
 
+    static bool startsWithWord(const std::string &name, std::string_view word)
+    {
+        return name.size() > word.size() && common::equalsIgnoreCase(std::string_view(name).substr(0, word.size()), word);
+    }
+
     bool devices(std::vector<SimDevice> &out)
     {
         for (const auto &name : file.sectionNames()) {
-            if (name.size() <= 6 || !common::equalsIgnoreCase(std::string_view(name).substr(0, 6), "Device"))
+            // [UsbDevice<N>] is a USB box at index N; it may share the index with a PCI [Device<N>],
+            // which detection then finds first.
+            const bool usbSection = startsWithWord(name, "UsbDevice");
+            const std::size_t prefix = usbSection ? 9 : 6;
+            if (!usbSection && !startsWithWord(name, "Device"))
                 continue;
             unsigned index = 0;
-            if (!parseUnsigned(std::string_view(name).substr(6), index) || index >= kMaxDevices)
+            if (!parseUnsigned(std::string_view(name).substr(prefix), index) || index >= kMaxDevices)
                 return fail(0, "[" + name + "]: device index must be 0..19");
             SimDevice dev;
+            if (usbSection)
+                dev.bus = Bus::Usb;
             if (!device(name, static_cast<int>(index), dev))
                 return false;
+            if (usbSection && dev.bus != Bus::Usb)
+                return fail(0, "[" + name + "]: a UsbDevice section is on the usb bus");
             for (const auto &other : out) {
-                if (other.index == dev.index)
-                    return fail(0, "[" + name + "]: device index given twice");
+                if (other.index == dev.index && other.bus == dev.bus)
+                    return fail(0, "[" + name + "]: device index given twice on one bus");
                 if (other.serialNumber == dev.serialNumber)
                     return fail(0, "[" + name + "]: serial number " + std::to_string(dev.serialNumber) +
-                                       " already belongs to [Device" + std::to_string(other.index) + "]");
+                                       " already belongs to [" + (other.bus == Bus::Usb ? "UsbDevice" : "Device") +
+                                       std::to_string(other.index) + "]");
             }
             out.push_back(std::move(dev));
         }
-        std::sort(out.begin(), out.end(), [](const auto &a, const auto &b) { return a.index < b.index; });
+        std::sort(out.begin(), out.end(), [](const auto &a, const auto &b) {
+            return a.index != b.index ? a.index < b.index : a.bus < b.bus;
+        });
         return true;
     }
 };
