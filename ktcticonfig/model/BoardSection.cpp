@@ -89,6 +89,7 @@ bool readBoardSection(const common::ProfileFile &file, int boardId, BoardRecord 
     }
     board.usageMode = file.readProfileInt(s, "UsageMode", 0);
     board.spySync = file.readProfileInt(s, "SpySyncAndCCS", 0);
+    board.subType = static_cast<std::uint32_t>(file.readProfileInt(s, "BoardSubType", 0));
     // The class rule needs the line interface and DSP mode before the channel count is known.
     board.options.set("CardType", file.readString(s, "CardType", "0", 49));
     if (file.value(s, "DSP3WorkMode"))
@@ -156,9 +157,11 @@ void writeBoardSection(ProfileWriter &w, int boardId, const BoardRecord &board, 
     }
     writeKeys(w, s, tailKeys(), board);
     // Kept in the file although the driver's own list of board keys does not name them: without
-    // them a board in channel-bank use would read back as a trunk board.
+    // them a board in channel-bank use would read back as a trunk board, and a 20-channel board of
+    // a model that also comes with 16 channels would read back with 16.
     w.writeInt(s, "UsageMode", board.usageMode);
     w.writeInt(s, "SpySyncAndCCS", board.spySync);
+    w.writeInt(s, "BoardSubType", static_cast<long long>(board.subType));
     if (familyWritesDEventUpdates(boardFamily(board)))
         w.writeInt("SystemConfig", "DEventUpdates", settings.system("DEventUpdates"));
 }

@@ -34,7 +34,8 @@ ConfigModel mixedModel()
                            {4, device(test::kIpBoard, 15)},
                            {5, device(99, 16)},   // code 61, recording
                            {6, device(104, 17)},  // code 82, 24-channel voice
-                           {7, device(37, 18)}}); // code 25, voice and fax
+                           {7, device(37, 18)},   // code 25, voice and fax
+                           {8, device(164, 19, 5)}}); // code 135 with the 20-channel sub-type
     ConfigModel model;
     RecordingReporter reporter;
     std::string error;
@@ -78,11 +79,11 @@ TEST(RoundTrip, WrittenModelReadsBackTheSame)
 
     ConfigModel expected = model;
     for (BoardRecord &b : expected.boards) {
-        b.subType = 0; // not part of the file
         if (!b.flags.isa)
             b.state = kBoardStateMatched;
     }
     ASSERT_EQ(read.boards.size(), expected.boards.size());
+    EXPECT_EQ(read.boards[8].channelCount, 20);
     for (std::size_t n = 0; n < read.boards.size(); ++n)
         EXPECT_EQ(read.boards[n], expected.boards[n]) << "board " << n;
     EXPECT_EQ(read.channels, expected.channels);
@@ -126,8 +127,9 @@ TEST(RoundTrip, WriteKeepsForeignKeysAndWritesInOrder)
     EXPECT_EQ(pcm.back().key, "TotalPcm");
     EXPECT_EQ(*file.value("BoardId=2", "BoardSerialNumber"), "4000000000");
     EXPECT_EQ(*file.value("BoardId=2", "Ss7CircuitMap[0]"), "0xffffffff");
-    EXPECT_EQ(*file.value("BoardId=8", "IoBasePort"), "0x280");
+    EXPECT_EQ(*file.value("BoardId=9", "IoBasePort"), "0x280");
     EXPECT_EQ(*file.value("BoardId=0", "PcmNumber"), "0");
+    EXPECT_EQ(*file.value("BoardId=8", "BoardSubType"), "5");
     EXPECT_EQ(*file.value("SystemConfig", "2ndIsAppointedToneDetermineTime"), "80");
     EXPECT_FALSE(file.value("SystemConfig", "SysIntTime"));
     EXPECT_EQ(*file.value("SS1Config", "Rule[1]"), "\"114\",3,1");
