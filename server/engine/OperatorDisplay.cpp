@@ -183,11 +183,12 @@ void ServerEngine::CloseLogFiles()
 {
     if (m_settings.WriteLogFlag == 1)
         m_log.close();
-    const bool talked = m_talk.linesWritten() > 0;
     const std::string talkPath = m_talk.path();
     m_talk.close();
+    // A talk-record file without lines is removed; one that an earlier run of the same second
+    // wrote to stays.
     std::error_code ec;
-    if (!talked && !talkPath.empty())
+    if (!talkPath.empty() && std::filesystem::is_regular_file(talkPath, ec) && std::filesystem::file_size(talkPath, ec) == 0)
         std::filesystem::remove(talkPath, ec);
 }
 

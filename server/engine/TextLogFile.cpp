@@ -16,14 +16,13 @@ TextLogFile::~TextLogFile()
 bool TextLogFile::open(const std::string &path, std::string *error)
 {
     close();
-    m_file = std::fopen(path.c_str(), "wb");
+    m_file = std::fopen(path.c_str(), "ab");
     if (!m_file) {
         if (error)
             *error = "cannot create " + path + ": " + std::strerror(errno);
         return false;
     }
     m_path = path;
-    m_lines = 0;
     return true;
 }
 
@@ -34,7 +33,6 @@ void TextLogFile::writeLine(std::string_view utf8)
     const std::string line = common::utf8ToGbk(utf8) + "\r\n";
     std::fwrite(line.data(), 1, line.size(), m_file);
     std::fflush(m_file);
-    ++m_lines;
 }
 
 void TextLogFile::close()

@@ -16,20 +16,19 @@ public:
     TextLogFile(const TextLogFile &) = delete;
     TextLogFile &operator=(const TextLogFile &) = delete;
 
-    /// Creates or truncates the file. False with error set when it cannot be created.
+    /// Creates the file, or appends to it: a run started again within the minute (or second) of the
+    /// file's name must not wipe out what the earlier run wrote. False with error set when it cannot
+    /// be opened.
     bool open(const std::string &path, std::string *error = nullptr);
     bool isOpen() const { return m_file != nullptr; }
     const std::string &path() const { return m_path; }
     /// Writes one line (UTF-8 text, stored as GBK) and flushes it, so a crash loses nothing written.
     void writeLine(std::string_view utf8);
-    /// Lines written since open().
-    long linesWritten() const { return m_lines; }
     void close();
 
 private:
     std::FILE *m_file = nullptr;
     std::string m_path;
-    long m_lines = 0;
 };
 
 } // namespace server

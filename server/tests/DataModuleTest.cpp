@@ -91,27 +91,31 @@ TEST_F(DataModuleTest, StartUpResetsInterruptedTasks)
 {
     createDatabase();
     ASSERT_TRUE(dm.ConnectDatabase(settings));
+    // Telphone is status + successes; every task has had two attempts, the last one at 10:00.
     for (int status : {0, 1, 2, 3, 4, 5, 8, 9})
-        exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Status,NoticeTimes,FactNotice) VALUES ('%1',%1,2,"
-                                "'2026-01-01 10:00:00')")
-                     .arg(status));
+        for (int succ : {0, 1})
+            exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Status,NoticeTimes,SuccTimes,FactNotice,FailCause) "
+                                    "VALUES ('%1%2',%1,2,%2,'2026-01-01 10:00:00','old')")
+                         .arg(status)
+                         .arg(succ));
     ASSERT_TRUE(dm.StartDatabase(settings, dialogs));
     EXPECT_TRUE(dialogs.shown.empty());
+    const auto row = [&](int status, int succ) {
+        return scalar(dm, QStringLiteral("SELECT Status||'|'||NoticeTimes||'|'||FactNotice||'|'||COALESCE(NextNotice,'')||"
+                                         "'|'||FailCause FROM AdNotice WHERE Telphone='%1%2'")
+                              .arg(status)
+                              .arg(succ))
+            .toString()
+            .toStdString();
+    };
+    // Interrupted tasks: a due retry, or a due repeat notice once notified; the attempts are kept.
     for (int status : {1, 8}) {
-        EXPECT_EQ(scalar(dm, QStringLiteral("SELECT Status FROM AdNotice WHERE Telphone='%1'").arg(status)).toInt(), 0);
-        EXPECT_EQ(scalar(dm, QStringLiteral("SELECT NoticeTimes FROM AdNotice WHERE Telphone='%1'").arg(status)).toInt(),
-                  0);
-        EXPECT_EQ(scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE FactNotice='' AND Telphone='%1'")
-                                 .arg(status))
-                      .toInt(),
-                  1);
+        EXPECT_EQ(row(status, 0), "3|2||2026-01-01 10:00:00|通知中断") << status;
+        EXPECT_EQ(row(status, 1), "2|2||2026-01-01 10:00:00|old") << status;
     }
-    for (int status : {0, 2, 3, 4, 5, 9}) {
-        EXPECT_EQ(scalar(dm, QStringLiteral("SELECT Status FROM AdNotice WHERE Telphone='%1'").arg(status)).toInt(),
-                  status);
-        EXPECT_EQ(scalar(dm, QStringLiteral("SELECT NoticeTimes FROM AdNotice WHERE Telphone='%1'").arg(status)).toInt(),
-                  2);
-    }
+    for (int status : {0, 2, 3, 4, 5, 9})
+        for (int succ : {0, 1})
+            EXPECT_EQ(row(status, succ), std::to_string(status) + "|2|2026-01-01 10:00:00||old");
 }
 
 TEST_F(DataModuleTest, ResetFailureIsReportedAndStartUpGoesOn)

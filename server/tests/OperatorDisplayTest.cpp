@@ -118,6 +118,13 @@ TEST_F(OperatorDisplayTest, TalkRecordNumberingAndEmptyFileDeletion)
     engine.CloseLogFiles();
     EXPECT_TRUE(QFile::exists(QString::fromStdString(path))); // lines were written: kept
 
+    // A run of the same second without talks of its own keeps the earlier run's file.
+    ServerEngine sameSecond{board, dm, display, clock, dialogs};
+    sameSecond.settings().ProgramDir = dir.path();
+    ASSERT_TRUE(sameSecond.OpenTalkRecordFile(&error));
+    sameSecond.CloseLogFiles();
+    EXPECT_EQ(read(path), text);
+
     ServerEngine quiet{board, dm, display, clock, dialogs};
     quiet.settings().ProgramDir = dir.path();
     clock.advance(1000);
@@ -135,6 +142,16 @@ TEST_F(OperatorDisplayTest, LogLines)
     engine.WriteLog("通道0:开始呼叫");
     engine.CloseLogFiles();
     EXPECT_EQ(read(dir.path() + "/Log/202603070905Log.txt"), common::utf8ToGbk("09:05:04:012通道0:开始呼叫") + "\r\n");
+
+    // A run started again within the minute adds to the file instead of wiping the first run's lines.
+    ServerEngine again{board, dm, display, clock, dialogs};
+    again.settings().ProgramDir = dir.path();
+    again.settings().WriteLogFlag = 1;
+    ASSERT_TRUE(again.OpenLogFile(&error)) << error;
+    again.WriteLog("通道1:开始呼叫");
+    again.CloseLogFiles();
+    EXPECT_EQ(read(dir.path() + "/Log/202603070905Log.txt"),
+              common::utf8ToGbk("09:05:04:012通道0:开始呼叫\r\n09:05:04:012通道1:开始呼叫\r\n"));
 
     engine.settings().WriteLogFlag = 0;
     ASSERT_TRUE(engine.OpenLogFile(&error));
