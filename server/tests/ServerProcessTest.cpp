@@ -1,8 +1,10 @@
 // The Server program as a process: --init, a headless start, the second start, the exit on a signal,
-// and a run on virtual time.
+// a run on virtual time, and a run killed in the middle of its calls.
 #include "server/TDM.h"
 #include "server/tests/DriverIpc.h"
 #include "server/tests/TestDatabase.h"
+
+#include "common/Gbk.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,11 @@
 #include <QProcess>
 #include <QThread>
 
+#include <QRegularExpression>
+#include <QSqlQuery>
+
 #include <csignal>
+#include <map>
 #include <unistd.h>
 
 namespace server {
@@ -125,6 +131,84 @@ TEST_F(ServerProcessTest, DemoRunAndItsReport)
         EXPECT_TRUE(out.contains(QString::fromUtf8(line))) << line << "\n" << out.toStdString();
     EXPECT_FALSE(out.contains(QStringLiteral("0-未通知"))) << out.toStdString(); // all 36 were called
     EXPECT_FALSE(QDir(installation() + QStringLiteral("/Heard")).isEmpty());
+}
+
+// How often each number was dialled, from the "摘机呼叫" lines of every log file of the installation.
+std::map<QString, int> dialsByNumber(const QString &installation)
+{
+    std::map<QString, int> dials;
+    const QRegularExpression dial(QStringLiteral("摘机呼叫: (\\S+)"));
+    const QDir logs(installation + QStringLiteral("/Log"));
+    for (const QString &name : logs.entryList(QDir::Files)) {
+        QFile f(logs.filePath(name));
+        f.open(QIODevice::ReadOnly);
+        const QString text = QString::fromStdString(common::gbkToUtf8(f.readAll().toStdString()));
+        for (auto m = dial.globalMatch(text); m.hasNext();)
+            ++dials[m.next().captured(1)];
+    }
+    return dials;
+}
+
+TEST_F(ServerProcessTest, KilledInTheMiddleOfItsCallsAndStartedAgain)
+{
+    ASSERT_EQ(run({QStringLiteral("--init"), installation(), QStringLiteral("--demo")}), 0);
+    Settings settings;
+    settings.ProgramDir = installation().toStdString();
+    const auto count = [&](const char *where) {
+        TDM dm;
+        EXPECT_TRUE(dm.ConnectDatabase(settings));
+        return testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE ") + QString::fromUtf8(where)).toInt();
+    };
+    const int tasks = count("1=1");
+
+    QProcess first;
+    first.start(QStringLiteral(VN_SERVER_BINARY),
+                {QStringLiteral("--dir"), installation(), QStringLiteral("--virtual-time"), QStringLiteral("--start-time"),
+                 QStringLiteral("2026-12-09 09:00:00"), QStringLiteral("--run-for"), QStringLiteral("3600")});
+    ASSERT_TRUE(first.waitForStarted());
+    // Once the service runs (it writes its log), wait for a few calls to be under way, then kill it.
+    QElapsedTimer wall;
+    wall.start();
+    while (QDir(installation() + QStringLiteral("/Log")).isEmpty() && wall.elapsed() < 20000)
+        QThread::msleep(2);
+    while (first.state() == QProcess::Running && count("Status=1 OR Status=8") < 3 && wall.elapsed() < 30000)
+        QThread::msleep(2);
+    ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+    ASSERT_TRUE(first.waitForFinished(15000));
+    ASSERT_EQ(first.exitStatus(), QProcess::CrashExit);
+    const int interrupted = count("Status=1 OR Status=8");
+    ASSERT_GE(interrupted, 3) << "the run ended before it had calls under way";
+
+    // The second run starts later the same morning and has all the time it needs.
+    QString err;
+    ASSERT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--virtual-time"), QStringLiteral("--start-time"),
+                   QStringLiteral("2026-12-09 10:30:00"), QStringLiteral("--run-for"), QStringLiteral("3600")},
+                  nullptr, &err),
+              0)
+        << err.toStdString();
+
+    EXPECT_EQ(count("1=1"), tasks);
+    EXPECT_EQ(count("Status IN (0,1,8)"), 0);
+    // The demo allows one retry: at most two calls to any number, the interrupted one among them,
+    // and every dial counted in its task.
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    QSqlQuery q(dm.DBConnection());
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT Telphone, NoticeTimes, Status FROM AdNotice")));
+    const auto dials = dialsByNumber(installation());
+    int dialled = 0;
+    while (q.next()) {
+        const QString number = q.value(0).toString();
+        const int times = dials.count(number) ? dials.at(number) : 0;
+        dialled += times;
+        EXPECT_LE(times, 2) << number.toStdString();
+        EXPECT_LE(times, q.value(1).toInt()) << number.toStdString();
+        EXPECT_LE(q.value(1).toInt(), 2) << number.toStdString();
+        if (q.value(2).toInt() == 3) { // a failure stops only when its retry is used up
+            EXPECT_EQ(q.value(1).toInt(), 2) << number.toStdString();
+        }
+    }
+    EXPECT_GE(dialled, tasks);
 }
 
 } // namespace
