@@ -1,8 +1,21 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds the release preset, makes the voices, runs the server
 # on a demo installation of the software board for one hour of virtual time, then the benchmarks.
+# With --window (and a display), the demo runs in the server's window in real time instead, and a
+# person answers the second agent telephone with ktsim.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+window=0
+case "${1:-}" in
+    "") ;;
+    --window) window=1 ;;
+    *) echo "usage: $0 [--window]" >&2; exit 2 ;;
+esac
+if [ "$window" = 1 ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "main: --window needs a display (DISPLAY or WAYLAND_DISPLAY is not set)" >&2
+    exit 1
+fi
 ./scripts/setup.sh
 cmake --preset release
 cmake --build --preset release
@@ -13,6 +26,26 @@ cmake --build --preset release
 # Qt wants a private runtime folder; a root shell often has none.
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+
+if [ "$window" = 1 ]; then
+    demo=$PWD/build/demo-live
+    rm -rf "$demo"
+    build/release/server/Server --init "$demo" --voices build/voices --demo --live
+    ktsim="$PWD/build/release/ktdrv/ktsim $demo/ktsim.sock"
+    cat <<EOT
+main: the server on $demo in its window, in real time. Calls start within seconds.
+      Agent telephone 6 answers by itself; telephone 7 is yours. When it rings (a caller pressed 8):
+        $ktsim state            the channels, one line each
+        $ktsim offhook 7        answer
+        $ktsim keys 7 1#        classify the client (1# or 2#)
+        $ktsim onhook 7         hang up
+      Close the window (文件 > 退出, or the 退出 button) to end; the outcomes are printed then.
+EOT
+    build/release/server/Server --dir "$demo"
+    echo "main: the outcomes"
+    build/release/server/Server --dir "$demo" --report
+    exit 0
+fi
 
 demo=build/demo
 # A fresh demo each run: 36 tasks, called parties of every kind, two agents.

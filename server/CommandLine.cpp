@@ -29,6 +29,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                 return std::nullopt;
         } else if (a == QStringLiteral("--demo")) {
             cl.demo = true;
+        } else if (a == QStringLiteral("--live")) {
+            cl.live = true;
         } else if (a == QStringLiteral("--report")) {
             cl.report = true;
         } else if (a == QStringLiteral("--headless")) {
@@ -61,6 +63,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         *error = QStringLiteral("--voices and --demo go with --init");
         return std::nullopt;
     }
+    if (cl.live && !cl.demo) {
+        *error = QStringLiteral("--live goes with --demo");
+        return std::nullopt;
+    }
     if ((!cl.startTime.isEmpty() || cl.runForSeconds > 0) && !cl.virtualTime) {
         *error = QStringLiteral("--start-time and --run-for go with --virtual-time");
         return std::nullopt;
@@ -73,7 +79,7 @@ QString commandLineUsage()
     return QStringLiteral("usage: Server [--dir DIR] [--headless]\n"
                           "       Server [--dir DIR] --virtual-time [--start-time \"yyyy-mm-dd hh:mm:ss\"] "
                           "[--run-for SECONDS]\n"
-                          "       Server --init DIR [--voices VOICES] [--demo]\n"
+                          "       Server --init DIR [--voices VOICES] [--demo [--live]]\n"
                           "       Server [--dir DIR] --report\n"
                           "  --dir DIR    program directory (default: the directory of the program)\n"
                           "  --headless   run without a display; messages go to standard error\n"
@@ -81,6 +87,9 @@ QString commandLineUsage()
                           "  --voices VOICES  with --init: take the voice database and prompts that\n"
                           "               scripts/make-voices.sh wrote into VOICES\n"
                           "  --demo       with --init: called parties of every kind, two agents, 36 tasks\n"
+                          "  --live       with --demo: for watching in the window in real time: calls at any\n"
+                          "               hour, and the second agent telephone (channel 7) is yours: answer it\n"
+                          "               with ktsim DIR/ktsim.sock offhook 7\n"
                           "  --report     print the outcomes of the tasks by status and cause, and end\n"
                           "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
                           "  --start-time    wall time when the virtual clock starts (default: now)\n"

@@ -16,6 +16,7 @@ struct CommandLine
     QString initDir;       ///< --init DIR: make a ready program directory and end
     QString voicesDir;     ///< --voices DIR with --init: the voice files made by make-voices.sh
     bool demo = false;     ///< --demo with --init: the demo's called parties, agents and tasks
+    bool live = false;     ///< --live with --demo: the demo for watching in real time, one agent by hand
     bool report = false;   ///< --report: print the outcomes of the tasks and end
     bool virtualTime = false;  ///< --virtual-time: the service runs on the software board's virtual clock
     QString startTime;         ///< --start-time "yyyy-mm-dd hh:mm:ss": wall time at virtual tick 0

@@ -71,7 +71,7 @@ int main(int argc, char **argv)
 
     if (!cl->initDir.isEmpty()) {
         if (!server::initInstallation(cl->initDir, cl->voicesDir, &error) ||
-            (cl->demo && !server::makeDemo(QDir(cl->initDir).absolutePath(), &error))) {
+            (cl->demo && !server::makeDemo(QDir(cl->initDir).absolutePath(), &error, {cl->live}))) {
             std::fprintf(stderr, "Server --init: %s\n", error.toUtf8().constData());
             return 1;
         }

@@ -143,8 +143,14 @@ TEST(CommandLineTest, Arguments)
     EXPECT_TRUE(cl->headless);
     EXPECT_TRUE(parseCommandLine({}, &error)->programDir.isEmpty());
     EXPECT_EQ(parseCommandLine({QStringLiteral("--init"), QStringLiteral("d")}, &error)->initDir, QStringLiteral("d"));
+    const auto live = parseCommandLine({QStringLiteral("--init"), QStringLiteral("d"), QStringLiteral("--demo"),
+                                        QStringLiteral("--live")},
+                                       &error);
+    ASSERT_TRUE(live);
+    EXPECT_TRUE(live->demo && live->live);
     for (const QStringList &bad : {QStringList{QStringLiteral("--dir")}, QStringList{QStringLiteral("--bogus")},
-                                   QStringList{QStringLiteral("--init"), QString()}}) {
+                                   QStringList{QStringLiteral("--init"), QString()},
+                                   QStringList{QStringLiteral("--init"), QStringLiteral("d"), QStringLiteral("--live")}}) {
         EXPECT_FALSE(parseCommandLine(bad, &error));
         EXPECT_FALSE(error.isEmpty());
     }
@@ -174,6 +180,7 @@ TEST(SingleInstanceTest, SecondStartActivatesTheFirst)
 } // namespace
 } // namespace server
 
+#include "server/DemoInstallation.h"
 #include "server/InitInstallation.h"
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"
@@ -215,6 +222,31 @@ TEST(InitInstallationTest, MakesAReadyDirectoryAndRefusesToOverwriteOne)
     QFile f(dir + QStringLiteral("/Setup.ini"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
+}
+
+TEST(InitInstallationTest, LiveDemoCallsAllDayAndLeavesTheSecondAgentToAPerson)
+{
+    testing::TempProgramDir parent;
+    const QString dir = parent.file("live");
+    QString error;
+    ASSERT_TRUE(initInstallation(dir, &error)) << error.toStdString();
+    ASSERT_TRUE(makeDemo(dir, &error, {true})) << error.toStdString();
+    const common::ProfileFile sim((dir + QStringLiteral("/KtSim.ini")).toStdString());
+    EXPECT_EQ(sim.value("Simulator", "ControlSocket"), (dir + QStringLiteral("/ktsim.sock")).toStdString());
+    EXPECT_EQ(sim.value("Simulator", "TimeMode"), "real");
+    EXPECT_NE(sim.value("Stations", "6").value_or("").find("answer:"), std::string::npos);
+    EXPECT_EQ(sim.value("Stations", "7"), "noanswer");
+    const common::ProfileFile setup((dir + QStringLiteral("/Setup.ini")).toStdString());
+    EXPECT_EQ(setup.value("Other", "BeginTime"), "00:00");
+    EXPECT_EQ(setup.value("Other", "EndTime"), "23:59");
+    EXPECT_EQ(setup.value("Other", "Sunday"), "1");
+
+    // The plain demo keeps both agents automatic and the usual calling hours.
+    const QString plain = parent.file("plain");
+    ASSERT_TRUE(initInstallation(plain, &error) && makeDemo(plain, &error)) << error.toStdString();
+    const common::ProfileFile plainSim((plain + QStringLiteral("/KtSim.ini")).toStdString());
+    EXPECT_FALSE(plainSim.value("Simulator", "ControlSocket"));
+    EXPECT_NE(plainSim.value("Stations", "7").value_or("").find("answer:"), std::string::npos);
 }
 
 } // namespace
