@@ -58,5 +58,5 @@ build/release/server/Server --dir "$demo" --report
 
 echo "main: the benchmarks"
 for b in build/release/bench/*/vn_bench_*; do
-    [ -x "$b" ] && "$b" --benchmark_counters_tabular=true
+    [ -x "$b" ] && VN_VOICES_DIR=build/voices "$b" --benchmark_counters_tabular=true
 done

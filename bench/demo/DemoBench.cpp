@@ -1,0 +1,243 @@
+// The whole server in its window on the software board, with the demo's kinds of called party:
+// 1,000 calls of virtual time (goal: at most 30 s of wall time) and the start-up of the demo
+// installation up to "语音服务已经启动" (goal: at most 1 s). Set VN_VOICES_DIR to a make-voices.sh
+// output to compose and play the real voices; without it every name composes to nothing.
+#include "server/DemoInstallation.h"
+#include "server/FrmServer.h"
+#include "server/InitInstallation.h"
+#include "server/TDM.h"
+#include "server/TlxBoard.h"
+#include "server/VirtualTime.h"
+
+#include "common/ProfileFile.h"
+#include "ktdrv/KtSim.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QSqlQuery>
+
+#include <filesystem>
+#include <semaphore.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace server;
+
+constexpr int kTrunks = 40;
+constexpr int kAgents = 8;
+constexpr int kCalls = 1000;
+
+// Dialogs of a run nobody watches: counted, answered with their default.
+class CountingDialogs : public Dialogs
+{
+public:
+    DialogAnswer show(std::string_view, std::string_view, DialogIcon, DialogButtons, DialogAnswer answer) override
+    {
+        ++shown;
+        return answer;
+    }
+    int shown = 0;
+};
+
+std::string ipcSuffix()
+{
+    return "-bench-demo-" + std::to_string(::getpid());
+}
+
+// The program directories of this run, removed with the driver's log block at the end.
+struct Scratch
+{
+    std::filesystem::path root = std::filesystem::temp_directory_path() / ("vn-bench-demo-" + std::to_string(::getpid()));
+    Scratch() { ::setenv("KTDRV_IPC_SUFFIX", ipcSuffix().c_str(), 1); }
+    ~Scratch()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+        ::shm_unlink(("/OrvaneCtiCfg_090622" + ipcSuffix()).c_str());
+        ::sem_unlink(("/OrvaneCtiCfgEvent_090622" + ipcSuffix()).c_str());
+    }
+};
+
+Scratch &scratch()
+{
+    static Scratch s;
+    return s;
+}
+
+bool writeFile(const QString &path, const QByteArray &text)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
+}
+
+// An --init installation with the voices of VN_VOICES_DIR, or the smallest voice database.
+bool initWithVoices(const QString &dir, QString *error)
+{
+    const char *voices = std::getenv("VN_VOICES_DIR");
+    if (voices && *voices)
+        return initInstallation(dir, QString::fromLocal8Bit(voices), error);
+    return initInstallation(dir, error) && writeFile(dir + QStringLiteral("/VoiceDB.dat"), QByteArray(13794, '\0'));
+}
+
+// The demo's called parties on a 48-channel board: 40 trunks and 8 agents, 1,000 tasks, no retries.
+bool makeThousandCallInstallation(const QString &dir, QString *error)
+{
+    if (!initWithVoices(dir, error) || !makeDemo(dir, error))
+        return false;
+    const QByteArray config = "[SystemConfig]\r\nTotalBoards=1\r\n[BoardId=0]\r\nBoardSerialNumber=1001\r\n"
+                              "[AppChToBoardChTable]\r\nTotalAppCh=48\r\nAppCh[0]=0,0..47\r\n";
+    if (!writeFile(dir + QStringLiteral("/KtConfig.ini"), config) ||
+        !writeFile(dir + QStringLiteral("/KtSim.ini"), demoSimulation(kTrunks, kAgents, {}))) {
+        *error = QStringLiteral("cannot write the board files");
+        return false;
+    }
+    common::ProfileFile setup((dir + QStringLiteral("/Setup.ini")).toStdString());
+    setup.writeString("CardParm", "Card1Use", std::string(kTrunks + kAgents, '1'));
+    setup.writeString("Other", "ReSendTimes", "0");
+    setup.writeString("Other", "BeginTime", "00:00");
+    setup.writeString("Other", "EndTime", "23:59");
+    std::string why;
+    if (!setup.save(&why)) {
+        *error = QString::fromStdString(why);
+        return false;
+    }
+    Settings settings;
+    settings.ProgramDir = dir.toStdString();
+    TDM dm;
+    if (!dm.ConnectDatabase(settings, error))
+        return false;
+    QSqlQuery(dm.DBConnection()).exec(QStringLiteral("DELETE FROM AdNotice"));
+    return addDemoTasks(dm, kCalls, error);
+}
+
+int scalar(TDM &dm, const char *sql)
+{
+    QSqlQuery q(dm.DBConnection());
+    return q.exec(QString::fromUtf8(sql)) && q.next() ? q.value(0).toInt() : -1;
+}
+
+void BM_ThousandCallsInVirtualTime(benchmark::State &state)
+{
+    const QString dir = QString::fromStdString((scratch().root / "thousand").string());
+    QString error;
+    if (!makeThousandCallInstallation(dir, &error)) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    TlxSimSetVirtualTime(1);
+    double virtualSeconds = 0;
+    int calls = 0;
+    for (auto _ : state) {
+        TlxBoard board;
+        BoardClock clock(common::DateTime{2026, 12, 9, 9, 0, 0, 0});
+        CountingDialogs dialogs;
+        TFrmServer window(dir, board, clock, dialogs);
+        if (!window.FormShow() || dialogs.shown > 0) {
+            state.SkipWithError("the service did not start cleanly");
+            return;
+        }
+        // Ten virtual seconds at a time until every task has had its call and none is under way.
+        for (int slice = 0; slice < 6 * 360; ++slice) {
+            runVirtualTime(window, 10000);
+            virtualSeconds += 10;
+            if (scalar(window.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status IN (0,1,8)") == 0)
+                break;
+        }
+        calls = scalar(window.dataModule(), "SELECT SUM(NoticeTimes) FROM AdNotice");
+        state.counters["notified"] = scalar(window.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status IN (2,4,5)");
+        state.counters["by_agent"] = scalar(window.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status=5");
+        window.closeConfirmed();
+    }
+    if (calls < kCalls)
+        state.SkipWithError("not every task was called");
+    state.counters["calls"] = calls;
+    state.counters["virtual_s"] = virtualSeconds;
+}
+BENCHMARK(BM_ThousandCallsInVirtualTime)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The demo installation, made once; empty with the reason in `error` when it cannot be made.
+QString demoInstallation(QString *error)
+{
+    static QString why;
+    static const QString dir = [] {
+        const QString d = QString::fromStdString((scratch().root / "demo").string());
+        return initWithVoices(d, &why) && makeDemo(d, &why) ? d : QString();
+    }();
+    *error = why;
+    return dir;
+}
+
+// The window's start-up sequence on the demo installation: settings, database (with its
+// compaction), segment library, board start and channels, up to the service's first status text.
+void BM_StartUpInProcess(benchmark::State &state)
+{
+    QString error;
+    const QString dir = demoInstallation(&error);
+    if (dir.isEmpty()) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    TlxSimSetVirtualTime(1);
+    for (auto _ : state) {
+        TlxBoard board;
+        BoardClock clock(common::DateTime{2026, 12, 9, 9, 0, 0, 0});
+        CountingDialogs dialogs;
+        TFrmServer window(dir, board, clock, dialogs);
+        const bool started = window.FormShow();
+        state.PauseTiming();
+        const QLabel *panel = window.findChild<QLabel *>(QStringLiteral("SysStatusPanel0"));
+        if (!started || !panel || panel->text() != QStringLiteral("语音服务已经启动") || dialogs.shown > 0) {
+            state.SkipWithError("the service did not start cleanly");
+            return;
+        }
+        window.closeConfirmed();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpInProcess)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The Server program from exec to its end, for one virtual second of service: an upper bound of the
+// process start-up (it includes the shutdown).
+void BM_StartUpProcess(benchmark::State &state)
+{
+    QString error;
+    const QString dir = demoInstallation(&error);
+    if (dir.isEmpty()) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    for (auto _ : state) {
+        QProcess p;
+        p.start(QStringLiteral(VN_SERVER_BINARY),
+                {QStringLiteral("--dir"), dir, QStringLiteral("--virtual-time"), QStringLiteral("--run-for"),
+                 QStringLiteral("1")});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0) {
+            state.SkipWithError("Server did not run");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_StartUpProcess)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The server works in its program directory: a relative voice folder is taken from here.
+    if (const char *voices = std::getenv("VN_VOICES_DIR"); voices && *voices)
+        ::setenv("VN_VOICES_DIR", std::filesystem::absolute(voices).c_str(), 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
