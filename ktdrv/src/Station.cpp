@@ -62,8 +62,10 @@ void Board::onHook(int ch, Ms t)
     c.state = 0;
     c.ringing = false;
     c.sentTone = 0;
+    // What was played, ended or not, goes to the bridged line before the destination is reset.
     std::vector<PlayedPiece> pieces;
     c.player.stop(t, pieces);
+    c.player.flush(t, pieces);
     collectPlayed(ch, pieces);
     c.playDest = 0;
     c.ringScript.stop();

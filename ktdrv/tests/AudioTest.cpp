@@ -131,5 +131,34 @@ TEST_F(ktdrvAudioTest, StationPlayingToItsBridgeIsHeardOnTheLine)
     EXPECT_TRUE(loud(w, 9000 * 8, 10000 * 8)) << "played to the agent and the caller";
 }
 
+TEST_F(ktdrvAudioTest, StationPlayingThatEndedBeforeTheAgentHungUpIsHeardOnTheLine)
+{
+    std::string sim;
+    {
+        std::ifstream in(m_dir / "KtSim.ini");
+        sim.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    sim.replace(sim.find("TimeMode=virtual"), 16, "TimeMode=virtual\nHeardDir=" + (m_dir / "heard").string());
+    writeSim(sim);
+    voice("slicno.voc", 1000, 0x2A);
+    ASSERT_EQ(start(), 0);
+    TlxAutoDial(0, "8123");
+    advance(8000);
+    TlxSimSetHook(5, 1);
+    TlxTalkWith(0, 5);
+    TlxSetPlayDest(5, 1);
+    TlxPlayIndexString(5, "slicno");
+    advance(2000); // the prompt ends at its natural end, then the agent hangs up
+    TlxSimSetHook(5, 0);
+    advance(1000);
+    TlxHangup(0);
+    char path[260];
+    TlxSimGetHeardFile(0, path);
+    Wav w = readWav(path);
+    ASSERT_EQ(w.info.frames, 11000 * 8);
+    EXPECT_TRUE(loud(w, 8000 * 8, 9000 * 8));
+    EXPECT_FALSE(loud(w, 9000 * 8 + 1, 11000 * 8));
+}
+
 } // namespace
 } // namespace ktdrv::test
