@@ -94,4 +94,41 @@ void BoardInstallation::stop()
     window.reset();
 }
 
+QByteArray oneSegmentDatabase(char sound)
+{
+    QByteArray db(13792, '\0');
+    // One segment (N = 1) at offset 0, 800 bytes long.
+    db.append(char(1)).append(char(0));
+    db.append(QByteArray("\0\0\0\0", 4)).append(char(800 & 0xFF)).append(char(800 >> 8));
+    db.append(QByteArray(800, sound));
+    return db;
+}
+
+QByteArray composedName(int characters, char sound)
+{
+    QByteArray bytes;
+    for (int i = 0; i < characters; ++i)
+        bytes += QByteArray(800, sound) + QByteArray(400, char(0x55));
+    return bytes;
+}
+
+QByteArray wavData(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray wav = f.readAll();
+    for (qsizetype at = 12; at + 8 <= wav.size();) {
+        const QByteArray id = wav.mid(at, 4);
+        const auto size = static_cast<quint32>(static_cast<unsigned char>(wav[at + 4])) |
+                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 5])) << 8 |
+                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 6])) << 16 |
+                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 7])) << 24;
+        if (id == "data")
+            return wav.mid(at + 8, size);
+        at += 8 + size + (size & 1);
+    }
+    return {};
+}
+
 } // namespace server::testing

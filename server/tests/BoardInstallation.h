@@ -50,4 +50,12 @@ private:
     int m_installation = -1;
 };
 
+/// A voice database whose every character is one segment of 100 ms, 800 bytes of `sound`.
+QByteArray oneSegmentDatabase(char sound = char(0xD5));
+/// What a name of that many characters composes to with oneSegmentDatabase(sound): each character's
+/// segment followed by its pause.
+QByteArray composedName(int characters, char sound);
+/// The A-law bytes of a WAV file's data chunk; empty when the file or the chunk is missing.
+QByteArray wavData(const QString &path);
+
 } // namespace server::testing

@@ -19,23 +19,13 @@ namespace {
 using testing::exec;
 using testing::scalar;
 
-// A voice database whose every character is one 100 ms segment.
-QByteArray oneSegmentDatabase()
-{
-    QByteArray db(13792, '\0');
-    db.append(char(1)).append(char(0));                 // N = 1
-    db.append(QByteArray("\0\0\0\0", 4)).append(char(800 & 0xFF)).append(char(800 >> 8)); // offset 0, 800 bytes
-    db.append(QByteArray(800, char(0xD5)));
-    return db;
-}
-
 class NoticeFlowTest : public testing::BoardInstallation
 {
 protected:
     void SetUp() override
     {
         BoardInstallation::SetUp();
-        replaceFile("VoiceDB.dat", oneSegmentDatabase());
+        replaceFile("VoiceDB.dat", testing::oneSegmentDatabase());
         QDir(programDir()).mkpath(QStringLiteral("Voice/pth"));
         replaceFile("Voice/pth/Bye.voc", QByteArray(4000, char(0xD5)));  // 0.5 s
         replaceFile("Notice.voc", QByteArray(16000, char(0xD5)));        // 2 s
@@ -161,26 +151,6 @@ TEST_F(NoticeFlowTest, SpellingOfStationNumbers)
 namespace server {
 namespace {
 
-// The A-law bytes of a WAV file's data chunk.
-QByteArray wavData(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray wav = f.readAll();
-    for (qsizetype at = 12; at + 8 <= wav.size();) {
-        const QByteArray id = wav.mid(at, 4);
-        const auto size = static_cast<quint32>(static_cast<unsigned char>(wav[at + 4])) |
-                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 5])) << 8 |
-                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 6])) << 16 |
-                          static_cast<quint32>(static_cast<unsigned char>(wav[at + 7])) << 24;
-        if (id == "data")
-            return wav.mid(at + 8, size);
-        at += 8 + size + (size & 1);
-    }
-    return {};
-}
-
 class HeardNoticeTest : public NoticeFlowTest
 {
 protected:
@@ -188,9 +158,7 @@ protected:
     {
         NoticeFlowTest::SetUp();
         // Recognisable sounds: every character 0x21 bytes, the notice 0x37 bytes.
-        QByteArray db = oneSegmentDatabase();
-        db.replace(db.size() - 800, 800, QByteArray(800, char(0x21)));
-        replaceFile("VoiceDB.dat", db);
+        replaceFile("VoiceDB.dat", testing::oneSegmentDatabase(char(0x21)));
         replaceFile("Notice.voc", QByteArray(8000, char(0x37)));
         // All eight channels trunks; only channels 3 and 7 in service.
         replaceFile("KtSim.ini", QByteArray("[Simulator]\r\nHeardDir=") + programDir().toUtf8() +
@@ -205,16 +173,10 @@ protected:
     {
         char path[260] = {};
         TlxSimGetHeardFile(ch, path);
-        return wavData(QString::fromUtf8(path));
+        return testing::wavData(QString::fromUtf8(path));
     }
 
-    QByteArray composed(int characters)
-    {
-        QByteArray bytes;
-        for (int i = 0; i < characters; ++i)
-            bytes += QByteArray(800, char(0x21)) + QByteArray(400, char(0x55));
-        return bytes;
-    }
+    QByteArray composed(int characters) { return testing::composedName(characters, char(0x21)); }
 };
 
 TEST_F(HeardNoticeTest, TwoCallsHearTheirOwnNamesThenTheNotice)
