@@ -39,6 +39,40 @@ bool loud(const Wav &w, std::size_t from, std::size_t to)
 
 class ktdrvAudioTest : public BoardTest
 {
+protected:
+    // Heard audio of every call goes to heard/.
+    void writeHeardDir()
+    {
+        std::string sim;
+        {
+            std::ifstream in(m_dir / "KtSim.ini");
+            sim.assign(std::istreambuf_iterator<char>(in), {});
+        }
+        sim.replace(sim.find("TimeMode=virtual"), 16, "TimeMode=virtual\nHeardDir=" + (m_dir / "heard").string());
+        writeSim(sim);
+    }
+
+    // A caller on trunk 0 answered and bridged to the agent telephone 5, which has the segment "slicno"
+    // (one second of sound) to play; heard audio on.
+    void bridgeCallerToAgent()
+    {
+        writeHeardDir();
+        voice("slicno.voc", 1000, 0x2A);
+        ASSERT_EQ(start(), 0);
+        TlxAutoDial(0, "8123");
+        advance(8000);
+        TlxSimSetHook(5, 1);
+        TlxTalkWith(0, 5);
+    }
+
+    // Hangs up trunk 0 and reads what its line heard.
+    Wav hangUpAndReadHeardAudio()
+    {
+        TlxHangup(0);
+        char path[260];
+        TlxSimGetHeardFile(0, path);
+        return readWav(path);
+    }
 };
 
 TEST_F(ktdrvAudioTest, RecordingHoldsTheConversationUntilStopped)
@@ -75,13 +109,7 @@ TEST_F(ktdrvAudioTest, RecordingEndsWithTheHangUp)
 
 TEST_F(ktdrvAudioTest, HeardAudioHoldsWhatWasPlayedInItsPlace)
 {
-    std::string sim;
-    {
-        std::ifstream in(m_dir / "KtSim.ini");
-        sim.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    sim.replace(sim.find("TimeMode=virtual"), 16, "TimeMode=virtual\nHeardDir=" + (m_dir / "heard").string());
-    writeSim(sim);
+    writeHeardDir();
     ASSERT_EQ(start(), 0);
     std::string file = voice("notice.voc", 1000, 0x2A);
     TlxAutoDial(0, "8123");
@@ -90,10 +118,7 @@ TEST_F(ktdrvAudioTest, HeardAudioHoldsWhatWasPlayedInItsPlace)
     advance(2000);
     TlxPlayFile(0, file.c_str(), 6, 0, 4000);
     advance(1000);
-    TlxHangup(0);
-    char path[260];
-    TlxSimGetHeardFile(0, path);
-    Wav w = readWav(path);
+    const Wav w = hangUpAndReadHeardAudio();
     ASSERT_EQ(w.info.frames, 11000 * 8);
     EXPECT_FALSE(loud(w, 0, 8000 * 8));
     EXPECT_TRUE(loud(w, 8000 * 8, 9000 * 8));
@@ -104,28 +129,13 @@ TEST_F(ktdrvAudioTest, HeardAudioHoldsWhatWasPlayedInItsPlace)
 
 TEST_F(ktdrvAudioTest, StationPlayingToItsBridgeIsHeardOnTheLine)
 {
-    std::string sim;
-    {
-        std::ifstream in(m_dir / "KtSim.ini");
-        sim.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    sim.replace(sim.find("TimeMode=virtual"), 16, "TimeMode=virtual\nHeardDir=" + (m_dir / "heard").string());
-    writeSim(sim);
-    voice("slicno.voc", 1000, 0x2A);
-    ASSERT_EQ(start(), 0);
-    TlxAutoDial(0, "8123");
-    advance(8000);
-    TlxSimSetHook(5, 1);
-    TlxTalkWith(0, 5);
+    ASSERT_NO_FATAL_FAILURE(bridgeCallerToAgent());
     TlxPlayIndexString(5, "slicno");
     advance(1000);
     TlxSetPlayDest(5, 1);
     TlxPlayIndexString(5, "slicno");
     advance(2000);
-    TlxHangup(0);
-    char path[260];
-    TlxSimGetHeardFile(0, path);
-    Wav w = readWav(path);
+    const Wav w = hangUpAndReadHeardAudio();
     ASSERT_EQ(w.info.frames, 11000 * 8);
     EXPECT_FALSE(loud(w, 8000 * 8, 9000 * 8)) << "played to the agent only";
     EXPECT_TRUE(loud(w, 9000 * 8, 10000 * 8)) << "played to the agent and the caller";
@@ -133,28 +143,13 @@ TEST_F(ktdrvAudioTest, StationPlayingToItsBridgeIsHeardOnTheLine)
 
 TEST_F(ktdrvAudioTest, StationPlayingThatEndedBeforeTheAgentHungUpIsHeardOnTheLine)
 {
-    std::string sim;
-    {
-        std::ifstream in(m_dir / "KtSim.ini");
-        sim.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    sim.replace(sim.find("TimeMode=virtual"), 16, "TimeMode=virtual\nHeardDir=" + (m_dir / "heard").string());
-    writeSim(sim);
-    voice("slicno.voc", 1000, 0x2A);
-    ASSERT_EQ(start(), 0);
-    TlxAutoDial(0, "8123");
-    advance(8000);
-    TlxSimSetHook(5, 1);
-    TlxTalkWith(0, 5);
+    ASSERT_NO_FATAL_FAILURE(bridgeCallerToAgent());
     TlxSetPlayDest(5, 1);
     TlxPlayIndexString(5, "slicno");
     advance(2000); // the prompt ends at its natural end, then the agent hangs up
     TlxSimSetHook(5, 0);
     advance(1000);
-    TlxHangup(0);
-    char path[260];
-    TlxSimGetHeardFile(0, path);
-    Wav w = readWav(path);
+    const Wav w = hangUpAndReadHeardAudio();
     ASSERT_EQ(w.info.frames, 11000 * 8);
     EXPECT_TRUE(loud(w, 8000 * 8, 9000 * 8));
     EXPECT_FALSE(loud(w, 9000 * 8 + 1, 11000 * 8));
