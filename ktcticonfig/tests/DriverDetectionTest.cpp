@@ -17,15 +17,21 @@ std::string fixture()
     return std::string(std::getenv("VN_TEST_DATA")) + "/KtSim.ini";
 }
 
-TEST(DriverDetection, FindsTheSimulatedBoards)
+// Runs the detection pass through the driver library on the devices of a KtSim.ini.
+void detectThroughDriver(const std::string &simConfig, ConfigModel &model, RecordingReporter &reporter)
 {
-    ::setenv("KTSIM_CONFIG", fixture().c_str(), 1);
-    RecordingReporter reporter;
+    ::setenv("KTSIM_CONFIG", simConfig.c_str(), 1);
     auto probe = DriverProbe::load("", reporter);
     ASSERT_TRUE(probe) << reporter.messages.front();
-    ConfigModel model;
     std::string error;
     ASSERT_TRUE(runDetection(model, *probe, reporter, &error)) << error;
+}
+
+TEST(DriverDetection, FindsTheSimulatedBoards)
+{
+    RecordingReporter reporter;
+    ConfigModel model;
+    ASSERT_NO_FATAL_FAILURE(detectThroughDriver(fixture(), model, reporter));
     ASSERT_EQ(model.boards.size(), 2u);
     EXPECT_EQ(model.boards[0].serialNumber, 1001u);
     EXPECT_EQ(model.boards[1].modelCode, 8);
@@ -42,13 +48,9 @@ TEST(DriverDetection, UsbBoxOnlyWhereNoPciDeviceHasTheIndex)
                                     "[Device0]\nHardwareId=10\nSerialNumber=1001\nChannelTypes=0,0,0,0,0,0,0,0\n"
                                     "[UsbDevice0]\nHardwareId=9\nSerialNumber=2001\nChannelTypes=0,0\n"
                                     "[UsbDevice1]\nHardwareId=9\nSerialNumber=2002\nChannelTypes=0,0\n");
-    ::setenv("KTSIM_CONFIG", sim.c_str(), 1);
     RecordingReporter reporter;
-    auto probe = DriverProbe::load("", reporter);
-    ASSERT_TRUE(probe) << reporter.messages.front();
     ConfigModel model;
-    std::string error;
-    ASSERT_TRUE(runDetection(model, *probe, reporter, &error)) << error;
+    ASSERT_NO_FATAL_FAILURE(detectThroughDriver(sim, model, reporter));
     ASSERT_EQ(model.boards.size(), 2u);
     EXPECT_EQ(model.boards[0].serialNumber, 1001u);
     EXPECT_EQ(model.boards[0].modelCode, 6);
