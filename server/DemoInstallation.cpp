@@ -29,6 +29,8 @@ const char *const kDemoNumbers = "[Numbers]\r\n"
                                  "1386*=ring:1,answer,voice:600,wait:1500,hangup\r\n"
                                  "*=ring:3,answer,voice:1200,silence:15000,hangup\r\n";
 constexpr int kDemoKinds = 8;
+// The numbers of the kind that presses 8 for an agent, as an SQL pattern.
+const char *const kAgentRequestNumbers = "1385%";
 
 // The agents answer after a few seconds, classify the client and hang up.
 const char *const kAgentScripts[] = {"answer:3000,wait:8000,key:1#,wait:5000,hangup:500",
@@ -150,7 +152,17 @@ bool makeDemo(const QString &dir, QString *error, const DemoOptions &options)
     Settings settings;
     settings.ProgramDir = dir.toStdString();
     TDM dm;
-    return dm.ConnectDatabase(settings, error) && addDemoTasks(dm, kDemoTasks, error);
+    if (!dm.ConnectDatabase(settings, error) || !addDemoTasks(dm, kDemoTasks, error))
+        return false;
+    // A person watching should not wait long for a caller who asks for an agent: those go first.
+    if (options.live &&
+        !QSqlQuery(dm.DBConnection())
+             .exec(QStringLiteral("UPDATE AdNotice SET RandomValue=-1 WHERE Telphone LIKE '%1'")
+                       .arg(QLatin1String(kAgentRequestNumbers)))) {
+        *error = QStringLiteral("cannot order the demo tasks");
+        return false;
+    }
+    return true;
 }
 
 QString outcomeReport(const QString &dir, QString *error)

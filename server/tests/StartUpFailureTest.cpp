@@ -240,6 +240,15 @@ TEST(InitInstallationTest, LiveDemoCallsAllDayAndLeavesTheSecondAgentToAPerson)
     EXPECT_EQ(setup.value("Other", "BeginTime"), "00:00");
     EXPECT_EQ(setup.value("Other", "EndTime"), "23:59");
     EXPECT_EQ(setup.value("Other", "Sunday"), "1");
+    // The callers who ask for an agent are called first.
+    Settings settings;
+    settings.ProgramDir = dir.toStdString();
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase(settings, &error));
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT Telphone FROM AdNotice ORDER BY RandomValue LIMIT 1"))
+                  .toString()
+                  .left(4),
+              QStringLiteral("1385"));
 
     // The plain demo keeps both agents automatic and the usual calling hours.
     const QString plain = parent.file("plain");
