@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -113,7 +114,10 @@ QByteArray demoSimulation(int trunks, int agents, const QString &heardDir, const
 
 bool addDemoTasks(TDM &dm, int count, QString *error)
 {
-    QSqlQuery q(dm.DBConnection());
+    // One transaction: all the tasks or none, and one commit instead of one per task.
+    QSqlDatabase db = dm.DBConnection();
+    db.transaction();
+    QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT INTO AdNotice (Telphone,Name,PlanNotice,InsertDate,RandomValue) "
                              "VALUES (:t,:n,'2026-12-09 09:00:00','2026-12-09 08:00:00',:r)"));
     for (int i = 0; i < count; ++i) {
@@ -122,8 +126,15 @@ bool addDemoTasks(TDM &dm, int count, QString *error)
         q.bindValue(QStringLiteral(":r"), (i * 7) % 50);
         if (!q.exec()) {
             *error = QStringLiteral("cannot add the demo tasks: ") + q.lastError().text();
+            q.finish();
+            db.rollback();
             return false;
         }
+    }
+    q.finish();
+    if (!db.commit()) {
+        *error = QStringLiteral("cannot add the demo tasks: ") + db.lastError().text();
+        return false;
     }
     return true;
 }

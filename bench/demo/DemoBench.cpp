@@ -105,8 +105,8 @@ bool makeThousandCallInstallation(const QString &dir, QString *error)
     setup.writeString("Other", "BeginTime", "00:00");
     setup.writeString("Other", "EndTime", "23:59");
     std::string why;
-    if (!setup.save(&why)) {
-        *error = QString::fromStdString(why);
+    if (!setup.loadError().empty() || !setup.save(&why)) {
+        *error = QString::fromStdString(setup.loadError().empty() ? why : setup.loadError());
         return false;
     }
     Settings settings;

@@ -145,11 +145,11 @@ struct Reader
             // [UsbDevice<N>] is a USB box at index N; it may share the index with a PCI [Device<N>],
             // which detection then finds first.
             const bool usbSection = startsWithWord(name, "UsbDevice");
-            const std::size_t prefix = usbSection ? 9 : 6;
-            if (!usbSection && !startsWithWord(name, "Device"))
+            const std::string_view prefix = usbSection ? "UsbDevice" : "Device";
+            if (!startsWithWord(name, prefix))
                 continue;
             unsigned index = 0;
-            if (!parseUnsigned(std::string_view(name).substr(prefix), index) || index >= kMaxDevices)
+            if (!parseUnsigned(std::string_view(name).substr(prefix.size()), index) || index >= kMaxDevices)
                 return fail(0, "[" + name + "]: device index must be 0..19");
             SimDevice dev;
             if (usbSection)

@@ -19,7 +19,7 @@ bool TextLogFile::open(const std::string &path, std::string *error)
     m_file = std::fopen(path.c_str(), "ab");
     if (!m_file) {
         if (error)
-            *error = "cannot create " + path + ": " + std::strerror(errno);
+            *error = "cannot open " + path + ": " + std::strerror(errno);
         return false;
     }
     m_path = path;
