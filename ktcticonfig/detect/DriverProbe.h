@@ -12,8 +12,9 @@ namespace ktcticonfig {
 class DriverProbe : public DeviceProbe
 {
 public:
-    /// Loads libKTDRV.so from the program's directory, else from the library search path, and looks up
-    /// its probe function. Reports and returns nullptr when either fails.
+    /// Loads libKTDRV.so from the program's directory, else from the folders the program's own libraries
+    /// are found in (its RUNPATH among them), else from the system's library search, and looks up its
+    /// probe function. Reports and returns nullptr when either fails.
     static std::unique_ptr<DriverProbe> load(const std::string &programDirectory, Reporter &reporter);
     ~DriverProbe() override;
 

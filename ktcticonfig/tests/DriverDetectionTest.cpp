@@ -14,7 +14,7 @@ namespace {
 
 std::string fixture()
 {
-    return std::string(std::getenv("VN_TEST_DATA")) + "/KtSim.ini";
+    return std::string(VN_TEST_DATA_DIR) + "/KtSim.ini";
 }
 
 // Runs the detection pass through the driver library on the devices of a KtSim.ini.
@@ -59,11 +59,13 @@ TEST(DriverDetection, UsbBoxOnlyWhereNoPciDeviceHasTheIndex)
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST(DriverDetection, ProgramWritesTheConfiguration)
+// Runs the program in unattended mode on the fixture's devices, without LD_LIBRARY_PATH: it finds the
+// driver through its RUNPATH alone. Checks that it wrote the detected configuration.
+void runProgramOnTheFixture(const std::string &program)
 {
     test::TempDirectory dir;
-    const std::string command = "cd " + dir.path() + " && KTSIM_CONFIG=" + fixture() + " " +
-                                std::getenv("KTCTICONFIG_PROGRAM") + " '|out|' 2>" + dir.file("stderr.txt");
+    const std::string command = "cd " + dir.path() + " && env -u LD_LIBRARY_PATH KTSIM_CONFIG=" + fixture() + " " +
+                                program + " '|out|' 2>" + dir.file("stderr.txt");
     std::filesystem::create_directory(dir.file("out"));
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
@@ -74,6 +76,27 @@ TEST(DriverDetection, ProgramWritesTheConfiguration)
     EXPECT_EQ(*file.value("AppChToBoardChTable", "AppCh[8]"), "1,0..15");
     EXPECT_EQ(*file.value("SystemConfig", "SysIntNo"), "3");
     EXPECT_NE(test::TempDirectory::read(dir.file("stderr.txt")).find("Unsupported board model!"), std::string::npos);
+}
+
+TEST(DriverDetection, ProgramWritesTheConfiguration)
+{
+    runProgramOnTheFixture(KTCTICONFIG_PROGRAM_PATH);
+}
+
+// The program's RUNPATH is relative to its own place: a copy of the program and the driver, moved
+// elsewhere in the same layout, still finds the driver.
+TEST(DriverDetection, ProgramMovedWithTheDriverStillFindsIt)
+{
+    namespace fs = std::filesystem;
+    test::TempDirectory moved;
+    const fs::path program = KTCTICONFIG_PROGRAM_PATH;
+    const fs::path driverFolder = fs::relative(fs::path(KTDRV_LIBRARY_PATH).parent_path(), program.parent_path());
+    const fs::path programFolder = fs::path(moved.file("tree")) / "programs";
+    fs::create_directories(programFolder);
+    fs::create_directories(programFolder / driverFolder);
+    fs::copy_file(program, programFolder / "KtCtiConfig");
+    fs::copy_file(KTDRV_LIBRARY_PATH, programFolder / driverFolder / "libKTDRV.so");
+    runProgramOnTheFixture((programFolder / "KtCtiConfig").string());
 }
 
 } // namespace

@@ -22,7 +22,7 @@ void BoardTest::SetUp()
     m_dir = std::filesystem::temp_directory_path() / ("ktdrv-" + std::to_string(::getpid()) + "-" + name);
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
-    std::filesystem::path data = std::getenv("VN_TEST_DATA");
+    const std::filesystem::path data = VN_TEST_DATA_DIR;
     for (const char *name : {"KtConfig.ini", "KtIndex.ini", "KtSim.ini"})
         std::filesystem::copy_file(data / name, m_dir / name);
     for (const char *name : {"music", "busymusic", "slicbusy", "silent", "slicno", "num1"})

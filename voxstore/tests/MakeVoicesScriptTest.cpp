@@ -34,7 +34,7 @@ TEST(MakeVoicesScriptTest, TwoCharactersMakeASpeakingDatabase)
         GTEST_SKIP() << "espeak-ng or sox is not installed";
     ScratchFolder folder;
     const fs::path out = folder.path("install");
-    const std::string command = std::string(std::getenv("VN_SOURCE_DIR")) + "/scripts/make-voices.sh -j 2 --builder " +
+    const std::string command = std::string(VN_SOURCE_DIR_PATH) + "/scripts/make-voices.sh -j 2 --builder " +
                                 VOXDB_BUILD_PATH + " --chars \xE5\xBC\xA0\xE4\xB8\x89 " + out.string(); // 张三
     const auto [status, output] = run(command);
     ASSERT_EQ(status, 0) << output;
