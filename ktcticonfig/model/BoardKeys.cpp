@@ -104,10 +104,10 @@ const std::vector<BoardKeyDef> kTail = {
     integer("AGCUPRATIO", "1"),
     integer("AGCKEEPTIME", "0"),
     integer("DtmfEnergy", "0"),
-    {"RcvDtmfOnIdle", K::Sixteen, "0", false, 199},
-    {"IsMagnetModule", K::Sixteen, "0", false, 199},
+    {"RcvDtmfOnIdle", K::Sixteen61, "0", false, 199},
+    {"IsMagnetModule", K::Sixteen61, "0", false, 199},
     fixed("UnimoduleState", "1,1,1,1, 1,1,1,1, 1,1,1,1, 1,1,1,1"),
-    {"UserOnHookFilterTime", K::Sixteen, "64", false, 199},
+    {"UserOnHookFilterTime", K::Sixteen61, "64", false, 199},
     integer("ResetBoardOnClose", "1"),
     integer("AlwaysEnableRxDtmf", "0"),
     integer("AlwaysDetectBargeIn", "0"),
@@ -115,8 +115,8 @@ const std::vector<BoardKeyDef> kTail = {
     integer("DspCoder", "131"),
     fixed("ClearInVoiceOnRxDtmf", ""),
     list("InVoiceToBus", "1"),
-    {"HighAndLowFreqEnScale", K::Sixteen, "10", false, 199},
-    {"DualAndAllFreqEnScale", K::Sixteen, "12", false, 199},
+    {"HighAndLowFreqEnScale", K::Sixteen61, "10", false, 199},
+    {"DualAndAllFreqEnScale", K::Sixteen61, "12", false, 199},
     integer("ToneAnalyzeAtRcvFsk", "0"),
     integer("TAARFDetermineEnergy", "100000"),
 };
@@ -140,7 +140,8 @@ const BoardKeyDef kLinkAgcKeys[] = {
     integer("AGCUPRATIODOWNLINK", "1"),        integer("AGCKEEPTIMEDOWNLINK", "0"),
 };
 
-// The single-value channel options of the digital trunk, monitoring and resource boards.
+// The single-value channel options of the digital trunk, monitoring and resource boards (their CardType,
+// ClearInVoiceOnRxDtmf and InVoiceToBus are written with the tail keys).
 const BoardKeyDef kDigitalKeys[] = {
     fixed("DefaultPlayVolume", "0"),         fixed("DefaultPlayFormat", "6"),
     fixed("DefaultDtmfStopPlay", "0"),       fixed("DefaultBargeInStopPlay", "0"),
@@ -156,6 +157,19 @@ const BoardKeyDef kDigitalKeys[] = {
     fixed("DtmfStopRecCharSet", "{}", 1023),
     fixed("DefaultDtmfIsSound", "1"),        fixed("DefaultPausePlayOnRxDtmf", "1"),
     fixed("DefaultSpeakVolume", "0"),
+};
+
+// Keys of the head and tail sets that a family writes with a value of its own: the digital trunk,
+// monitoring and resource boards write ClearInVoiceOnRxDtmf as "0" where the other families leave it empty.
+struct FamilyValue
+{
+    BoardFamily family;
+    std::string_view key;
+    std::string_view value;
+};
+
+const FamilyValue kFamilyValues[] = {
+    {BoardFamily::Digital, "ClearInVoiceOnRxDtmf", "0"},
 };
 
 bool inSet(const std::vector<BoardKeyDef> &set, std::string_view name)
@@ -311,14 +325,21 @@ std::string boardKeyDefault(const BoardKeyDef &key, const BoardRecord &board)
         value = single ? std::string(key.element) : "{" + repeat(key.element, channels) + "}";
         break;
     case K::Sixteen:
+        value = repeat(key.element, 16);
+        break;
+    case K::Sixteen61:
         value = board.modelCode == 61 ? std::string(key.element) : repeat(key.element, 16);
         break;
     }
     if (key.name == "UnimoduleState" && board.modelCode == 61)
         value = "1";
+    for (const FamilyValue &own : kFamilyValues)
+        if (own.family == family && own.key == key.name)
+            value = std::string(own.value);
     // Channel-bank boards name the channel range their channel options apply to.
-    if (family == BoardFamily::ChannelBank && !key.integer && key.kind != K::Sixteen && !inSet(kHead, key.name) &&
-        !inSet(kTail, key.name) && key.name.substr(0, 2) != "CB" && key.name != "DefaultStudyState")
+    if (family == BoardFamily::ChannelBank && !key.integer && key.kind != K::Sixteen && key.kind != K::Sixteen61 &&
+        !inSet(kHead, key.name) && !inSet(kTail, key.name) && key.name.substr(0, 2) != "CB" &&
+        key.name != "DefaultStudyState")
         value = "[0," + std::to_string(channels - 1) + "]:" + value;
     return value;
 }

@@ -32,7 +32,8 @@ enum class DefaultKind
     Fixed,      ///< the element as it stands
     PerChannel, ///< the element once per channel, separated by commas
     CharSets,   ///< the element once per channel, separated by commas, the whole in braces
-    Sixteen,    ///< sixteen elements (the element alone for model code 61)
+    Sixteen,    ///< sixteen elements, separated by commas
+    Sixteen61,  ///< sixteen elements, but the element alone for model code 61
 };
 
 struct BoardKeyDef
