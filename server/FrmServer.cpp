@@ -19,6 +19,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -36,6 +39,22 @@ QString qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The window's size and place, kept between runs in the user's settings.
+const char *const kGeometryKey = "FrmServer/geometry";
+
+QByteArray savedGeometry()
+{
+    return QSettings(QStringLiteral("VoiceNotify"), QStringLiteral("Server")).value(QLatin1String(kGeometryKey)).toByteArray();
+}
+
+void keepGeometry(const QByteArray &geometry)
+{
+    QSettings(QStringLiteral("VoiceNotify"), QStringLiteral("Server")).setValue(QLatin1String(kGeometryKey), geometry);
+}
+
+// Readable on a screen of 1280 x 800: every visible column and status panel whole.
+constexpr QSize kDefaultSize(1264, 760);
 
 // Columns of a channel row: the caption, four visible texts, then the task's further texts.
 constexpr int kVisibleColumns = 5;
@@ -66,15 +85,17 @@ TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Di
     setWindowTitle(QStringLiteral("自动语音通知系统"));
     m_engine->settings().ProgramDir = QDir::cleanPath(programDir).toStdString();
 
-    // The timers are made stopped: only a board start sets them going.
+    // The timers are made stopped, each with its period: only a board start sets them all going,
+    // but 启动服务 may start the dispatcher at any time, and it must never spin.
     m_statusTimer = new QTimer(this);
     m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
-    m_statusTimer->setInterval(100);
+    m_statusTimer->setInterval(ServerEngine::kStatusTimerPeriod);
     m_systemTimer = new QTimer(this);
     m_systemTimer->setObjectName(QStringLiteral("SystemTimer"));
+    m_systemTimer->setInterval(m_engine->SystemTimerPeriod());
     m_noticeStatusTimer = new QTimer(this);
     m_noticeStatusTimer->setObjectName(QStringLiteral("NoticeStatusTimer"));
-    m_noticeStatusTimer->setInterval(5000);
+    m_noticeStatusTimer->setInterval(ServerEngine::kNoticeStatusTimerPeriod);
     connect(m_statusTimer, &QTimer::timeout, this, &TFrmServer::StatusTimerTimer);
     connect(m_systemTimer, &QTimer::timeout, this, &TFrmServer::SystemTimerTimer);
     connect(m_noticeStatusTimer, &QTimer::timeout, this, &TFrmServer::NoticeStatusTimerTimer);
@@ -83,6 +104,17 @@ TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Di
     buildToolBar();
     buildCentre();
     buildStatusBar();
+    resize(kDefaultSize.boundedTo(screen() ? screen()->availableGeometry().size() : kDefaultSize));
+}
+
+void TFrmServer::showAtStart()
+{
+    // The size and place of the last run, else maximised over the default size.
+    const QByteArray geometry = savedGeometry();
+    if (!geometry.isEmpty() && restoreGeometry(geometry))
+        show();
+    else
+        showMaximized();
 }
 
 TFrmServer::~TFrmServer() = default;
@@ -168,8 +200,20 @@ QTreeWidget *TFrmServer::makeChannelList(const char *name)
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAlternatingRowColors(true);
+    // Each column as wide as its header or its longest usual text, whichever is wider: the first
+    // column also holds the check box and the image, the number column a number with a long prefix.
+    // The keys take what is left.
+    const QFontMetrics fm(list->font());
+    const auto width = [&fm](const char *text) { return fm.horizontalAdvance(QString::fromUtf8(text)); };
+    constexpr int kPadding = 24;
+    constexpr int kBoxAndImage = 44;
+    list->header()->resizeSection(0, std::max(width("线路开关"), width("48") + kBoxAndImage) + kPadding);
+    list->header()->resizeSection(1, std::max(width("线路状态"), width("转人工接听")) + kPadding);
+    list->header()->resizeSection(2, std::max(width("通知电话"), width("017913800000000")) + kPadding);
+    list->header()->resizeSection(3, std::max(width("通知时间"), width("2026-12-10 23:59:59")) + kPadding);
+    list->header()->setMinimumSectionSize(width("按键信息") + kPadding);
     list->header()->setStretchLastSection(false);
-    list->header()->resizeSection(3, 150);
+    list->header()->setSectionResizeMode(4, QHeaderView::Stretch);
     // A click on a row's check box switches the channel in or out of service.
     connect(list, &QTreeWidget::itemChanged, this, [this, list](QTreeWidgetItem *item, int column) {
         if (column != 0)
@@ -216,6 +260,11 @@ void TFrmServer::buildCentre()
     m_memo->setObjectName(QStringLiteral("lvSlicInfo"));
     m_memo->setReadOnly(true);
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A transfer line of the memo fits on one line of its own.
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setMinimumWidth(QFontMetrics(m_memo->font())
+                                .horizontalAdvance(QStringLiteral("外线01-座席10 时间:03/07 09:05 电话:13800000000")) +
+                            m_memo->verticalScrollBar()->sizeHint().width() + 16);
 
     auto *centre = new QSplitter(Qt::Horizontal);
     centre->addWidget(side);
@@ -223,6 +272,15 @@ void TFrmServer::buildCentre()
     centre->addWidget(m_memo);
     centre->setStretchFactor(1, 4);
     centre->setStretchFactor(2, 1);
+    centre->setCollapsible(1, false);
+    centre->setCollapsible(2, false);
+    // The lists get every visible column whole; the memo and the side bar their own widths.
+    int listWidth = m_trunkList->frameWidth() * 2 + m_trunkList->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < kVisibleColumns; ++c)
+        listWidth += m_trunkList->header()->sectionSize(c);
+    m_trunkList->setMinimumWidth(listWidth);
+    m_slicList->setMinimumWidth(listWidth);
+    centre->setSizes({side->sizeHint().width(), listWidth, m_memo->minimumWidth()});
     setCentralWidget(centre);
 }
 
@@ -233,10 +291,22 @@ void TFrmServer::buildStatusBar()
     const char *labels[16] = {nullptr, "通知成功：", nullptr, "通知失败：", nullptr, "未通知：", nullptr,
                               "正在通知：", nullptr, "正在放音：", nullptr, "转人工：", nullptr, "转人工接听：",
                               nullptr, nullptr};
+    // The panels that change keep the width of their widest text, so that the bar does not jump.
+    const QFontMetrics fm(bar->font());
+    const auto widest = [&fm](int panel) {
+        if (panel == 0)
+            return fm.horizontalAdvance(QStringLiteral("语音服务已经暂停"));
+        if (panel == 15)
+            return fm.horizontalAdvance(QStringLiteral("2026-12-10 23:59:59"));
+        return fm.horizontalAdvance(QStringLiteral("0000"));
+    };
     for (int i = 0; i < 16; ++i) {
-        m_panels[static_cast<std::size_t>(i)] = new QLabel(labels[i] ? QString::fromUtf8(labels[i]) : QString());
-        m_panels[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("SysStatusPanel%1").arg(i));
-        bar->addWidget(m_panels[static_cast<std::size_t>(i)], i == 0 ? 2 : 0);
+        auto *panel = new QLabel(labels[i] ? QString::fromUtf8(labels[i]) : QString());
+        panel->setObjectName(QStringLiteral("SysStatusPanel%1").arg(i));
+        if (!labels[i])
+            panel->setMinimumWidth(widest(i) + 4);
+        m_panels[static_cast<std::size_t>(i)] = panel;
+        bar->addWidget(panel, i == 0 ? 2 : 0);
     }
 }
 
@@ -358,6 +428,7 @@ bool TFrmServer::FormShow()
         return false;
     }
     setWindowTitle(QString::fromStdString(s.Title));
+    m_systemTimer->setInterval(m_engine->SystemTimerPeriod());
     if (!m_dm->StartDatabase(s, m_dialogs))
         return false;
     // Without the voice segments the service still runs; only the names cannot be spoken.
@@ -366,7 +437,6 @@ bool TFrmServer::FormShow()
     m_boardStarted = true;
     const bool started = m_engine->StartBoard();
     if (started) {
-        m_systemTimer->setInterval(std::max(1, s.SysTimerValue));
         m_statusTimer->start();
         m_systemTimer->start();
         m_noticeStatusTimer->start();
@@ -445,6 +515,8 @@ void TFrmServer::closeEvent(QCloseEvent *event)
 {
     if (m_closing || FormClose()) {
         m_closing = true;
+        if (isVisible())
+            keepGeometry(saveGeometry());
         event->accept();
     } else {
         event->ignore();

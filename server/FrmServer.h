@@ -39,6 +39,8 @@ public:
     /// The start-up sequence: settings, database, board, log and talk-record files. Runs once, when
     /// the window is first shown; true when the service started.
     bool FormShow();
+    /// Shows the window at its size and place of the last run; maximised at the first run.
+    void showAtStart();
     /// Brings the window to the front, restoring it when minimised (a second start asks for this).
     void activate();
 

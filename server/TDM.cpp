@@ -143,14 +143,10 @@ bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs)
     }
     try {
         // A task that was being dialled (1) or played to (8) when the server stopped comes back as a
-        // due retry (or, once notified before, as a due repeat notice) with its attempts kept: the
-        // interrupted call was an attempt, and clearing the count would dial a task more often than
-        // the retry settings allow, without end if the server stopped again and again.
+        // new task: its notice may not have been heard, and a notice is delivered at least once.
         execute(QueUpdateCalling,
-                QStringLiteral("UPDATE AdNotice SET Status=CASE WHEN SuccTimes>0 THEN 2 ELSE 3 END,"
-                               "FailCause=CASE WHEN SuccTimes>0 THEN FailCause ELSE :P2 END,"
-                               "NextNotice=COALESCE(FactNotice,''),FactNotice=:P1 WHERE Status=1 or Status=8"),
-                {{"P1", QStringLiteral("")}, {"P2", QStringLiteral("通知中断")}}); // empty texts, not NULL
+                QStringLiteral("UPDATE AdNotice SET Status=0,NoticeTimes=0,FactNotice=:P1 WHERE Status=1 or Status=8"),
+                {{"P1", QStringLiteral("")}}); // an empty text, not NULL
     } catch (const DatabaseError &) {
         dialogs.show("系统提示！", "操作数据库失败！", DialogIcon::Error);
     }

@@ -30,16 +30,22 @@ void onSignal(int)
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
 
-// SIGINT and SIGTERM close the window as the exit command does (headless runs confirm it at once).
-void closeOnSignals(QWidget &window)
+// SIGINT and SIGTERM close the window: as the exit command does, with its question, on a screen; at
+// once without a display, where a service manager sends them.
+void closeOnSignals(server::TFrmServer &window, bool confirmed)
 {
     if (::pipe(signalPipe) != 0)
         return;
     auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, confirmed] {
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
-        window.close();
+        if (confirmed) {
+            window.closeConfirmed();
+            QCoreApplication::exit(0);
+        } else {
+            window.close();
+        }
     });
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
@@ -119,9 +125,18 @@ int main(int argc, char **argv)
 
     server::SystemClock clock;
     server::TFrmServer window(programDir, board, clock, dialogs);
-    screenDialogs.setParent(&window);
     QObject::connect(&instance, &server::SingleInstance::activationRequested, &window, &server::TFrmServer::activate);
-    closeOnSignals(window);
-    window.showMaximized();
+    closeOnSignals(window, headless);
+    if (headless) {
+        // No window is shown. A service manager learns of a start-up that ends without service by
+        // the exit status.
+        if (!window.FormShow()) {
+            window.closeConfirmed();
+            return 1;
+        }
+        return app.exec();
+    }
+    screenDialogs.setParent(&window);
+    window.showAtStart();
     return app.exec();
 }

@@ -102,11 +102,7 @@ void ServerEngine::StartNotice(int c)
     if (!m_settings.AdNotice.empty())
         m_board.AddToFileList(c, m_settings.AdNotice);
     m_board.PlayFileList(c);
-    ch.TimerOn = 1;
-    ch.TimerRun = 0;
-    ch.PlayWatch = "PlayVoice";
-    ch.PlayStep = "Play_Notice";
-    ch.State = "DoPlayNotice";
+    BeginPrompt(c, "DoPlayNotice", "Play_Notice", 1, 0);
     ShowTrunkStatus(c, "正在放音");
     ++ch.PlayCount;
     ch.NoticePlaying = 1;

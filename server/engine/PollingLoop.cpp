@@ -198,8 +198,8 @@ void ServerEngine::pollPlayEnd(int c)
         return;
     const auto i = static_cast<std::size_t>(c);
     const std::int32_t p = m_board.CheckPlay(c);
-    // An end is a change of the play status; a prompt that began and ended between two passes
-    // leaves it as it was and is not seen.
+    // An end is a change of the play status. Each prompt started counts as playing (see BeginPrompt),
+    // so a prompt that began and ended between two passes is seen to end too.
     const bool ended = p > 0 && p != m_lastSeen.PlayStatus[i];
     m_lastSeen.PlayStatus[i] = p;
     if (ended)
@@ -282,6 +282,8 @@ void ServerEngine::BeginPrompt(int c, const std::string &state, const std::strin
                                std::int8_t timerRun)
 {
     ChannelRecord &ch = channel(c);
+    // The prompt just started is playing, whatever the play status read before it.
+    m_lastSeen.PlayStatus[static_cast<std::size_t>(c)] = 0;
     ch.PlayWatch = "PlayVoice";
     ch.PlayStep = step;
     ch.State = state;

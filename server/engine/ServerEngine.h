@@ -39,6 +39,12 @@ public:
         std::string ID, Telphone, Name, UserID, Birthday, HomeAddr, CompanyName, CompanyAddr, CompanyTel, CompanyTitle;
     };
 
+    /// The periods of the three service timers, in ms. The dispatcher's is SysTimerValue, or its
+    /// default of 1000 before the settings are read or when they give no positive value.
+    static constexpr int kStatusTimerPeriod = 100;
+    static constexpr int kNoticeStatusTimerPeriod = 5000;
+    int SystemTimerPeriod() const { return m_settings.SysTimerValue > 0 ? m_settings.SysTimerValue : 1000; }
+
     // The dispatcher: at most one new call per tick, inside the calling window.
     void SystemTimerTimer();
     /// The lowest free, in-service trunk whose line carries voltage; -1 when none.

@@ -8,6 +8,7 @@
 #include "server/engine/tests/RecordingDialogs.h"
 #include "server/tests/BoardInstallation.h"
 #include "server/tests/TestDatabase.h"
+#include "server/tests/WindowPicture.h"
 
 #include "common/ProfileFile.h"
 #include "ktdrv/KtSim.h"
@@ -15,10 +16,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QHeaderView>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -127,14 +132,19 @@ TEST_F(BoardStartTest, BoardStartFailures)
         EXPECT_EQ(dialogs.shown[0].icon, c.icon) << c.name;
         EXPECT_FALSE(w.statusTimer()->isActive()) << c.name;
         EXPECT_NE(panel(0), QStringLiteral("语音服务已经启动")) << c.name;
+        // 启动服务 without a board starts the dispatcher alone, at its period: it must not spin.
+        w.tbStartServerClick();
+        EXPECT_TRUE(w.systemTimer()->isActive()) << c.name;
+        EXPECT_EQ(w.systemTimer()->interval(), 1000) << c.name;
+        EXPECT_EQ(w.statusTimer()->interval(), 100) << c.name;
+        EXPECT_EQ(w.noticeStatusTimer()->interval(), 5000) << c.name;
         stop();
     }
 }
 
 TEST_F(BoardStartTest, SetupMissingOrUnreadableWhenTheKindsAreWritten)
 {
-    start();
-    window->engine().settings(); // started once: now take Setup.ini away and start the board again
+    ASSERT_TRUE(start().serviceRunning()); // started once: now take Setup.ini away and start the board again
     board.CloseCti();
     QFile::remove(programDir() + QStringLiteral("/Setup.ini"));
     dialogs.shown.clear();
@@ -150,6 +160,77 @@ TEST_F(BoardStartTest, SetupMissingOrUnreadableWhenTheKindsAreWritten)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].caption, "错误");
     EXPECT_EQ(dialogs.shown[0].text, "打开配置文件Setup.ini文件出错！");
+}
+
+// What the operator must be able to read at once: every visible column of both lists with its
+// widest usual text, the transfer line of the memo, and every status panel.
+void expectReadable(TFrmServer &w)
+{
+    for (const char *name : {"LVTrunkChannel", "LVSlicChannel"}) {
+        auto *list = w.findChild<QTreeWidget *>(QLatin1String(name));
+        ASSERT_TRUE(list);
+        const QHeaderView *header = list->header();
+        // A text needs its own width and the margins on both sides; the first column also its check
+        // box and image.
+        const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        const int boxAndImage = list->style()->pixelMetric(QStyle::PM_IndicatorWidth) + list->iconSize().width() + 2 * margins;
+        for (int c = 0; c < 5; ++c) {
+            int needed = header->fontMetrics().horizontalAdvance(list->headerItem()->text(c)) + 2 * margins;
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                needed = std::max(needed, list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(c)) +
+                                              margins + (c == 0 ? boxAndImage : 0));
+            EXPECT_GE(header->sectionSize(c), needed) << name << " column " << c;
+        }
+        EXPECT_LE(header->sectionViewportPosition(4) + header->sectionSize(4), list->viewport()->width()) << name;
+    }
+    auto *memo = w.findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"));
+    EXPECT_GE(memo->viewport()->width(),
+              memo->fontMetrics().horizontalAdvance(QStringLiteral("外线01-座席10 时间:03/07 09:05 电话:13800000000")));
+    for (int i = 0; i < 16; ++i) {
+        auto *label = w.findChild<QLabel *>(QStringLiteral("SysStatusPanel%1").arg(i));
+        EXPECT_GE(label->width(), label->sizeHint().width()) << "panel " << i << " " << label->text().toStdString();
+        EXPECT_TRUE(label->isVisible()) << "panel " << i;
+    }
+}
+
+TEST_F(BoardStartTest, MainWindowOpensReadableAndKeepsItsPlace)
+{
+    TFrmServer &w = start();
+    // The widest texts the rows, the memo and the panels usually show.
+    w.setChannelRow(ChannelList::Trunk, 5, RowImage::InUse,
+                    {"正在放音", "013800000000000", "2026-12-10 23:59:59", ";1;1;1;1", "欧阳娜娜"});
+    w.setChannelRow(ChannelList::Station, 1, RowImage::InUse, {"座席接听", "013800000000000", "2026-12-10 23:59:59", "1#"});
+    w.addMemoLine("外线01-座席10 时间:03/07 09:05 电话:13800000000");
+    w.setStatusPanel(0, "语音服务已经暂停");
+    for (int i = 2; i <= 14; i += 2)
+        w.setStatusPanel(i, "99999");
+    w.setStatusPanel(15, "2026-12-10 23:59:59");
+
+    // The first start: maximised on a screen of 1280 x 800.
+    w.showAtStart();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.isMaximized());
+    EXPECT_LE(w.width(), 1280);
+    EXPECT_LE(w.height(), 800);
+    expectReadable(w);
+    testing::saveWindowPicture(w, "FrmServer");
+    // Not maximised (a desktop that does not maximise), it opens at its own size, readable still.
+    w.showNormal();
+    QApplication::processEvents();
+    EXPECT_GE(w.width(), 1100);
+    EXPECT_GE(w.height(), 650);
+    expectReadable(w);
+
+    // The operator moves and sizes it; the next start opens it there.
+    w.setGeometry(60, 40, 1180, 720);
+    QApplication::processEvents();
+    const QRect kept = w.geometry();
+    stop();
+    TFrmServer &again = start();
+    again.showAtStart();
+    QApplication::processEvents();
+    EXPECT_FALSE(again.isMaximized());
+    EXPECT_EQ(again.geometry(), kept);
 }
 
 } // namespace

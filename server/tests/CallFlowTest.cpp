@@ -249,8 +249,9 @@ TEST_F(CallFlowTest, CallingWindowEdgesAndTheCalendar)
     setup("Other", "Saturday", "0");
     start({2026, 12, 12, 10, 0, 0, 0});
     runFor(5000);
-    // (The two attempts of Wednesday evening stay counted.)
-    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT SUM(NoticeTimes) FROM AdNotice")).toInt(), 2);
+    // The two calls of Wednesday evening, cut short by the stop, are new tasks again; none is dialled.
+    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Status=0")).toInt(), 4);
+    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT SUM(NoticeTimes) FROM AdNotice")).toInt(), 0);
     EXPECT_TRUE(window->systemTimer()->isActive());
 }
 

@@ -108,11 +108,10 @@ TEST_F(DataModuleTest, StartUpResetsInterruptedTasks)
             .toString()
             .toStdString();
     };
-    // Interrupted tasks: a due retry, or a due repeat notice once notified; the attempts are kept.
-    for (int status : {1, 8}) {
-        EXPECT_EQ(row(status, 0), "3|2||2026-01-01 10:00:00|通知中断") << status;
-        EXPECT_EQ(row(status, 1), "2|2||2026-01-01 10:00:00|old") << status;
-    }
+    // Interrupted tasks are new tasks again, notified before or not: attempts cleared, no notice time.
+    for (int status : {1, 8})
+        for (int succ : {0, 1})
+            EXPECT_EQ(row(status, succ), "0|0|||old") << status << succ;
     for (int status : {0, 2, 3, 4, 5, 9})
         for (int succ : {0, 1})
             EXPECT_EQ(row(status, succ), std::to_string(status) + "|2|2026-01-01 10:00:00||old");

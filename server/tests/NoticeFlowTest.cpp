@@ -6,12 +6,17 @@
 
 #include "common/Gbk.h"
 #include "ktdrv/KtSim.h"
+#include "voxstore/VoxStore.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <array>
 
 namespace server {
 namespace {
@@ -206,6 +211,22 @@ TEST_F(HeardNoticeTest, TwoCallsHearTheirOwnNamesThenTheNotice)
     EXPECT_FALSE(alone.contains(char(0x21)));
 }
 
+TEST_F(HeardNoticeTest, NameThatCannotBeComposedLeavesNoEarlierName)
+{
+    start();
+    addTask("13800000001", "张三丰");
+    runFor(30000); // heard with its name, and over
+    ASSERT_TRUE(heard(3).contains(composed(3)));
+    UnInstallVoxStore(); // from now on no name composes
+    addTask("13800000002", "李四");
+    runFor(30000);
+    EXPECT_EQ(task("TrunkCh", 2).toInt(), 4);
+    const QByteArray second = heard(3);
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_TRUE(second.contains(QByteArray(8000, char(0x37))));
+    EXPECT_FALSE(second.contains(char(0x21)));
+}
+
 } // namespace
 } // namespace server
 
@@ -243,6 +264,60 @@ TEST_F(NoticeFlowTest, AnswerRules)
         EXPECT_EQ(task("Status").toInt(), 1) << c.name << ": answered too early";
         runFor(c.answeredBy - c.notYet);
         EXPECT_EQ(task("Status").toInt(), c.answered ? 8 : 1) << c.name;
+        stop();
+    }
+}
+
+} // namespace
+} // namespace server
+
+namespace server {
+namespace {
+
+// An installation made without voices: no voice database and no notice file, so that every playing
+// of the notice ends as soon as it starts.
+class NoVoicesTest : public testing::BoardInstallation
+{
+protected:
+    void SetUp() override
+    {
+        BoardInstallation::SetUp();
+        QFile::remove(programDir() + QStringLiteral("/VoiceDB.dat"));
+        setup("Other", "PlayTimes", "2");
+        setup("Other", "WriteLogFlag", "1");
+    }
+};
+
+TEST_F(NoVoicesTest, EveryPlayingEndsAndTheNoticeTimeoutHangsUp)
+{
+    const char *const notices[] = {"", "/no/such/Notice.voc"};
+    for (const char *notice : notices) {
+        SetUp();
+        setup("Voice", "AdNotice", notice);
+        start();
+        for (const char *phone : {"13800000001", "13800000002", "13800000003"})
+            exec(window->dataModule(),
+                 QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','张三')").arg(QLatin1String(phone)));
+        // The called parties listen for 20 s after they answer; the notice's two playings and their
+        // waits of 3 s end sooner. Each playing is counted while it lasts.
+        std::array<std::int16_t, 3> playings{};
+        for (int second = 0; second < 60; ++second) {
+            runFor(1000);
+            for (int c = 0; c < 3; ++c)
+                playings[static_cast<std::size_t>(c)] =
+                    std::max(playings[static_cast<std::size_t>(c)], window->engine().channel(c).PlayCount);
+        }
+        EXPECT_EQ(playings, (std::array<std::int16_t, 3>{2, 2, 2})) << notice;
+        EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Status=2")).toInt(), 3)
+            << notice;
+        const std::string lines = logText();
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NE(lines.find(" 通道" + std::to_string(c) + ":放提示语音超时挂机"), std::string::npos) << notice;
+        auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
+        for (int c = 0; c < 6; ++c) {
+            EXPECT_EQ(window->engine().channel(c).Progress, 0) << notice << " channel " << c;
+            EXPECT_EQ(trunks->topLevelItem(c)->text(1), QStringLiteral("空闲")) << notice << " channel " << c;
+        }
         stop();
     }
 }

@@ -122,19 +122,38 @@ TEST_F(NoticeResultsTest, IntervalOfAnHourOrMoreStillSchedulesTheNextAttempt)
     }
 }
 
-TEST_F(NoticeResultsTest, NoticeTalkTimesClientTypeAndSwallowedErrors)
+TEST_F(NoticeResultsTest, TalkTimesOfAnsweredCalls)
+{
+    // The trunk hangs up that long after the answer: whole seconds with halves to the even neighbour,
+    // and seconds to two decimals without trailing zeros.
+    const struct
+    {
+        std::uint32_t ms;
+        const char *result, *fact;
+    } cases[] = {{12500, "12", "12.5"}, {13500, "14", "13.5"}, {12000, "12", "12"},
+                 {65204, "65", "65.2"}, {999, "1", "1"},     {1005, "1", "1"},
+                 {1015, "1", "1.02"}, {61234, "61", "61.23"}};
+    engine.tables().Kind[2] = 1;
+    engine.channel(2).TrunkRow = static_cast<std::int16_t>(display.addChannelRow(ChannelList::Trunk, "3", true));
+    clock.advance(100000); // an answer tick of 0 would mean "not answered"
+    for (const auto &c : cases) {
+        ChannelRecord &ch = engine.channel(2);
+        ch.TaskId = "1";
+        ch.AnswerTick = clock.tick();
+        ch.StartBill = "2024-05-01 23:55:00";
+        clock.advance(c.ms);
+        engine.HandleOnHook(2);
+        EXPECT_EQ(column("ResultTotalTime").toStdString(), c.result) << c.ms;
+        EXPECT_EQ(column("FactTotalTime").toStdString(), c.fact) << c.ms;
+        EXPECT_EQ(column("StartBill"), QStringLiteral("2024-05-01 23:55:00"));
+        EXPECT_EQ(column("FinishBill").toStdString(), common::formatDateTime("yyyy-mm-dd hh:mm:ss", clock.now()));
+    }
+}
+
+TEST_F(NoticeResultsTest, NoticeClientTypeAndSwallowedErrors)
 {
     engine.WriteNoticeResult(2, "1", 8);
     EXPECT_EQ(column("Status"), QStringLiteral("8"));
-
-    ChannelRecord &ch = engine.channel(2);
-    ch.StartBill = "2024-05-01 23:50:00";
-    ch.FinishBill = "2024-05-01 23:51:05";
-    ch.FactTotalTime = "65.20";
-    ch.ResultTotalTime = "65";
-    engine.WriteTalkTimes(2);
-    EXPECT_EQ(column("FinishBill"), QStringLiteral("2024-05-01 23:51:05"));
-    EXPECT_EQ(column("FactTotalTime"), QStringLiteral("65.20"));
 
     engine.channel(5).ClientType = "成交";
     engine.WriteClientType(5, "1");

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <tuple>
+
 namespace server {
 namespace {
 
@@ -92,7 +94,22 @@ TEST_F(OperatorDisplayTest, RowOperations)
     EXPECT_EQ(trunk.image, RowImage::Closed);
     EXPECT_FALSE(trunk.checked);
     EXPECT_EQ(trunk.texts, (Texts{"关闭", "", "", ""}));
-    engine.ShowIdle(2); // in neither list
+    // A channel in neither list changes no row of either.
+    const auto snapshot = [&] {
+        std::vector<std::tuple<bool, RowImage, Texts>> rows;
+        for (const auto *list : {&display.trunkRows, &display.stationRows})
+            for (const auto &row : *list)
+                rows.emplace_back(row.checked, row.image, row.texts);
+        return rows;
+    };
+    const auto before = snapshot();
+    for (int c : {2, 47}) {
+        engine.ShowIdle(c);
+        engine.ShowOffHook(c);
+        engine.ShowTrunkKeys(c);
+        engine.ShowClosed(c);
+    }
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(OperatorDisplayTest, TransferMemo)
