@@ -425,6 +425,12 @@ std::vector<ProfileEntry> ProfileFile::entries(std::string_view section) const
     return out;
 }
 
+int ProfileFile::sectionLine(std::string_view section) const
+{
+    const Section *s = m_doc->find(section);
+    return s && s->hasHeader && !s->lines.empty() ? s->lines[0].sourceLine : 0;
+}
+
 bool ProfileFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
     const std::string_view sec = trimBlanks(section);

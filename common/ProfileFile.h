@@ -68,6 +68,8 @@ public:
     std::vector<std::string> sectionNames() const;
     /// Keys of a section in file order, the first of duplicate keys only.
     std::vector<ProfileEntry> entries(std::string_view section) const;
+    /// 1-based line number of the section's header as loaded; 0 for a missing section or one added since.
+    int sectionLine(std::string_view section) const;
 
     /// Adds or replaces a key. Refused (false) when a name is empty or any text holds a line break, or
     /// the key holds '=' or the section ']', since those would change other lines of the file.

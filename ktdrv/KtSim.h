@@ -16,10 +16,14 @@ int TlxGetDriverVersion(char *buffer);
 
 /// Probes device index (0..19) as board detection does, PCI before USB. Returns 1 when a device
 /// answered (model value, serial number and sub-type filled), 0 when there is none at that index,
-/// -1 when the device opened but its model query failed (ModelQueryFails=1).
-/// The devices are the [Device<N>] sections of the KtSim.ini named by KTSIM_CONFIG, else of the
-/// current directory.
+/// -1 when the device opened but its model query failed (ModelQueryFails=1), -2 when KtSim.ini is
+/// missing or malformed (TlxSimGetProbeError says where and why: no board can be said to be missing).
+/// The devices are the [Device<N>] and [UsbDevice<N>] sections of the KtSim.ini named by KTSIM_CONFIG,
+/// else of the current directory; detection needs only their HardwareId and SerialNumber.
 int TlxSimProbeDevice(int index, int *bus, unsigned *modelValue, unsigned *serialNumber, unsigned *subType);
+/// Why the last TlxSimProbeDevice returned -2 ("file:line: reason"), into buffer of size bytes
+/// (zero-terminated, cut to fit); empty after a probe that read KtSim.ini. Returns the length copied.
+int TlxSimGetProbeError(char *buffer, int size);
 
 /// 1: virtual time (the clock stands still but for TlxSimAdvance, and restarts at 0); 0: monotonic clock.
 int TlxSimSetVirtualTime(int enable);

@@ -101,6 +101,8 @@ TEST_F(ProfileFileTest, ReadingRules)
     EXPECT_EQ(entries[0].key, "Interval");
     EXPECT_EQ(entries[0].line, 4);
     EXPECT_EQ(entries[6].key, "Hex");
+    EXPECT_EQ(f.sectionLine("other"), 3);
+    EXPECT_EQ(f.sectionLine("Missing"), 0);
 }
 
 TEST_F(ProfileFileTest, IntegerRules)

@@ -89,7 +89,15 @@ bool runDetection(ConfigModel &model, DeviceProbe &probe, Reporter &reporter, st
     model.settings.list(listIndex("TotalIsupPcm")).clear();
     for (int n = 0; n < kProbedDeviceIndices && model.boards.size() < kMaxBoards; ++n) {
         ProbedDevice device;
-        if (probe.probe(n, device) != ProbeResult::Found)
+        const ProbeResult result = probe.probe(n, device);
+        if (result == ProbeResult::Failed) {
+            // The driver's reason, not "no board": a board may well be there.
+            model.boards.clear();
+            if (error)
+                *error = probe.failure().empty() ? "Board detection failed." : probe.failure();
+            return false;
+        }
+        if (result != ProbeResult::Found)
             continue;
         const std::uint8_t hardwareId = static_cast<std::uint8_t>(device.modelValue & 0xFF);
         const int code = modelCodeByName(modelNameByHardwareId(hardwareId));

@@ -15,8 +15,9 @@ inline constexpr const char *kNoBoardText =
     "Error: PCI board not found! Please check if the boards has been correctly installed.";
 
 /// Probes devices 0..19 and rebuilds model's board list, PCM list and channel table. Unsupported
-/// devices are reported and skipped. Without any board the error text is set and false returned (the
-/// board list is then empty).
+/// devices are reported and skipped. Without any board, or when the driver cannot look for devices
+/// (its reason becomes the error text), the error text is set and false returned (the board list is
+/// then empty).
 bool runDetection(ConfigModel &model, DeviceProbe &probe, Reporter &reporter, std::string *error);
 
 /// Fills model at start-up: with detect set the file is not read and the model is the defaults with

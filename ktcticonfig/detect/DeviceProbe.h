@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ktcticonfig {
 
@@ -17,6 +18,7 @@ enum class ProbeResult
     Found,       ///< a device answered
     NoDevice,    ///< neither the PCI nor the USB device of this index exists
     ModelFailed, ///< a device opened but its model query failed
+    Failed,      ///< the driver could not look for devices at all (failure() says why)
 };
 
 /// Asks the board driver about the device with index 0..19 (the PCI device of that index, else the
@@ -26,6 +28,8 @@ class DeviceProbe
 public:
     virtual ~DeviceProbe() = default;
     virtual ProbeResult probe(int index, ProbedDevice &device) = 0;
+    /// Why the last probe answered Failed, as the driver put it.
+    virtual std::string failure() const { return {}; }
 };
 
 } // namespace ktcticonfig

@@ -11,6 +11,8 @@ namespace ktcticonfig {
 namespace {
 
 constexpr const char *kLibraryName = "libKTDRV.so";
+// The probe's answer when the driver cannot look for devices at all (TlxSimGetProbeError says why).
+constexpr int kDriverCannotProbe = -2;
 
 void *openLibrary(const std::string &path)
 {
@@ -65,7 +67,8 @@ std::unique_ptr<DriverProbe> DriverProbe::load(const std::string &programDirecto
         dlclose(library);
         return nullptr;
     }
-    return std::unique_ptr<DriverProbe>(new DriverProbe(library, function));
+    auto error = reinterpret_cast<ErrorFunction>(dlsym(library, "TlxSimGetProbeError"));
+    return std::unique_ptr<DriverProbe>(new DriverProbe(library, function, error));
 }
 
 DriverProbe::~DriverProbe()
@@ -80,6 +83,11 @@ ProbeResult DriverProbe::probe(int index, ProbedDevice &device)
     const int result = m_probe(index, &bus, &model, &serial, &subType);
     if (result == 0)
         return ProbeResult::NoDevice;
+    if (result == kDriverCannotProbe) {
+        char text[512] = {};
+        m_failure = m_error && m_error(text, sizeof text) > 0 ? text : "the board driver cannot look for devices";
+        return ProbeResult::Failed;
+    }
     if (result < 0)
         return ProbeResult::ModelFailed;
     device = {model, serial, subType};

@@ -18,14 +18,23 @@ public:
     static std::unique_ptr<DriverProbe> load(const std::string &programDirectory, Reporter &reporter);
     ~DriverProbe() override;
 
+    /// Failed when the driver answers that it cannot look for devices (the software board's KtSim.ini
+    /// is missing or malformed); failure() then holds its reason.
     ProbeResult probe(int index, ProbedDevice &device) override;
+    std::string failure() const override { return m_failure; }
 
 private:
     using ProbeFunction = int (*)(int, int *, unsigned *, unsigned *, unsigned *);
-    DriverProbe(void *library, ProbeFunction function) : m_library(library), m_probe(function) {}
+    using ErrorFunction = int (*)(char *, int);
+    DriverProbe(void *library, ProbeFunction probe, ErrorFunction error)
+        : m_library(library), m_probe(probe), m_error(error)
+    {
+    }
 
     void *m_library;
     ProbeFunction m_probe;
+    ErrorFunction m_error; ///< may be missing
+    std::string m_failure;
 };
 
 } // namespace ktcticonfig

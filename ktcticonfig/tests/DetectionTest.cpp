@@ -128,6 +128,19 @@ TEST(Detection, NoBoardFails)
     EXPECT_TRUE(d.model.boards.empty());
 }
 
+// A driver that cannot look for devices gives its reason, not "no board", and leaves no board behind.
+TEST(Detection, DriverFailureIsItsOwnError)
+{
+    FakeProbe probe({{0, device(test::kPci8Channel, 1)}, {1, {ProbeResult::Failed, {}}}}, "KtSim.ini:4: bad");
+    ConfigModel model;
+    RecordingReporter reporter;
+    std::string error;
+    EXPECT_FALSE(runDetection(model, probe, reporter, &error));
+    EXPECT_EQ(error, "KtSim.ini:4: bad");
+    EXPECT_TRUE(model.boards.empty());
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
 TEST(Detection, LoadWithDetectIgnoresTheFile)
 {
     test::FakeProbe probe({{0, device(test::kPci8Channel, 1)}});

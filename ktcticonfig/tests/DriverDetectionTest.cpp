@@ -39,6 +39,45 @@ TEST(DriverDetection, FindsTheSimulatedBoards)
     EXPECT_EQ(reporter.messages[0], "Board Model=0x3 SN=4004\n\n Unsupported board model!");
 }
 
+// Detection reads a device by its model and serial number: its channels may be left out.
+TEST(DriverDetection, DeviceWithoutChannelTypesIsFound)
+{
+    test::TempDirectory dir;
+    const std::string sim = dir.put("KtSim.ini", "[Device0]\nHardwareId=10\nSerialNumber=1001\n");
+    RecordingReporter reporter;
+    ConfigModel model;
+    ASSERT_NO_FATAL_FAILURE(detectThroughDriver(sim, model, reporter));
+    ASSERT_EQ(model.boards.size(), 1u);
+    EXPECT_EQ(model.boards[0].serialNumber, 1001u);
+    EXPECT_EQ(model.boards[0].modelCode, 6);
+}
+
+// A KtSim.ini that the software board cannot read is reported with file, line and reason, by the
+// detection pass and by the program, instead of a missing board; the program keeps the old file.
+TEST(DriverDetection, UnreadableKtSimConfigIsReportedNotAMissingBoard)
+{
+    test::TempDirectory dir;
+    const std::string sim = dir.put("KtSim.ini", "[Device0]\nHardwareId=10\nSerialNumber=1001\nChannelTypes=0,x\n");
+    const std::string reason = sim + ":4: [Device0] ChannelTypes: '0,x' is not a list of 1..480 channel types";
+    ::setenv("KTSIM_CONFIG", sim.c_str(), 1);
+    RecordingReporter reporter;
+    auto probe = DriverProbe::load("", reporter);
+    ASSERT_TRUE(probe);
+    ConfigModel model;
+    std::string error;
+    EXPECT_FALSE(runDetection(model, *probe, reporter, &error));
+    EXPECT_EQ(error, reason);
+
+    dir.put("KtConfig.ini", "keep\n");
+    const std::string command = "cd " + dir.path() + " && env -u LD_LIBRARY_PATH KTSIM_CONFIG=" + sim + " " +
+                                KTCTICONFIG_PROGRAM_PATH + " '|.|' 2>" + dir.file("stderr.txt");
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(test::TempDirectory::read(dir.file("KtConfig.ini")), "keep\n");
+    EXPECT_EQ(test::TempDirectory::read(dir.file("stderr.txt")), reason + "\n");
+}
+
 TEST(DriverDetection, UsbBoxOnlyWhereNoPciDeviceHasTheIndex)
 {
     // Index 0 has a PCI board and a USB box: the PCI board is found and the box is not.

@@ -4,6 +4,7 @@
 #include "ktcticonfig/detect/DeviceProbe.h"
 
 #include <map>
+#include <string>
 
 namespace ktcticonfig::test {
 
@@ -16,7 +17,10 @@ struct FakeDevice
 class FakeProbe : public DeviceProbe
 {
 public:
-    explicit FakeProbe(std::map<int, FakeDevice> devices) : m_devices(std::move(devices)) {}
+    explicit FakeProbe(std::map<int, FakeDevice> devices, std::string failure = {})
+        : m_devices(std::move(devices)), m_failure(std::move(failure))
+    {
+    }
 
     ProbeResult probe(int index, ProbedDevice &device) override
     {
@@ -28,8 +32,11 @@ public:
         return it->second.result;
     }
 
+    std::string failure() const override { return m_failure; }
+
 private:
     std::map<int, FakeDevice> m_devices;
+    std::string m_failure;
 };
 
 /// A device with a hardware model identifier (see the hardware identifier table) and serial number.

@@ -3,7 +3,31 @@
 
 #include "ktdrv/src/SimConfig.h"
 
+#include <mutex>
+
 namespace ktdrv {
+
+namespace {
+
+struct LastError
+{
+    std::mutex mutex;
+    std::string text;
+
+    void set(std::string error)
+    {
+        std::lock_guard lock(mutex);
+        text = std::move(error);
+    }
+};
+
+LastError &lastError()
+{
+    static LastError error;
+    return error;
+}
+
+} // namespace
 
 int probeDevice(int index, DeviceAnswer &answer)
 {
@@ -11,8 +35,9 @@ int probeDevice(int index, DeviceAnswer &answer)
         return 0;
     std::string error;
     auto devices = loadSimDevices(simConfigPath(""), error);
+    lastError().set(devices ? std::string() : error);
     if (!devices)
-        return 0;
+        return kProbeConfigError;
     for (Bus bus : {Bus::Pci, Bus::Usb})
         for (const auto &d : *devices)
             if (d.index == index && d.bus == bus) {
@@ -22,6 +47,13 @@ int probeDevice(int index, DeviceAnswer &answer)
                 return 1;
             }
     return 0;
+}
+
+std::string probeError()
+{
+    LastError &error = lastError();
+    std::lock_guard lock(error.mutex);
+    return error.text;
 }
 
 } // namespace ktdrv

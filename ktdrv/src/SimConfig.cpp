@@ -51,6 +51,8 @@ struct Reader
 {
     const common::ProfileFile &file;
     std::string &error;
+    /// Board detection reads only what identifies a device: its channels may be left out.
+    bool detectionOnly = false;
 
     bool fail(int line, const std::string &why)
     {
@@ -65,7 +67,8 @@ struct Reader
         return nullptr;
     }
 
-    // A per-channel list: one value for every channel, or one value per channel.
+    // A per-channel list: one value for every channel, or one value per channel. Without a channel
+    // count (a device without ChannelTypes, read for detection) only the list itself is checked.
     bool perChannel(const std::vector<common::ProfileEntry> &entries, std::string_view key, std::size_t channels,
                     int fallback, std::vector<int> &out, const std::string &section)
     {
@@ -76,6 +79,10 @@ struct Reader
         }
         if (!parseList(e->value, out))
             return fail(e->line, "[" + section + "] " + std::string(key) + ": '" + e->value + "' is not a list of numbers");
+        if (channels == 0) {
+            out.clear();
+            return true;
+        }
         if (out.size() == 1)
             out.assign(channels, out[0]);
         if (out.size() != channels)
@@ -88,10 +95,9 @@ struct Reader
     {
         auto entries = file.entries(section);
         dev.index = index;
-        const char *required[] = {"HardwareId", "SerialNumber", "ChannelTypes"};
-        for (const char *key : required)
-            if (!find(entries, key))
-                return fail(0, "[" + section + "] lacks " + key);
+        for (const char *key : {"HardwareId", "SerialNumber", "ChannelTypes"})
+            if (!find(entries, key) && !(detectionOnly && std::string_view(key) == "ChannelTypes"))
+                return fail(file.sectionLine(section), "[" + section + "] lacks " + key);
         if (const auto *e = find(entries, "Bus")) {
             if (common::equalsIgnoreCase(e->value, "pci"))
                 dev.bus = Bus::Pci;
@@ -114,7 +120,8 @@ struct Reader
         if (dev.hardwareId > 255)
             return fail(find(entries, "HardwareId")->line, "[" + section + "] HardwareId must be 0..255");
         const auto *types = find(entries, "ChannelTypes");
-        if (!parseList(types->value, dev.channelTypes) || dev.channelTypes.empty() || dev.channelTypes.size() > 480)
+        if (types &&
+            (!parseList(types->value, dev.channelTypes) || dev.channelTypes.empty() || dev.channelTypes.size() > 480))
             return fail(types->line, "[" + section + "] ChannelTypes: '" + types->value +
                                          "' is not a list of 1..480 channel types");
         std::vector<int> polarity;
@@ -150,19 +157,19 @@ struct Reader
                 continue;
             unsigned index = 0;
             if (!parseUnsigned(std::string_view(name).substr(prefix.size()), index) || index >= kMaxDevices)
-                return fail(0, "[" + name + "]: device index must be 0..19");
+                return fail(file.sectionLine(name), "[" + name + "]: device index must be 0..19");
             SimDevice dev;
             if (usbSection)
                 dev.bus = Bus::Usb;
             if (!device(name, static_cast<int>(index), dev))
                 return false;
             if (usbSection && dev.bus != Bus::Usb)
-                return fail(0, "[" + name + "]: a UsbDevice section is on the usb bus");
+                return fail(file.sectionLine(name), "[" + name + "]: a UsbDevice section is on the usb bus");
             for (const auto &other : out) {
                 if (other.index == dev.index && other.bus == dev.bus)
-                    return fail(0, "[" + name + "]: device index given twice on one bus");
+                    return fail(file.sectionLine(name), "[" + name + "]: device index given twice on one bus");
                 if (other.serialNumber == dev.serialNumber)
-                    return fail(0, "[" + name + "]: serial number " + std::to_string(dev.serialNumber) +
+                    return fail(file.sectionLine(name), "[" + name + "]: serial number " + std::to_string(dev.serialNumber) +
                                        " already belongs to [" + (other.bus == Bus::Usb ? "UsbDevice" : "Device") +
                                        std::to_string(other.index) + "]");
             }
@@ -219,7 +226,7 @@ std::optional<std::vector<SimDevice>> loadSimDevices(const std::string &path, st
         error = path + ": " + (file.loadError().empty() ? "file not found" : file.loadError());
         return std::nullopt;
     }
-    Reader reader{file, error};
+    Reader reader{file, error, true};
     std::vector<SimDevice> devices;
     if (!reader.devices(devices))
         return std::nullopt;

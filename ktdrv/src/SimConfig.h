@@ -21,7 +21,7 @@ struct SimDevice
     unsigned serialNumber = 0;
     unsigned subType = 0;
     bool modelQueryFails = false;         ///< the device opens but does not answer the model query
-    std::vector<int> channelTypes;        ///< driver channel type per board channel
+    std::vector<int> channelTypes;        ///< driver channel type per board channel (empty: not given, detection only)
     std::vector<int> lineVoltage;         ///< per board channel
     std::vector<bool> polarityReversal;   ///< per board channel
 };
@@ -61,7 +61,8 @@ std::string simConfigPath(const std::string &besideFile);
 /// Reads the whole file; on failure nothing, and error says file, line and reason.
 std::optional<SimConfig> loadSimConfig(const std::string &path, std::string &error);
 
-/// Reads only the [Device<N>] sections (board detection).
+/// Reads only the [Device<N>] sections (board detection), where ChannelTypes may be left out: a device
+/// is found by its hardware model and serial number alone. On failure error says file, line and reason.
 std::optional<std::vector<SimDevice>> loadSimDevices(const std::string &path, std::string &error);
 
 } // namespace ktdrv

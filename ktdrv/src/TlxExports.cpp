@@ -420,6 +420,14 @@ int TlxSimProbeDevice(int index, int *bus, unsigned *modelValue, unsigned *seria
     return r;
 }
 
+int TlxSimGetProbeError(char *buffer, int size)
+{
+    if (size <= 0)
+        return -1;
+    const auto room = static_cast<std::size_t>(size);
+    return copyText(buffer, room, fitErrorText(probeError(), room - 1));
+}
+
 int TlxSimSetVirtualTime(int enable)
 {
     Lock lock(boardMutex());

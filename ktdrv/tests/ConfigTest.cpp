@@ -92,12 +92,13 @@ TEST(ktdrvConfigTest, RefusesBrokenDevicesAndStations)
         const char *text;
         const char *error;
     } cases[] = {
-        {"[Device0]\nSerialNumber=1\nChannelTypes=0\n", "[Device0] lacks HardwareId"},
+        {"[Device0]\nSerialNumber=1\nChannelTypes=0\n", ":1: [Device0] lacks HardwareId"},
+        {"[Simulator]\nTimeMode=real\n[Device0]\nHardwareId=1\nSerialNumber=1\n", ":3: [Device0] lacks ChannelTypes"},
         {"[Device0]\nHardwareId=300\nSerialNumber=1\nChannelTypes=0\n", ":2: [Device0] HardwareId must be 0..255"},
         {"[Device0]\nBus=isa\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\n", ":2: [Device0] Bus: 'isa'"},
         {"[Device0]\nHardwareId=1\nSerialNumber=1\nChannelTypes=0,0\nLineVoltage=1,2,3\n", "has 3 values for 2 channels"},
         {"[Device0]\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\nColour=red\n", ":5: [Device0] unknown key 'Colour'"},
-        {"[Device20]\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\n", "device index must be 0..19"},
+        {"[Device20]\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\n", ":1: [Device20]: device index must be 0..19"},
         {"[Device0]\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\n[Device1]\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\n",
          "serial number 1 already belongs to [Device0]"},
         {"[Device0]\nBus=usb\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\n[UsbDevice0]\nHardwareId=1\nSerialNumber=2\nChannelTypes=0\n",
@@ -115,6 +116,41 @@ TEST(ktdrvConfigTest, RefusesBrokenDevicesAndStations)
         EXPECT_NE(error.find(c.error), std::string::npos) << c.text << " -> " << error;
         std::filesystem::remove(path);
     }
+}
+
+// Detection needs only what identifies a device; what it does read must still be sound.
+TEST(ktdrvConfigTest, DetectionReadsDevicesWithoutTheirChannels)
+{
+    std::string error;
+    auto path = writeTemp("detect.ini", "[Device0]\nHardwareId=10\nSerialNumber=1001\n"
+                                        "[UsbDevice1]\nHardwareId=9\nSerialNumber=2001\nLineVoltage=30\n");
+    auto devices = loadSimDevices(path, error);
+    ASSERT_TRUE(devices) << error;
+    ASSERT_EQ(devices->size(), 2u);
+    EXPECT_EQ((*devices)[0].serialNumber, 1001u);
+    EXPECT_TRUE((*devices)[0].channelTypes.empty());
+    EXPECT_EQ((*devices)[1].bus, Bus::Usb);
+    EXPECT_FALSE(loadSimConfig(path, error)) << "the board itself needs the channels";
+
+    struct Case
+    {
+        const char *text;
+        const char *error;
+    } cases[] = {
+        {"[Device0]\nHardwareId=10\n", ":1: [Device0] lacks SerialNumber"},
+        {"[Device0]\nHardwareId=10\nSerialNumber=1\nChannelTypes=0,x\n", ":4: [Device0] ChannelTypes: '0,x' is not a list of 1..480 channel types"},
+        {"[Device0]\nHardwareId=10\nSerialNumber=1\nLineVoltage=4,y\n", ":4: [Device0] LineVoltage: '4,y' is not a list of numbers"},
+        {"[Device0]\nHardwareId=10\nSerialNumber=1\nColour=red\n", ":4: [Device0] unknown key 'Colour'"},
+        {"[Device0]\nHardwareId=10\nSerialNumber=1\n[Device1]\nHardwareId=10\nSerialNumber=1\n",
+         ":4: [Device1]: serial number 1 already belongs to [Device0]"},
+    };
+    for (const auto &c : cases) {
+        std::filesystem::remove(path);
+        path = writeTemp("detect.ini", c.text);
+        EXPECT_FALSE(loadSimDevices(path, error)) << c.text;
+        EXPECT_EQ(error, path + c.error) << c.text;
+    }
+    std::filesystem::remove(path);
 }
 
 } // namespace

@@ -41,6 +41,42 @@ TEST_F(ktdrvProbeAndLogTest, ProbesAnswerFromTheDevicesOfKtSimConfig)
     unsetenv("KTSIM_CONFIG");
 }
 
+// Detection needs no channels of a device; a KtSim.ini it cannot read is answered -2 with file, line
+// and reason, never as a missing device. A probe that reads the file again clears the reason.
+TEST_F(ktdrvProbeAndLogTest, ProbeReportsTheKtSimConfigItCannotRead)
+{
+    const std::string path = (m_dir / "KtSim.ini").string();
+    setenv("KTSIM_CONFIG", path.c_str(), 1);
+    struct Case
+    {
+        const char *text; ///< nullptr: no file
+        int result;
+        const char *error; ///< after the path
+    } cases[] = {
+        {"[Device0]\nHardwareId=10\nSerialNumber=1001\nChannelTypes=0,x\n", -2,
+         ":4: [Device0] ChannelTypes: '0,x' is not a list of 1..480 channel types"},
+        {"[Device0]\nHardwareId=10\nSerialNumber=1001\n", 1, nullptr},
+        {"; devices\n[Device0]\nSerialNumber=1001\n", -2, ":2: [Device0] lacks HardwareId"},
+        {nullptr, -2, ": file not found"},
+        {"[Numbers]\n1=busy\n", 0, nullptr},
+    };
+    for (const auto &c : cases) {
+        std::filesystem::remove(path);
+        if (c.text)
+            writeSim(c.text);
+        int bus = -1;
+        unsigned model = 0, serial = 0, sub = 0;
+        EXPECT_EQ(TlxSimProbeDevice(0, &bus, &model, &serial, &sub), c.result) << (c.text ? c.text : "no file");
+        char error[300] = "x";
+        TlxSimGetProbeError(error, sizeof error);
+        EXPECT_EQ(std::string(error), c.error ? path + c.error : "") << (c.text ? c.text : "no file");
+        if (c.result == 1) {
+            EXPECT_EQ(serial, 1001u);
+        }
+    }
+    unsetenv("KTSIM_CONFIG");
+}
+
 TEST_F(ktdrvProbeAndLogTest, LiveLogBlockCarriesTheRunningFlagAndRequests)
 {
     const char *suffix = std::getenv("KTDRV_IPC_SUFFIX");
