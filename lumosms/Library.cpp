@@ -8,6 +8,7 @@
 #include "lumosms/TimeStamp.h"
 #include "lumosms/Traffic.h"
 
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -41,6 +42,15 @@ struct LibraryState
 
 LibraryState state;
 
+// Set at any time from the caller's threads, read by the worker at every undecodable message.
+std::atomic<Lumo_gsmUndecodableCallback> undecodableCallback{nullptr};
+
+void reportUndecodable(int storageIndex, const char *pdu)
+{
+    if (const Lumo_gsmUndecodableCallback callback = undecodableCallback.load())
+        callback(storageIndex, pdu);
+}
+
 std::shared_ptr<Traffic> currentTraffic()
 {
     std::lock_guard lock(state.mutex);
@@ -66,7 +76,7 @@ int initialise(const char *defaultSca, int port, int baud, SentCallback onSent)
     const std::string_view fallback = defaultSca ? std::string_view(defaultSca, strnlen(defaultSca, 64)) : "";
     if (!modem->initialise(port, baud, fallback, timing))
         return 0;
-    state.traffic = std::make_shared<Traffic>(std::move(modem), timing, onSent);
+    state.traffic = std::make_shared<Traffic>(std::move(modem), timing, onSent, reportUndecodable);
     return 1;
 }
 
@@ -155,6 +165,11 @@ extern "C" int Lumo_gsmRecvMessage(char *time, int timeSize, char *number, int n
     } catch (...) {
         return 0;
     }
+}
+
+extern "C" void Lumo_gsmSetUndecodableCallback(Lumo_gsmUndecodableCallback onUndecodable)
+{
+    lumosms::undecodableCallback.store(onUndecodable);
 }
 
 extern "C" int Lumo_gsmClose(void)

@@ -30,9 +30,9 @@ std::optional<long> readIndex(std::string_view text)
 
 } // namespace
 
-std::vector<MessageRecord> parseListing(std::string_view text)
+std::vector<ListedMessage> parseListing(std::string_view text)
 {
-    std::vector<MessageRecord> records;
+    std::vector<ListedMessage> records;
     std::size_t position = 0;
     while (records.size() < kMaxListedRecords) {
         const std::size_t header = text.find(kHeader, position);
@@ -51,11 +51,16 @@ std::vector<MessageRecord> parseListing(std::string_view text)
         const auto index = readIndex(text.substr(afterHeader, headerEnd - afterHeader));
         if (!index || *index < 0 || *index > 32767)
             continue;
-        MessageRecord record;
-        if (decodeDeliver(text.substr(pduStart, pduEnd - pduStart), record).status != DecodeStatus::Complete)
-            continue;
-        record.storageIndex = static_cast<std::int16_t>(*index);
-        records.push_back(record);
+        const std::string_view pdu = text.substr(pduStart, pduEnd - pduStart);
+        ListedMessage listed;
+        listed.decoded = decodeDeliver(pdu, listed.record).status == DecodeStatus::Complete;
+        if (!listed.decoded) {
+            // Whatever was read before the problem is not a message: keep the PDU line instead.
+            listed.record = MessageRecord{};
+            listed.pdu = pdu;
+        }
+        listed.record.storageIndex = static_cast<std::int16_t>(*index);
+        records.push_back(std::move(listed));
     }
     return records;
 }

@@ -19,12 +19,24 @@ extern "C" {
     returns 0 and closes nothing. */
 typedef void (*Lumo_gsmSentCallback)(int result, int messageId);
 
+/*! \brief The report of a received message that cannot be decoded, called on the library's modem worker thread.
+    A listed message whose PDU is not a complete SMS-DELIVER the library reads (a status report, a PDU the
+    modem garbled, a sender or text too long for its field) is never delivered by Lumo_gsmRecvMessage. The
+    worker deletes it from the modem like every other listed message, so that it does not stay in the
+    modem's storage for good, and reports it here first.
+    \param storageIndex The modem's storage index the message had.
+    \param pdu The PDU line as the modem listed it: hexadecimal text as a rule, zero-terminated, possibly
+           empty; valid during the call only.
+    The callback may call the library's functions as the send-result callback may. */
+typedef void (*Lumo_gsmUndecodableCallback)(int storageIndex, const char *pdu);
+
 /*! \brief Opens the modem and starts the library.
     Opens serial port `port` (the device in environment variable LUMOSMS_COM<port> when set, else
     /dev/ttyS<port-1>) at `baud` with 8 data bits, no parity and one stop bit, and runs the modem dialogue:
     echo off, a SIM must answer, new-message indications on, the service-centre query, PDU mode. Then the
     modem worker thread starts: it sends queued messages one at a time and every five seconds of idle time
-    fetches the modem's received messages into the receive queue and deletes them from the modem.
+    fetches the modem's received messages into the receive queue and deletes them from the modem (one that
+    cannot be decoded goes to the undecodable-message callback instead of the queue, and is deleted too).
     \param defaultSca Service-centre number used when the modem reports none (or one longer than 15 digits);
            digits with an optional leading "+". NULL or "" leaves it to the number stored on the SIM.
     \param port Serial port number, from 1.
@@ -60,6 +72,12 @@ LUMOSMS_EXPORT int Lumo_gsmSendMessage(int messageId, const char *number, const 
     \return 1 a message was delivered into the buffers; 0 none arrived, or the library is not initialised. */
 LUMOSMS_EXPORT int Lumo_gsmRecvMessage(char *time, int timeSize, char *number, int numberSize, char *text,
                                        int textSize);
+
+/*! \brief Sets the undecodable-message callback, or with NULL removes it.
+    It may be set before or after Lumo_gsmInit, applies from the next inbox listing on and stays set across
+    Lumo_gsmClose. Without one, messages that cannot be decoded are deleted from the modem unreported.
+    \param onUndecodable The callback, or NULL. */
+LUMOSMS_EXPORT void Lumo_gsmSetUndecodableCallback(Lumo_gsmUndecodableCallback onUndecodable);
 
 /*! \brief Stops the library and closes the port.
     The worker ends its current step; messages still queued for sending, messages submitted but not yet

@@ -1,15 +1,15 @@
 // The modem worker's steps.
 #include "lumosms/ModemWorker.h"
 
-#include "lumosms/ListingParser.h"
 #include "lumosms/Pause.h"
 #include "lumosms/PduEncoder.h"
 
 namespace lumosms {
 
 ModemWorker::ModemWorker(AtDialogue &modem, MessageQueue &sendQueue, MessageQueue &receiveQueue, const Timing &timing,
-                         SentCallback onSent)
-    : m_modem(modem), m_sendQueue(sendQueue), m_receiveQueue(receiveQueue), m_timing(timing), m_onSent(onSent)
+                         SentCallback onSent, UndecodableCallback onUndecodable)
+    : m_modem(modem), m_sendQueue(sendQueue), m_receiveQueue(receiveQueue), m_timing(timing), m_onSent(onSent),
+      m_onUndecodable(onUndecodable)
 {
 }
 
@@ -129,11 +129,18 @@ WorkerStep ModemWorker::awaitList(std::stop_token stop)
         m_listed = parseListing(m_response->text());
         if (m_listed.empty())
             return WorkerStep::IdleStart;
-        // Delete nothing before every record is safely in the receive queue: a full queue makes the worker
-        // wait here, and a stop while waiting leaves the messages on the modem.
-        for (const MessageRecord &record : m_listed)
-            if (!m_receiveQueue.put(record, stop))
+        // Delete nothing before every message is safely in the receive queue or reported: a full queue
+        // makes the worker wait here, and a stop while waiting leaves the messages on the modem. One that
+        // does not decode is deleted all the same: listing has marked it read, so it would never be
+        // listed again and would only fill the modem's storage.
+        for (const ListedMessage &listed : m_listed) {
+            if (!listed.decoded) {
+                if (m_onUndecodable)
+                    m_onUndecodable(listed.record.storageIndex, listed.pdu.c_str());
+            } else if (!m_receiveQueue.put(listed.record, stop)) {
                 return WorkerStep::Stopped;
+            }
+        }
         m_nextDelete = 0;
         m_deleteFirstTry = Clock::now();
         return WorkerStep::DeleteNext;
@@ -150,7 +157,7 @@ WorkerStep ModemWorker::deleteNext()
     if (m_nextDelete >= m_listed.size())
         return WorkerStep::IdleStart;
     m_response->clear();
-    m_modem.remove(m_listed[m_nextDelete].storageIndex);
+    m_modem.remove(m_listed[m_nextDelete].record.storageIndex);
     markTime();
     return WorkerStep::AwaitDelete;
 }

@@ -3,6 +3,7 @@
 
 #include "lumosms/AtDialogue.h"
 #include "lumosms/BoundedQueue.h"
+#include "lumosms/ListingParser.h"
 #include "lumosms/MessageRecord.h"
 #include "lumosms/ResponseBuffer.h"
 #include "lumosms/Timing.h"
@@ -19,6 +20,9 @@ using MessageQueue = BoundedQueue<MessageRecord>;
 
 /// The send-result callback: result 1 sent, -1 refused by the modem; the caller's message ID.
 using SentCallback = void (*)(int result, int messageId);
+
+/// The report of a listed message that did not decode: its storage index and its PDU line.
+using UndecodableCallback = void (*)(int storageIndex, const char *pdu);
 
 enum class WorkerStep
 {
@@ -39,8 +43,10 @@ class ModemWorker
 {
 public:
     /// The worker uses the dialogue's port alone while it runs; a null callback is never called.
+    /// Listed messages that do not decode go to onUndecodable instead of the receive queue, and are
+    /// deleted from the modem like the others.
     ModemWorker(AtDialogue &modem, MessageQueue &sendQueue, MessageQueue &receiveQueue, const Timing &timing,
-                SentCallback onSent);
+                SentCallback onSent, UndecodableCallback onUndecodable = nullptr);
 
     /// Runs the steps until stop is requested, looking for it after every step.
     void run(std::stop_token stop);
@@ -71,10 +77,11 @@ private:
     MessageQueue &m_receiveQueue;
     const Timing m_timing;
     const SentCallback m_onSent;
+    const UndecodableCallback m_onUndecodable;
 
     MessageRecord m_current;
     std::unique_ptr<ResponseBuffer> m_response = std::make_unique<ResponseBuffer>();
-    std::vector<MessageRecord> m_listed;
+    std::vector<ListedMessage> m_listed;
     std::size_t m_nextDelete = 0;
     Clock::time_point m_deleteFirstTry = Clock::now(); ///< first attempt to delete the current index
     Clock::time_point m_mark = Clock::now();

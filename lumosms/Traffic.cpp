@@ -3,8 +3,10 @@
 
 namespace lumosms {
 
-Traffic::Traffic(std::unique_ptr<AtDialogue> modem, const Timing &timing, SentCallback onSent)
-    : m_timing(timing), m_modem(std::move(modem)), m_worker(*m_modem, m_sendQueue, m_receiveQueue, m_timing, onSent),
+Traffic::Traffic(std::unique_ptr<AtDialogue> modem, const Timing &timing, SentCallback onSent,
+                 UndecodableCallback onUndecodable)
+    : m_timing(timing), m_modem(std::move(modem)),
+      m_worker(*m_modem, m_sendQueue, m_receiveQueue, m_timing, onSent, onUndecodable),
       m_thread([this](std::stop_token stop) { m_worker.run(stop); })
 {
     m_workerId = m_thread.get_id();

@@ -18,7 +18,8 @@ class Traffic
 {
 public:
     /// Takes over an initialised modem and starts the worker on it.
-    Traffic(std::unique_ptr<AtDialogue> modem, const Timing &timing, SentCallback onSent);
+    Traffic(std::unique_ptr<AtDialogue> modem, const Timing &timing, SentCallback onSent,
+            UndecodableCallback onUndecodable = nullptr);
     ~Traffic();
     Traffic(const Traffic &) = delete;
     Traffic &operator=(const Traffic &) = delete;
@@ -30,7 +31,7 @@ public:
     /// The service-centre number found during initialisation, as the modem gave it.
     const std::string &serviceCentre() const { return m_modem->serviceCentre(); }
 
-    /// True on the worker thread, that is inside the send-result callback.
+    /// True on the worker thread, that is inside the send-result or undecodable-message callback.
     bool onWorkerThread() const { return std::this_thread::get_id() == m_workerId; }
 
     /// Stops the worker (it ends its current step; a wait for room in the receive queue ends at once),

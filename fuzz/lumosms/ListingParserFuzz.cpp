@@ -23,9 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto records = lumosms::parseListing(buffer.text());
     if (records.size() > lumosms::kMaxListedRecords)
         std::abort();
-    for (const lumosms::MessageRecord &record : records)
+    for (const lumosms::ListedMessage &listed : records) {
+        const lumosms::MessageRecord &record = listed.record;
         if (strnlen(record.userData, sizeof record.userData) >= sizeof record.userData ||
-            strnlen(record.peer, sizeof record.peer) >= sizeof record.peer || record.storageIndex < 0)
+            strnlen(record.peer, sizeof record.peer) >= sizeof record.peer || record.storageIndex < 0 ||
+            (listed.decoded && !listed.pdu.empty()) || listed.pdu.size() > buffer.text().size())
             std::abort();
+    }
     return 0;
 }

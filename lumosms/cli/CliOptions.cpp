@@ -29,7 +29,8 @@ std::string cliUsage()
            "  --seconds S      send: longest wait for the result (60); list: how long to listen (12)\n"
            "  --time-scale F   multiply every wait of the library by F (a fake modem answers at once)\n"
            "TEXT is UTF-8 and sent as UCS2; received texts are printed as UTF-8, one line each:\n"
-           "time<TAB>number<TAB>text\n";
+           "time<TAB>number<TAB>text\n"
+           "a received message that cannot be decoded is deleted and its PDU written to standard error\n";
 }
 
 std::optional<CliOptions> parseCliOptions(const std::vector<std::string> &args, std::string &error)

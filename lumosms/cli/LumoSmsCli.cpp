@@ -23,6 +23,12 @@ void onSent(int result, int messageId)
     sendResults.tryPut({result, messageId});
 }
 
+// The library deletes a message it cannot decode: the PDU is all that is left of it.
+void onUndecodable(int storageIndex, const char *pdu)
+{
+    std::fprintf(stderr, "lumosms: message %d could not be decoded and was deleted; its PDU: %s\n", storageIndex, pdu);
+}
+
 const char *sendFailure(int result)
 {
     switch (result) {
@@ -95,6 +101,7 @@ int main(int argc, char **argv)
     }
     lumosms::setTiming(lumosms::Timing{}.scaled(options->timeScale));
     const char *sca = options->serviceCentre.empty() ? nullptr : options->serviceCentre.c_str();
+    Lumo_gsmSetUndecodableCallback(onUndecodable);
     if (Lumo_gsmInit(sca, options->port, options->baud, onSent) != 1) {
         std::fprintf(stderr, "lumosms: the modem on port %d (%d baud) cannot be opened or did not answer\n",
                      options->port, options->baud);

@@ -87,5 +87,17 @@ TEST(CliTest, SendsAndListsThroughTheModem)
     EXPECT_EQ(noModem.status, 2);
 }
 
+TEST(CliTest, ListNamesTheMessagesItCannotDecode)
+{
+    test::ModemBehaviour behaviour;
+    behaviour.inbox = {{7, "0891683108000000F006"}};
+    test::FakeModem modem(behaviour);
+    modem.installAsPort(kPort);
+    const RunResult listed = runTool("list --port " + std::to_string(kPort) + " --time-scale 0.1 --seconds 1");
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.output, "lumosms: message 7 could not be decoded and was deleted; its PDU: 0891683108000000F006\n");
+    EXPECT_TRUE(modem.nextStartingWith("AT+CMGD=7").has_value());
+}
+
 } // namespace
 } // namespace lumosms

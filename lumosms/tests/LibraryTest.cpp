@@ -1,4 +1,4 @@
-// libLumoSms.so as an outside program loads it: only the four exports, and unloading closes the port.
+// libLumoSms.so as an outside program loads it: only the functions of its header, and unloading closes the port.
 #include "FakeModem.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kPort = 8;
 
-TEST(LibraryTest, ExportsTheFourFunctionsAndUnloadingCloses)
+TEST(LibraryTest, ExportsItsFunctionsAndUnloadingCloses)
 {
     test::FakeModem modem;
     modem.installAsPort(kPort);
@@ -20,11 +20,13 @@ TEST(LibraryTest, ExportsTheFourFunctionsAndUnloadingCloses)
     using Send = int (*)(int, const char *, const char *);
     using Recv = int (*)(char *, int, char *, int, char *, int);
     using Close = int (*)();
+    using SetUndecodable = void (*)(void (*)(int, const char *));
     const auto init = reinterpret_cast<Init>(dlsym(library, "Lumo_gsmInit"));
     const auto send = reinterpret_cast<Send>(dlsym(library, "Lumo_gsmSendMessage"));
     const auto recv = reinterpret_cast<Recv>(dlsym(library, "Lumo_gsmRecvMessage"));
     const auto close = reinterpret_cast<Close>(dlsym(library, "Lumo_gsmClose"));
-    ASSERT_TRUE(init && send && recv && close);
+    const auto setUndecodable = reinterpret_cast<SetUndecodable>(dlsym(library, "Lumo_gsmSetUndecodableCallback"));
+    ASSERT_TRUE(init && send && recv && close && setUndecodable);
     EXPECT_EQ(
         dlsym(library, "_ZN7lumosms12decodeDeliverESt17basic_string_viewIcSt11char_traitsIcEERNS_13MessageRecordE"),
         nullptr); // internals stay inside

@@ -78,33 +78,53 @@ TEST(ListingParserTest, TakesEveryEntryWithItsIndex)
     const std::string text = entry(3, kPdu1) + entry(17, kPdu2) + "\r\n\r\nOK\r\n";
     const auto records = parseListing(text);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].storageIndex, 3);
-    EXPECT_EQ(fieldText(records[0].userData), "\xC4\xE3\xBA\xC3");
-    EXPECT_EQ(records[1].storageIndex, 17);
-    EXPECT_EQ(fieldText(records[1].peer), "12345");
-    EXPECT_EQ(fieldText(records[1].userData), "Hello");
+    EXPECT_TRUE(records[0].decoded && records[1].decoded);
+    EXPECT_EQ(records[0].record.storageIndex, 3);
+    EXPECT_EQ(fieldText(records[0].record.userData), "\xC4\xE3\xBA\xC3");
+    EXPECT_EQ(records[1].record.storageIndex, 17);
+    EXPECT_EQ(fieldText(records[1].record.peer), "12345");
+    EXPECT_EQ(fieldText(records[1].record.userData), "Hello");
+    EXPECT_EQ(records[1].pdu, "");
     EXPECT_TRUE(parseListing("\r\nOK\r\n").empty());
 }
 
+// Entries without a usable index, or cut off, are left out; those whose PDU does not decode are listed
+// undecoded, with their PDU line, so that they are deleted and reported rather than delivered.
 TEST(ListingParserTest, LeavesOutEntriesThatCannotBeTrusted)
 {
     const std::string good = entry(1, kPdu1);
+    const std::string statusReport = "0891683108000000F00600" + kPdu2.substr(24);
     const struct
     {
         std::string text;
         std::size_t count;
+        std::size_t decoded;
+        std::string undecoded; ///< PDU line of the undecoded entry, index 2
     } cases[] = {
-        {"\r\n+CMGL: x,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1},     // no index
-        {"\r\n+CMGL: -1,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1},    // negative index
-        {"\r\n+CMGL: 40000,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1}, // beyond a 16-bit index
-        {entry(2, kPdu1.substr(0, 30)) + good + "\r\nOK\r\n", 1},        // PDU shorter than its fields
-        {entry(2, "ZZ" + kPdu1.substr(2)) + good + "\r\nOK\r\n", 1},     // not hexadecimal
-        {good + "\r\n+CMGL: 2,0,,24\r\n" + kPdu1.substr(0, 20), 1},      // cut off in the middle
-        {good + "\r\n+CMGL: 2,0,,24", 1},                                // header without its line
-        {"\r\n+CMGL: 2,0,,24\r\n\r\nOK\r\n", 0},                         // empty PDU line
+        {"\r\n+CMGL: x,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1, 1, ""},     // no index
+        {"\r\n+CMGL: -1,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1, 1, ""},    // negative index
+        {"\r\n+CMGL: 40000,0,,24\r\n" + kPdu1 + good + "\r\nOK\r\n", 1, 1, ""}, // beyond a 16-bit index
+        {entry(2, kPdu1.substr(0, 30)) + good + "\r\nOK\r\n", 2, 1, kPdu1.substr(0, 30)}, // shorter than its fields
+        {entry(2, "ZZ" + kPdu1.substr(2)) + good + "\r\nOK\r\n", 2, 1, "ZZ" + kPdu1.substr(2)}, // not hexadecimal
+        {entry(2, statusReport) + good + "\r\nOK\r\n", 2, 1, statusReport},        // not an SMS-DELIVER
+        {good + "\r\n+CMGL: 2,0,,24\r\n" + kPdu1.substr(0, 20), 1, 1, ""},      // cut off in the middle
+        {good + "\r\n+CMGL: 2,0,,24", 1, 1, ""},                                // header without its line
+        {"\r\n+CMGL: 2,0,,24\r\n\r\nOK\r\n", 1, 0, ""},                         // empty PDU line
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(parseListing(c.text).size(), c.count) << c.text;
+    for (const auto &c : cases) {
+        const auto records = parseListing(c.text);
+        EXPECT_EQ(records.size(), c.count) << c.text;
+        std::size_t decoded = 0;
+        for (const ListedMessage &listed : records) {
+            decoded += listed.decoded;
+            if (!listed.decoded) {
+                EXPECT_EQ(listed.record.storageIndex, 2) << c.text;
+                EXPECT_EQ(listed.pdu, c.undecoded) << c.text;
+                EXPECT_EQ(fieldText(listed.record.peer), "") << "nothing of a half-read PDU is kept";
+            }
+        }
+        EXPECT_EQ(decoded, c.decoded) << c.text;
+    }
 }
 
 TEST(ListingParserTest, TakesAtMost256Entries)
@@ -114,7 +134,7 @@ TEST(ListingParserTest, TakesAtMost256Entries)
         text += entry(i, kPdu2);
     const auto records = parseListing(text + "\r\n\r\nOK\r\n");
     ASSERT_EQ(records.size(), kMaxListedRecords);
-    EXPECT_EQ(records.back().storageIndex, 255);
+    EXPECT_EQ(records.back().record.storageIndex, 255);
 }
 
 } // namespace

@@ -30,6 +30,18 @@ struct SendResult
 BoundedQueue<SendResult> sendResults(64);
 BoundedQueue<int> closeResults(4);
 
+struct Undecodable
+{
+    int storageIndex;
+    std::string pdu;
+};
+BoundedQueue<Undecodable> undecodables(16);
+
+void recordUndecodable(int storageIndex, const char *pdu)
+{
+    undecodables.tryPut({storageIndex, pdu});
+}
+
 void recordResult(int result, int messageId)
 {
     sendResults.tryPut({result, messageId});
@@ -58,6 +70,7 @@ protected:
     void TearDown() override
     {
         Lumo_gsmClose();
+        Lumo_gsmSetUndecodableCallback(nullptr);
         setTiming(Timing{});
     }
 
@@ -214,6 +227,45 @@ TEST_F(TrafficTest, ReceivedMessagesAreDeliveredAndDeleted)
     ASSERT_TRUE(m_modem->nextStartingWith("AT+CMGL", 1000ms).has_value());
     char none[8];
     EXPECT_EQ(Lumo_gsmRecvMessage(none, sizeof none, none, sizeof none, none, sizeof none), 0);
+}
+
+// A listed message that cannot be decoded is never delivered, but it is deleted like the others (listing
+// has marked it read: left there it would fill the modem's storage) and reported with its PDU first.
+TEST_F(TrafficTest, UndecodableMessagesAreReportedAndDeleted)
+{
+    const std::string hello = deliverPdu("0581"
+                                         "2143F5",
+                                         "00", "05C8329BFD06");
+    const std::string garbled = hello.substr(0, 30);
+    const std::string statusReport = "0891683108000000F006" + hello.substr(20);
+    for (const bool reported : {true, false}) {
+        Lumo_gsmSetUndecodableCallback(reported ? recordUndecodable : nullptr);
+        ModemBehaviour behaviour;
+        behaviour.inbox = {{3, garbled}, {4, hello}, {6, statusReport}};
+        start(behaviour);
+        for (const char *command : {"AT+CMGD=3\r", "AT+CMGD=4\r", "AT+CMGD=6\r"}) {
+            const auto deleted = m_modem->nextStartingWith("AT+CMGD", 1000ms);
+            ASSERT_TRUE(deleted.has_value()) << command;
+            EXPECT_EQ(deleted->text, command);
+        }
+        char time[32], number[32], text[200];
+        ASSERT_EQ(Lumo_gsmRecvMessage(time, sizeof time, number, sizeof number, text, sizeof text), 1);
+        EXPECT_STREQ(text, "Hello");
+        EXPECT_EQ(Lumo_gsmRecvMessage(time, sizeof time, number, sizeof number, text, sizeof text), 0);
+        if (reported) {
+            for (const Undecodable &expected : {Undecodable{3, garbled}, Undecodable{6, statusReport}}) {
+                const auto got = undecodables.get(1000ms);
+                ASSERT_TRUE(got.has_value());
+                EXPECT_EQ(got->storageIndex, expected.storageIndex);
+                EXPECT_EQ(got->pdu, expected.pdu);
+            }
+        }
+        // The inbox is empty now: the next listing brings nothing more to report.
+        ASSERT_TRUE(m_modem->nextStartingWith("AT+CMGL", 1000ms).has_value());
+        ASSERT_TRUE(m_modem->nextStartingWith("AT+CMGL", 1000ms).has_value());
+        EXPECT_FALSE(undecodables.get(0ms).has_value());
+        EXPECT_EQ(Lumo_gsmClose(), 1);
+    }
 }
 
 TEST_F(TrafficTest, DeletesThatNeverSucceedEndAfterTheirTimeOut)
