@@ -2,7 +2,7 @@
 // configuration tool's extras and the device probe of board detection. C linkage, prefix Tlx/TlxSim.
 #pragma once
 
-#include "server/driver/TlxApi.h"
+#include "ktdrv/TlxApi.h"
 
 #ifdef __cplusplus
 extern "C" {

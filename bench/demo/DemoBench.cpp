@@ -2,12 +2,12 @@
 // 1,000 calls of virtual time (goal: at most 30 s of wall time) and the start-up of the demo
 // installation up to "语音服务已经启动" (goal: at most 1 s). Set VN_VOICES_DIR to a make-voices.sh
 // output to compose and play the real voices; without it every name composes to nothing.
-#include "server/DemoInstallation.h"
-#include "server/FrmServer.h"
-#include "server/InitInstallation.h"
-#include "server/TDM.h"
-#include "server/TlxBoard.h"
-#include "server/VirtualTime.h"
+#include "server/install/DemoInstallation.h"
+#include "server/ui/FrmServer.h"
+#include "server/install/InitInstallation.h"
+#include "server/data/TDM.h"
+#include "server/board/TlxBoard.h"
+#include "server/board/VirtualTime.h"
 
 #include "common/ProfileFile.h"
 #include "ktdrv/KtSim.h"

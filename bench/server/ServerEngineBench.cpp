@@ -1,10 +1,10 @@
 // The engine's costs with 1,000,000 tasks in BillDB.db and a 48-channel software board: one dispatcher
 // tick (goal: at most 1 ms), one counter refresh (at most 20 ms) and one polling pass (at most 50 µs).
-#include "server/SchemaScript.h"
-#include "server/TDM.h"
-#include "server/TlxBoard.h"
-#include "server/VirtualTime.h"
-#include "server/engine/LoadSettings.h"
+#include "server/data/SchemaScript.h"
+#include "server/data/TDM.h"
+#include "server/board/TlxBoard.h"
+#include "server/board/VirtualTime.h"
+#include "server/settings/LoadSettings.h"
 #include "server/engine/ServerEngine.h"
 
 #include "ktdrv/KtSim.h"

@@ -1,7 +1,7 @@
 // The channel record: what the server knows of one board channel and the call on it.
 #pragma once
 
-#include "server/engine/Settings.h"
+#include "server/settings/Settings.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 #include "server/engine/ServerEngine.h"
 
 #include "common/ProfileFile.h"
-#include "server/engine/LoadSettings.h"
-#include "server/engine/SaveSettings.h"
+#include "server/settings/LoadSettings.h"
+#include "server/settings/SaveSettings.h"
 
 #include <filesystem>
 

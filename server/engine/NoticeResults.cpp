@@ -1,7 +1,7 @@
 // Writing the results of calls to their tasks: attempt, notice, outcome, talk times, client type, SMS.
 #include "server/engine/ServerEngine.h"
 
-#include "server/TDM.h"
+#include "server/data/TDM.h"
 
 #include "common/DateTime.h"
 

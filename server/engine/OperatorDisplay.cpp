@@ -1,7 +1,7 @@
 // The operator display of the channels, the transfer memo, the status counters and the run's files.
 #include "server/engine/ServerEngine.h"
 
-#include "server/TDM.h"
+#include "server/data/TDM.h"
 
 #include "common/DateTime.h"
 

@@ -4,7 +4,7 @@
 #include "common/DateTime.h"
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"
-#include "server/engine/LoadSettings.h"
+#include "server/settings/LoadSettings.h"
 
 #include <filesystem>
 #include <unistd.h>

@@ -4,11 +4,11 @@
 #include "server/engine/Board.h"
 #include "server/engine/ChannelRecord.h"
 #include "server/engine/Clock.h"
-#include "server/engine/Dialogs.h"
+#include "server/settings/Dialogs.h"
 #include "server/engine/Display.h"
-#include "server/engine/Settings.h"
+#include "server/settings/Settings.h"
 #include "server/engine/TextLogFile.h"
-#include "server/TDM.h"
+#include "server/data/TDM.h"
 
 #include <array>
 #include <string>

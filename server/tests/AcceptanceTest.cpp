@@ -1,7 +1,7 @@
 // The acceptance run: 200 notice tasks, called parties of every kind told apart by number prefix, on a
 // board of 16 trunks and four agent telephones in virtual time; then, per kind, the task rows, the SMS
 // queue, the log lines of every call, talk records, memo, recordings and what each called party heard.
-#include "server/TDM.h"
+#include "server/data/TDM.h"
 #include "server/engine/ServerEngine.h"
 #include "server/tests/BoardInstallation.h"
 #include "server/tests/CallRecords.h"

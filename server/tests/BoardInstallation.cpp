@@ -1,7 +1,7 @@
 // The software-board installation fixture.
 #include "server/tests/BoardInstallation.h"
 
-#include "server/InitInstallation.h"
+#include "server/install/InitInstallation.h"
 #include "server/tests/DriverIpc.h"
 
 #include "common/Gbk.h"

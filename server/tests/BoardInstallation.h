@@ -1,11 +1,11 @@
 // Test fixture: an --init installation on the software board in virtual time, and its main window.
 #pragma once
 
-#include "server/FrmServer.h"
-#include "server/TlxBoard.h"
-#include "server/VirtualTime.h"
-#include "server/engine/tests/RecordingDialogs.h"
-#include "server/tests/TestDatabase.h"
+#include "server/ui/FrmServer.h"
+#include "server/board/TlxBoard.h"
+#include "server/board/VirtualTime.h"
+#include "server/settings/tests/RecordingDialogs.h"
+#include "server/data/tests/TestDatabase.h"
 
 #include <gtest/gtest.h>
 

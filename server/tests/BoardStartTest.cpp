@@ -1,13 +1,13 @@
 // The service start on the software board: an --init installation, the channel lists and the kinds
 // written back, and every way the board start can fail.
-#include "server/FrmServer.h"
-#include "server/InitInstallation.h"
-#include "server/TlxBoard.h"
-#include "server/VirtualTime.h"
+#include "server/ui/FrmServer.h"
+#include "server/install/InitInstallation.h"
+#include "server/board/TlxBoard.h"
+#include "server/board/VirtualTime.h"
 #include "server/engine/ServerEngine.h"
-#include "server/engine/tests/RecordingDialogs.h"
+#include "server/settings/tests/RecordingDialogs.h"
 #include "server/tests/BoardInstallation.h"
-#include "server/tests/TestDatabase.h"
+#include "server/data/tests/TestDatabase.h"
 #include "server/tests/WindowPicture.h"
 
 #include "common/ProfileFile.h"

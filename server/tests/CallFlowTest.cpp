@@ -1,14 +1,14 @@
 // Calls end to end on the software board in virtual time: busy, no answer, cancelled, no number,
 // retries, the dial by the server itself, and two trunks one tick apart.
-#include "server/FrmServer.h"
-#include "server/InitInstallation.h"
-#include "server/TDM.h"
-#include "server/TlxBoard.h"
-#include "server/VirtualTime.h"
+#include "server/ui/FrmServer.h"
+#include "server/install/InitInstallation.h"
+#include "server/data/TDM.h"
+#include "server/board/TlxBoard.h"
+#include "server/board/VirtualTime.h"
 #include "server/engine/ServerEngine.h"
-#include "server/engine/tests/RecordingDialogs.h"
+#include "server/settings/tests/RecordingDialogs.h"
 #include "server/tests/BoardInstallation.h"
-#include "server/tests/TestDatabase.h"
+#include "server/data/tests/TestDatabase.h"
 
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"

@@ -1,6 +1,6 @@
 // Answered calls end to end on the software board: the answer rules, the notice with the composed
 // name, its repetitions and the called party's keys.
-#include "server/TDM.h"
+#include "server/data/TDM.h"
 #include "server/engine/ServerEngine.h"
 #include "server/tests/BoardInstallation.h"
 

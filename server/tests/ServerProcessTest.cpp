@@ -1,8 +1,8 @@
 // The Server program as a process: --init, a headless start, the second start, the exit on a signal,
 // a run on virtual time, and a run killed in the middle of its calls.
-#include "server/TDM.h"
+#include "server/data/TDM.h"
 #include "server/tests/DriverIpc.h"
-#include "server/tests/TestDatabase.h"
+#include "server/data/tests/TestDatabase.h"
 
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"

@@ -1,14 +1,14 @@
 // The start-up sequence where it stops before the board, pause and resume, the exit confirmation, the
 // command line and the second start.
-#include "server/CommandLine.h"
-#include "server/FrmServer.h"
-#include "server/SchemaScript.h"
-#include "server/SingleInstance.h"
-#include "server/TDM.h"
+#include "server/app/CommandLine.h"
+#include "server/ui/FrmServer.h"
+#include "server/data/SchemaScript.h"
+#include "server/app/SingleInstance.h"
+#include "server/data/TDM.h"
 #include "server/engine/Clock.h"
-#include "server/engine/tests/RecordingDialogs.h"
-#include "server/tests/TestDatabase.h"
-#include "server/tests/UntouchedBoard.h"
+#include "server/settings/tests/RecordingDialogs.h"
+#include "server/data/tests/TestDatabase.h"
+#include "server/engine/tests/UntouchedBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -180,8 +180,8 @@ TEST(SingleInstanceTest, SecondStartActivatesTheFirst)
 } // namespace
 } // namespace server
 
-#include "server/DemoInstallation.h"
-#include "server/InitInstallation.h"
+#include "server/install/DemoInstallation.h"
+#include "server/install/InitInstallation.h"
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"
 

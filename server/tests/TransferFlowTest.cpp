@@ -1,6 +1,6 @@
 // Transfers to agents end to end on the software board: the agent answers (bridge, recording, memo,
 // talk record, client type, status 2 then 5), nobody answers (status 4), the least busy agent rung.
-#include "server/TDM.h"
+#include "server/data/TDM.h"
 #include "server/engine/ServerEngine.h"
 #include "server/tests/BoardInstallation.h"
 

@@ -1,0 +1,142 @@
+// The server program: command line, --init, the single-instance rule, the main window.
+#include "server/app/CommandLine.h"
+#include "server/install/DemoInstallation.h"
+#include "server/ui/FrmServer.h"
+#include "server/install/InitInstallation.h"
+#include "server/ui/MessageDialogs.h"
+#include "server/app/SingleInstance.h"
+#include "server/board/TlxBoard.h"
+#include "server/board/VirtualTime.h"
+#include "server/engine/Clock.h"
+
+#include "ktdrv/KtSim.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM close the window: as the exit command does, with its question, on a screen; at
+// once without a display, where a service manager sends them.
+void closeOnSignals(server::TFrmServer &window, bool confirmed)
+{
+    if (::pipe(signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, confirmed] {
+        char byte;
+        [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
+        if (confirmed) {
+            window.closeConfirmed();
+            QCoreApplication::exit(0);
+        } else {
+            window.close();
+        }
+    });
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.contains(QStringLiteral("--help"))) {
+        std::fputs(server::commandLineUsage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    QString error;
+    const auto cl = server::parseCommandLine(arguments, &error);
+    if (!cl) {
+        std::fprintf(stderr, "Server: %s\n%s", error.toUtf8().constData(), server::commandLineUsage().toUtf8().constData());
+        return 2;
+    }
+    if (cl->headless || cl->virtualTime || cl->report || !cl->initDir.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("自动语音通知系统"));
+    QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
+
+    if (!cl->initDir.isEmpty()) {
+        if (!server::initInstallation(cl->initDir, cl->voicesDir, &error) ||
+            (cl->demo && !server::makeDemo(QDir(cl->initDir).absolutePath(), &error, {cl->live}))) {
+            std::fprintf(stderr, "Server --init: %s\n", error.toUtf8().constData());
+            return 1;
+        }
+        std::printf("Server --init: program directory ready in %s\n",
+                    QDir(cl->initDir).absolutePath().toUtf8().constData());
+        return 0;
+    }
+
+    const QString programDir =
+        QDir(cl->programDir.isEmpty() ? QApplication::applicationDirPath() : cl->programDir).absolutePath();
+    if (cl->report) {
+        const QString report = server::outcomeReport(programDir, &error);
+        if (report.isEmpty()) {
+            std::fprintf(stderr, "Server --report: %s\n", error.toUtf8().constData());
+            return 1;
+        }
+        std::fputs(report.toUtf8().constData(), stdout);
+        return 0;
+    }
+    server::SingleInstance instance(programDir);
+    if (!instance.claim())
+        return 0; // the running copy was asked to come to the front
+
+    server::HeadlessDialogs headlessDialogs;
+    server::MessageBoxDialogs screenDialogs;
+    const bool headless = cl->headless || cl->virtualTime;
+    server::Dialogs &dialogs = headless ? static_cast<server::Dialogs &>(headlessDialogs) : screenDialogs;
+    server::TlxBoard board;
+
+    if (cl->virtualTime) {
+        // The whole run happens here, on the board's clock: no event loop, no wall time.
+        TlxSimSetVirtualTime(1);
+        const common::DateTime start =
+            cl->startTime.isEmpty() ? common::DateTime::now() : *common::parseDateTime(cl->startTime.toStdString());
+        server::BoardClock clock(start);
+        server::TFrmServer window(programDir, board, clock, dialogs);
+        const bool started = window.FormShow();
+        const std::uint32_t seconds = cl->runForSeconds ? cl->runForSeconds : 3600u;
+        server::runVirtualTime(window, seconds * 1000u);
+        std::printf("Server: %s; %u s of virtual time from %s\n", started ? "service ran" : "service did not start",
+                    seconds, common::formatDateTime("yyyy-mm-dd hh:mm:ss", start).c_str());
+        window.closeConfirmed();
+        return started ? 0 : 1;
+    }
+
+    server::SystemClock clock;
+    server::TFrmServer window(programDir, board, clock, dialogs);
+    QObject::connect(&instance, &server::SingleInstance::activationRequested, &window, &server::TFrmServer::activate);
+    closeOnSignals(window, headless);
+    if (headless) {
+        // No window is shown. A service manager learns of a start-up that ends without service by
+        // the exit status.
+        if (!window.FormShow()) {
+            window.closeConfirmed();
+            return 1;
+        }
+        return app.exec();
+    }
+    screenDialogs.setParent(&window);
+    window.showAtStart();
+    return app.exec();
+}

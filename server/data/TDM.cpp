@@ -1,0 +1,192 @@
+// The data module: connection, compaction at start-up, the statement pattern and the start-up reset.
+#include "server/data/TDM.h"
+
+#include "server/data/CompactDatabase.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QUrl>
+
+#include <atomic>
+
+namespace server {
+
+namespace {
+
+QString odbcValue(const std::string &utf8)
+{
+    QString v = QString::fromStdString(utf8);
+    if (!v.contains(QLatin1Char(';')) && !v.contains(QLatin1Char('{')) && !v.contains(QLatin1Char('}')))
+        return v;
+    v.replace(QStringLiteral("}"), QStringLiteral("}}"));
+    return QLatin1Char('{') + v + QLatin1Char('}');
+}
+
+SqlEngine engineOfDriver(const std::string &driver)
+{
+    return QString::fromStdString(driver).contains(QStringLiteral("PostgreSQL"), Qt::CaseInsensitive)
+               ? SqlEngine::PostgreSQL
+               : SqlEngine::SqlServer;
+}
+
+} // namespace
+
+QSqlQuery &Statement::rows()
+{
+    if (!m_query)
+        throw DatabaseError(std::string("statement ") + m_name + " has no result set");
+    return *m_query;
+}
+
+QString odbcConnectionText(const Settings &s)
+{
+    QString host = QString::fromStdString(s.ServerName);
+    QString port;
+    const qsizetype sep = host.lastIndexOf(QRegularExpression(QStringLiteral("[,:]")));
+    if (sep > 0) {
+        port = host.mid(sep + 1);
+        host = host.left(sep);
+    }
+    QString text = QStringLiteral("DRIVER={") + QString::fromStdString(s.OdbcDriver) + QStringLiteral("};SERVER=") +
+                   odbcValue(host.toStdString()) + QLatin1Char(';');
+    if (!port.isEmpty())
+        text += QStringLiteral("PORT=") + odbcValue(port.toStdString()) + QLatin1Char(';');
+    text += QStringLiteral("DATABASE=") + odbcValue(s.DataBaseName) + QStringLiteral(";UID=") + odbcValue(s.UserName) +
+            QStringLiteral(";PWD=") + odbcValue(s.Password) + QLatin1Char(';');
+    // Debian registers psqlODBC with its communication log on, which writes a file per connection.
+    if (engineOfDriver(s.OdbcDriver) == SqlEngine::PostgreSQL)
+        text += QStringLiteral("CommLog=0;Debug=0;");
+    return text;
+}
+
+QString embeddedDatabasePath(const Settings &settings)
+{
+    return QString::fromStdString(settings.ProgramDir) + QStringLiteral("/BillDB.db");
+}
+
+TDM::TDM(QObject *parent) : QObject(parent)
+{
+    static std::atomic<int> counter{0};
+    m_connectionName = QStringLiteral("DBConnection");
+    if (const int n = counter++; n > 0)
+        m_connectionName += QString::number(n);
+}
+
+TDM::~TDM()
+{
+    close();
+}
+
+void TDM::close()
+{
+    for (Statement *s : {&QueUpdateCalling, &QueADNoticeForTimer, &QueUpdateAdNotice, &QueUpdateClientType,
+                         &QueMyPublic, &QueBillData, &QueInsertSmsSendTask, &QueTimerQuery, &QueMyStat,
+                         &QueMyUpdateAdNotice, &QueAgainNotice, &QueCheckForbidTel, &QueForbidImport,
+                         &QueDeleteStatData, &QueInsertStatData, &QueDataDelete})
+        s->m_query.reset();
+    if (QSqlDatabase::contains(m_connectionName)) {
+        QSqlDatabase::database(m_connectionName, false).close();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+bool TDM::ConnectDatabase(const Settings &settings, QString *error)
+{
+    close();
+    m_statusCounts = false;
+    m_engine = settings.DBType == 0 ? SqlEngine::SQLite : engineOfDriver(settings.OdbcDriver);
+    const QString why = settings.DBType == 0 ? openEmbedded(settings) : openOdbc(settings);
+    if (why.isEmpty())
+        return true;
+    if (error)
+        *error = why;
+    close();
+    return false;
+}
+
+QString TDM::openEmbedded(const Settings &settings)
+{
+    const QString path = embeddedDatabasePath(settings);
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("database file missing: ") + path;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    // mode=rw opens an existing file only; the busy timeout lets other programs finish a write.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+    if (!db.open())
+        return db.lastError().text();
+    QSqlQuery q(db);
+    // A file that is not a database opens; the first read tells.
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
+        return q.lastError().text();
+    m_statusCounts = q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='AdNoticeCounts'")) &&
+                     q.next();
+    return {};
+}
+
+QString TDM::openOdbc(const Settings &settings)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
+    db.setDatabaseName(odbcConnectionText(settings));
+    return db.open() ? QString() : db.lastError().text();
+}
+
+bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs)
+{
+    close(); // the compaction needs the file to itself
+    if (settings.DBType == 0 && !CompactAccessDatabase(embeddedDatabasePath(settings), QString()))
+        dialogs.show("系统提示", "BillDB.mdb文件严重损坏，请用Access工具进行修复！", DialogIcon::Warning);
+    if (!ConnectDatabase(settings)) {
+        dialogs.show("系统提示！", "连接数据库失败，请与系统管理员联系！", DialogIcon::Information);
+        return false;
+    }
+    try {
+        // A task that was being dialled (1) or played to (8) when the server stopped comes back as a
+        // new task: its notice may not have been heard, and a notice is delivered at least once.
+        execute(QueUpdateCalling,
+                QStringLiteral("UPDATE AdNotice SET Status=0,NoticeTimes=0,FactNotice=:P1 WHERE Status=1 or Status=8"),
+                {{"P1", QStringLiteral("")}}); // an empty text, not NULL
+    } catch (const DatabaseError &) {
+        dialogs.show("系统提示！", "操作数据库失败！", DialogIcon::Error);
+    }
+    return true;
+}
+
+bool TDM::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase TDM::DBConnection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void TDM::run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+{
+    statement.m_query.reset();
+    if (!isOpen())
+        throw DatabaseError(std::string(statement.name()) + ": the database is not connected");
+    auto query = std::make_unique<QSqlQuery>(DBConnection());
+    if (!query->prepare(adaptSql(sql, m_engine)))
+        throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
+    for (const SqlParam &p : params)
+        query->bindValue(QLatin1Char(':') + QLatin1String(p.name), p.value);
+    if (!query->exec())
+        throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
+    statement.m_query = std::move(query);
+}
+
+void TDM::execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+{
+    run(statement, sql, params);
+    statement.m_query->finish();
+}
+
+void TDM::open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+{
+    run(statement, sql, params);
+}
+
+} // namespace server

@@ -1,0 +1,116 @@
+// The data module: the one database connection of the server and its named statement objects.
+#pragma once
+
+#include "server/data/SqlDialect.h"
+#include "server/settings/Dialogs.h"
+#include "server/settings/Settings.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <memory>
+#include <stdexcept>
+
+namespace server {
+
+/// A statement that failed; what() holds the database's message.
+class DatabaseError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// One named parameter of a statement: "P1" … "P10".
+struct SqlParam
+{
+    const char *name;
+    QVariant value;
+};
+
+/// A reusable statement object; its SQL text is replaced before every use.
+class Statement
+{
+public:
+    explicit Statement(const char *name) : m_name(name) {}
+    const char *name() const { return m_name; }
+    /// The result set of the last open(), positioned before its first row.
+    QSqlQuery &rows();
+
+private:
+    friend class TDM;
+    const char *m_name;
+    std::unique_ptr<QSqlQuery> m_query;
+};
+
+class TDM : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TDM(QObject *parent = nullptr);
+    ~TDM() override;
+
+    /// Opens the database the settings choose: DBType 0 the embedded file BillDB.db of the program
+    /// directory (never created here: a missing file fails), otherwise an ODBC connection built from
+    /// [Database]. Closes an open connection first. False with error set on failure.
+    bool ConnectDatabase(const Settings &settings, QString *error = nullptr);
+    /// The database steps of the server's start-up: compaction of the embedded file (a warning when it
+    /// fails), the connection (a message and false when it fails: start-up stops), the reset of tasks
+    /// interrupted by the last run (a message when it fails; start-up goes on).
+    bool StartDatabase(const Settings &settings, Dialogs &dialogs);
+
+    bool isOpen() const;
+    /// True when the database keeps the tasks per status and notice time (table AdNoticeCounts), so
+    /// that the counters need not read AdNotice.
+    bool hasStatusCounts() const { return m_statusCounts; }
+    SqlEngine engine() const { return m_engine; }
+    QSqlDatabase DBConnection() const;
+
+    /// The statement pattern: close the statement, replace its SQL text, set the named parameters,
+    /// execute it. Throws DatabaseError when the database refuses it.
+    void execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
+    /// As execute, leaving the result set open in statement.rows().
+    void open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
+
+    // The statement objects, named by their role.
+    Statement QueUpdateCalling{"QueUpdateCalling"};
+    Statement QueADNoticeForTimer{"QueADNoticeForTimer"};
+    Statement QueUpdateAdNotice{"QueUpdateAdNotice"};
+    Statement QueUpdateClientType{"QueUpdateClientType"};
+    Statement QueMyPublic{"QueMyPublic"};
+    Statement QueBillData{"QueBillData"};
+    Statement QueInsertSmsSendTask{"QueInsertSmsSendTask"};
+    Statement QueTimerQuery{"QueTimerQuery"};
+    Statement QueMyStat{"QueMyStat"};
+    Statement QueMyUpdateAdNotice{"QueMyUpdateAdNotice"};
+    Statement QueAgainNotice{"QueAgainNotice"};
+    Statement QueCheckForbidTel{"QueCheckForbidTel"};
+    Statement QueForbidImport{"QueForbidImport"};
+    Statement QueDeleteStatData{"QueDeleteStatData"};
+    Statement QueInsertStatData{"QueInsertStatData"};
+    Statement QueDataDelete{"QueDataDelete"};
+
+private:
+    // Open the connection; the database's message on failure, else empty.
+    QString openEmbedded(const Settings &settings);
+    QString openOdbc(const Settings &settings);
+    void run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params);
+    void close();
+
+    QString m_connectionName;
+    SqlEngine m_engine = SqlEngine::SQLite;
+    bool m_statusCounts = false;
+};
+
+/// The ODBC connection text of a server database: DSN-less, from [Database]. ServerName may carry a
+/// port as "host,port" or "host:port"; values with ';', '{' or '}' are enclosed in braces.
+QString odbcConnectionText(const Settings &settings);
+
+/// Path of the embedded database file in the program directory.
+QString embeddedDatabasePath(const Settings &settings);
+
+} // namespace server

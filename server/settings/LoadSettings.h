@@ -1,0 +1,23 @@
+// Loading Setup.ini into the settings record and the per-channel tables.
+#pragma once
+
+#include "server/settings/Dialogs.h"
+#include "server/settings/Settings.h"
+
+#include <string>
+
+namespace server {
+
+/// Path of Setup.ini in the program directory.
+std::string setupPath(const Settings &settings);
+
+/// Every field of the key table at its default, as a load of an empty Setup.ini gives them.
+void applyDefaults(Settings &settings, ChannelTables &tables);
+
+/// Reads Setup.ini of settings.ProgramDir into the record and the tables. Every key has a default and
+/// a malformed integer gives it. False, after a message box, when the file is missing or unreadable
+/// (nothing changed) or when Card1Use or ChPolarity holds a character that is not a digit (the entries
+/// before it are stored, as are all other keys).
+bool LoadSettings(Settings &settings, ChannelTables &tables, Dialogs &dialogs);
+
+} // namespace server

@@ -1,0 +1,526 @@
+// The main window: layout, the display operations, the start-up sequence, pause, resume and shutdown.
+#include "server/ui/FrmServer.h"
+
+#include "server/data/TDM.h"
+#include "server/settings/Dialogs.h"
+#include "server/settings/LoadSettings.h"
+#include "server/engine/ServerEngine.h"
+
+#include "common/DateTime.h"
+#include "voxstore/VoxStore.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace server {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The window's size and place, kept between runs in the user's settings.
+const char *const kGeometryKey = "FrmServer/geometry";
+
+QByteArray savedGeometry()
+{
+    return QSettings(QStringLiteral("VoiceNotify"), QStringLiteral("Server")).value(QLatin1String(kGeometryKey)).toByteArray();
+}
+
+void keepGeometry(const QByteArray &geometry)
+{
+    QSettings(QStringLiteral("VoiceNotify"), QStringLiteral("Server")).setValue(QLatin1String(kGeometryKey), geometry);
+}
+
+// Readable on a screen of 1280 x 800: every visible column and status panel whole.
+constexpr QSize kDefaultSize(1264, 760);
+
+// Columns of a channel row: the caption, four visible texts, then the task's further texts.
+constexpr int kVisibleColumns = 5;
+constexpr int kColumns = 13;
+constexpr int kMemoLines = 1000;
+
+QIcon rowIcon(RowImage image)
+{
+    static const QColor colours[] = {QColor(150, 150, 150), QColor(220, 60, 40), QColor(40, 170, 60)};
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(colours[static_cast<int>(image)]);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(2, 2, 12, 12);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_programDir(programDir), m_board(board), m_clock(clock), m_dialogs(dialogs),
+      m_dm(std::make_unique<TDM>()), m_engine(std::make_unique<ServerEngine>(board, *m_dm, *this, clock, dialogs))
+
+{
+    setObjectName(QStringLiteral("FrmServer"));
+    setWindowTitle(QStringLiteral("自动语音通知系统"));
+    m_engine->settings().ProgramDir = QDir::cleanPath(programDir).toStdString();
+
+    // The timers are made stopped, each with its period: only a board start sets them all going,
+    // but 启动服务 may start the dispatcher at any time, and it must never spin.
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
+    m_statusTimer->setInterval(ServerEngine::kStatusTimerPeriod);
+    m_systemTimer = new QTimer(this);
+    m_systemTimer->setObjectName(QStringLiteral("SystemTimer"));
+    m_systemTimer->setInterval(m_engine->SystemTimerPeriod());
+    m_noticeStatusTimer = new QTimer(this);
+    m_noticeStatusTimer->setObjectName(QStringLiteral("NoticeStatusTimer"));
+    m_noticeStatusTimer->setInterval(ServerEngine::kNoticeStatusTimerPeriod);
+    connect(m_statusTimer, &QTimer::timeout, this, &TFrmServer::StatusTimerTimer);
+    connect(m_systemTimer, &QTimer::timeout, this, &TFrmServer::SystemTimerTimer);
+    connect(m_noticeStatusTimer, &QTimer::timeout, this, &TFrmServer::NoticeStatusTimerTimer);
+
+    buildMenus();
+    buildToolBar();
+    buildCentre();
+    buildStatusBar();
+    resize(kDefaultSize.boundedTo(screen() ? screen()->availableGeometry().size() : kDefaultSize));
+}
+
+void TFrmServer::showAtStart()
+{
+    // The size and place of the last run, else maximised over the default size.
+    const QByteArray geometry = savedGeometry();
+    if (!geometry.isEmpty() && restoreGeometry(geometry))
+        show();
+    else
+        showMaximized();
+}
+
+TFrmServer::~TFrmServer() = default;
+
+void TFrmServer::buildMenus()
+{
+    // Each opener stays disabled until its window exists.
+    const auto item = [this](QMenu *menu, const char *name, const QString &text) {
+        QAction *a = menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        a->setEnabled(false);
+        return a;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    item(file, "menuParaSet", QStringLiteral("参数设置"));
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("退出(&X)"));
+    exit->setObjectName(QStringLiteral("X1"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    QMenu *data = menuBar()->addMenu(QStringLiteral("数据(&D)"));
+    item(data, "MenuDataQuery", QStringLiteral("外呼管理"));
+    data->addSeparator();
+    item(data, "MenuDataDelete", QStringLiteral("数据删除"));
+    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    item(help, "MenuAbout", QStringLiteral("关于"));
+}
+
+void TFrmServer::buildToolBar()
+{
+    QToolBar *bar = addToolBar(QStringLiteral("工具栏"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    const auto button = [this, bar](const char *name, const QString &text, QStyle::StandardPixmap icon) {
+        QAction *a = bar->addAction(style()->standardIcon(icon), text);
+        a->setObjectName(QLatin1String(name));
+        a->setToolTip(text);
+        return a;
+    };
+    m_tbStartServer = button("tbStartServer", QStringLiteral("启动服务"), QStyle::SP_MediaPlay);
+    connect(m_tbStartServer, &QAction::triggered, this, &TFrmServer::tbStartServerClick);
+    m_tbStopServer = button("tbStopServer", QStringLiteral("暂停服务"), QStyle::SP_MediaPause);
+    m_tbStopServer->setEnabled(false);
+    connect(m_tbStopServer, &QAction::triggered, this, &TFrmServer::tbStopServerClick);
+
+    m_popMenuChannel = new QMenu(this);
+    m_popMenuChannel->setObjectName(QStringLiteral("PopMenuChannel"));
+    auto *hangup = new QToolButton(bar);
+    hangup->setObjectName(QStringLiteral("ToolButton4"));
+    hangup->setToolTip(QStringLiteral("线路挂机"));
+    hangup->setText(QStringLiteral("线路挂机"));
+    hangup->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    hangup->setMenu(m_popMenuChannel);
+    hangup->setPopupMode(QToolButton::MenuButtonPopup);
+    bar->addWidget(hangup);
+
+    const struct
+    {
+        const char *name;
+        QString text;
+        QStyle::StandardPixmap icon;
+    } openers[] = {
+        {"tbDataQuery", QStringLiteral("外呼管理"), QStyle::SP_FileDialogDetailedView},
+        {"ToolButton3", QStringLiteral("数据统计"), QStyle::SP_FileDialogInfoView},
+        {"tbDataDelete", QStringLiteral("数据删除"), QStyle::SP_TrashIcon},
+        {"ToolButton5", QStringLiteral("参数设置"), QStyle::SP_FileDialogContentsView},
+        {"ToolButton8", QStringLiteral("关于"), QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto &o : openers)
+        button(o.name, o.text, o.icon)->setEnabled(false);
+    QAction *exit = button("ToolButton6", QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+QTreeWidget *TFrmServer::makeChannelList(const char *name)
+{
+    auto *list = new QTreeWidget;
+    list->setObjectName(QLatin1String(name));
+    list->setColumnCount(kColumns);
+    list->setHeaderLabels({QStringLiteral("线路开关"), QStringLiteral("线路状态"), QStringLiteral("通知电话"),
+                           QStringLiteral("通知时间"), QStringLiteral("按键信息")});
+    for (int c = kVisibleColumns; c < kColumns; ++c)
+        list->setColumnHidden(c, true);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAlternatingRowColors(true);
+    // Each column as wide as its header or its longest usual text, whichever is wider: the first
+    // column also holds the check box and the image, the number column a number with a long prefix.
+    // The keys take what is left.
+    const QFontMetrics fm(list->font());
+    const auto width = [&fm](const char *text) { return fm.horizontalAdvance(QString::fromUtf8(text)); };
+    constexpr int kPadding = 24;
+    constexpr int kBoxAndImage = 44;
+    list->header()->resizeSection(0, std::max(width("线路开关"), width("48") + kBoxAndImage) + kPadding);
+    list->header()->resizeSection(1, std::max(width("线路状态"), width("转人工接听")) + kPadding);
+    list->header()->resizeSection(2, std::max(width("通知电话"), width("017913800000000")) + kPadding);
+    list->header()->resizeSection(3, std::max(width("通知时间"), width("2026-12-10 23:59:59")) + kPadding);
+    list->header()->setMinimumSectionSize(width("按键信息") + kPadding);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(4, QHeaderView::Stretch);
+    // A click on a row's check box switches the channel in or out of service.
+    connect(list, &QTreeWidget::itemChanged, this, [this, list](QTreeWidgetItem *item, int column) {
+        if (column != 0)
+            return;
+        const bool ticked = item->checkState(0) == Qt::Checked;
+        if (!m_engine->SetChannelInService(item->text(0).toInt() - 1, ticked)) {
+            const QSignalBlocker blocker(list);
+            item->setCheckState(0, ticked ? Qt::Unchecked : Qt::Checked);
+        }
+    });
+    return list;
+}
+
+void TFrmServer::buildCentre()
+{
+    auto *side = new QWidget;
+    side->setObjectName(QStringLiteral("SidePanel"));
+    auto *sideLayout = new QVBoxLayout(side);
+    auto *title = new QLabel(QStringLiteral("功能面板"));
+    title->setAlignment(Qt::AlignCenter);
+    sideLayout->addWidget(title);
+    const std::pair<const char *, QString> buttons[] = {
+        {"btDataQuery", QStringLiteral("外呼管理")}, {"Button2", QStringLiteral("数据统计")},
+        {"btDataDelete", QStringLiteral("数据删除")}, {"Button3", QStringLiteral("黑名单")},
+        {"Button1", QStringLiteral("参数设置")},
+    };
+    for (const auto &[name, text] : buttons) {
+        auto *b = new QPushButton(text);
+        b->setObjectName(QLatin1String(name));
+        b->setEnabled(false);
+        sideLayout->addWidget(b);
+    }
+    sideLayout->addStretch();
+
+    m_trunkList = makeChannelList("LVTrunkChannel");
+    m_slicList = makeChannelList("LVSlicChannel");
+    auto *lists = new QSplitter(Qt::Vertical);
+    lists->addWidget(m_trunkList);
+    lists->addWidget(m_slicList);
+    lists->setStretchFactor(0, 3);
+    lists->setStretchFactor(1, 1);
+
+    m_memo = new QPlainTextEdit;
+    m_memo->setObjectName(QStringLiteral("lvSlicInfo"));
+    m_memo->setReadOnly(true);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A transfer line of the memo fits on one line of its own.
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setMinimumWidth(QFontMetrics(m_memo->font())
+                                .horizontalAdvance(QStringLiteral("外线01-座席10 时间:03/07 09:05 电话:13800000000")) +
+                            m_memo->verticalScrollBar()->sizeHint().width() + 16);
+
+    auto *centre = new QSplitter(Qt::Horizontal);
+    centre->addWidget(side);
+    centre->addWidget(lists);
+    centre->addWidget(m_memo);
+    centre->setStretchFactor(1, 4);
+    centre->setStretchFactor(2, 1);
+    centre->setCollapsible(1, false);
+    centre->setCollapsible(2, false);
+    // The lists get every visible column whole; the memo and the side bar their own widths.
+    int listWidth = m_trunkList->frameWidth() * 2 + m_trunkList->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < kVisibleColumns; ++c)
+        listWidth += m_trunkList->header()->sectionSize(c);
+    m_trunkList->setMinimumWidth(listWidth);
+    m_slicList->setMinimumWidth(listWidth);
+    centre->setSizes({side->sizeHint().width(), listWidth, m_memo->minimumWidth()});
+    setCentralWidget(centre);
+}
+
+void TFrmServer::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("SysStatus"));
+    const char *labels[16] = {nullptr, "通知成功：", nullptr, "通知失败：", nullptr, "未通知：", nullptr,
+                              "正在通知：", nullptr, "正在放音：", nullptr, "转人工：", nullptr, "转人工接听：",
+                              nullptr, nullptr};
+    // The panels that change keep the width of their widest text, so that the bar does not jump.
+    const QFontMetrics fm(bar->font());
+    const auto widest = [&fm](int panel) {
+        if (panel == 0)
+            return fm.horizontalAdvance(QStringLiteral("语音服务已经暂停"));
+        if (panel == 15)
+            return fm.horizontalAdvance(QStringLiteral("2026-12-10 23:59:59"));
+        return fm.horizontalAdvance(QStringLiteral("0000"));
+    };
+    for (int i = 0; i < 16; ++i) {
+        auto *panel = new QLabel(labels[i] ? QString::fromUtf8(labels[i]) : QString());
+        panel->setObjectName(QStringLiteral("SysStatusPanel%1").arg(i));
+        if (!labels[i])
+            panel->setMinimumWidth(widest(i) + 4);
+        m_panels[static_cast<std::size_t>(i)] = panel;
+        bar->addWidget(panel, i == 0 ? 2 : 0);
+    }
+}
+
+QTreeWidget *TFrmServer::listOf(ChannelList list) const
+{
+    return list == ChannelList::Trunk ? m_trunkList : m_slicList;
+}
+
+int TFrmServer::addChannelRow(ChannelList list, std::string_view caption, bool inService)
+{
+    const QSignalBlocker blocker(listOf(list));
+    auto *item = new QTreeWidgetItem(listOf(list), {qs(caption)});
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(0, inService ? Qt::Checked : Qt::Unchecked);
+    item->setIcon(0, rowIcon(inService ? RowImage::Idle : RowImage::Closed));
+    return listOf(list)->indexOfTopLevelItem(item);
+}
+
+void TFrmServer::setChannelRow(ChannelList list, int row, RowImage image, const std::vector<std::string> &texts)
+{
+    QTreeWidgetItem *item = listOf(list)->topLevelItem(row);
+    if (!item)
+        return;
+    const QSignalBlocker blocker(listOf(list));
+    item->setIcon(0, rowIcon(image));
+    for (int c = 1; c < kColumns; ++c) {
+        const auto i = static_cast<std::size_t>(c - 1);
+        item->setText(c, i < texts.size() ? qs(texts[i]) : QString());
+    }
+}
+
+void TFrmServer::setRowImage(ChannelList list, int row, RowImage image)
+{
+    const QSignalBlocker blocker(listOf(list));
+    if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row))
+        item->setIcon(0, rowIcon(image));
+}
+
+void TFrmServer::setRowText(ChannelList list, int row, int column, std::string_view text)
+{
+    const QSignalBlocker blocker(listOf(list));
+    if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row); item && column > 0 && column < kColumns)
+        item->setText(column, qs(text));
+}
+
+void TFrmServer::setRowChecked(ChannelList list, int row, bool checked)
+{
+    const QSignalBlocker blocker(listOf(list));
+    if (QTreeWidgetItem *item = listOf(list)->topLevelItem(row))
+        item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void TFrmServer::addHangupMenuItem(std::string_view caption, std::string_view name)
+{
+    QAction *a = m_popMenuChannel->addAction(qs(caption));
+    a->setObjectName(qs(name));
+    connect(a, &QAction::triggered, this, [this, a] { m_engine->HangupMenuClick(a->objectName().toStdString()); });
+}
+
+void TFrmServer::setStatusPanel(int panel, std::string_view text)
+{
+    if (panel >= 0 && panel < 16)
+        m_panels[static_cast<std::size_t>(panel)]->setText(qs(text));
+}
+
+void TFrmServer::addMemoLine(std::string_view text)
+{
+    QTextDocument *doc = m_memo->document();
+    if (doc->blockCount() >= kMemoLines && !doc->isEmpty()) {
+        QTextCursor cursor(doc->firstBlock());
+        cursor.select(QTextCursor::BlockUnderCursor);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    m_memo->appendPlainText(qs(text));
+}
+
+void TFrmServer::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        // After the window is on screen, so that the operator sees it while the board starts.
+        QTimer::singleShot(0, this, [this] { FormShow(); });
+    }
+}
+
+void TFrmServer::StatusTimerTimer()
+{
+    m_engine->StatusTimerTimer();
+}
+
+void TFrmServer::SystemTimerTimer()
+{
+    // Stopped for the tick, so that a slow query cannot stack ticks behind it.
+    m_systemTimer->stop();
+    m_engine->SystemTimerTimer();
+    m_systemTimer->start();
+}
+
+void TFrmServer::NoticeStatusTimerTimer()
+{
+    m_engine->NoticeStatusTimerTimer();
+}
+
+bool TFrmServer::FormShow()
+{
+    m_shown = true;
+    if (m_started)
+        return serviceRunning();
+    m_started = true;
+    Settings &s = m_engine->settings();
+    // The server writes into these folders; a fresh installation may not have them yet.
+    for (const char *folder : {"Log", "TalkInfo", "Temp", "Record"})
+        QDir(m_programDir).mkpath(QLatin1String(folder));
+
+    if (!LoadSettings(s, m_engine->tables(), m_dialogs)) {
+        m_dialogs.show("", "读配置文件失败!", DialogIcon::Error);
+        return false;
+    }
+    setWindowTitle(QString::fromStdString(s.Title));
+    m_systemTimer->setInterval(m_engine->SystemTimerPeriod());
+    if (!m_dm->StartDatabase(s, m_dialogs))
+        return false;
+    // Without the voice segments the service still runs; only the names cannot be spoken.
+    if (InstallVoxStore((s.ProgramDir + "/VoiceDB.dat").c_str()) != 0)
+        m_dialogs.show("提示", "语音合成库安装失败！", DialogIcon::Error);
+    m_boardStarted = true;
+    const bool started = m_engine->StartBoard();
+    if (started) {
+        m_statusTimer->start();
+        m_systemTimer->start();
+        m_noticeStatusTimer->start();
+        m_tbStartServer->setEnabled(false);
+        m_tbStopServer->setEnabled(true);
+        setStatusPanel(0, "语音服务已经启动");
+    }
+    openTalkAndLogFiles();
+    return started;
+}
+
+void TFrmServer::openTalkAndLogFiles()
+{
+    std::string error;
+    if (!m_engine->OpenLogFile(&error))
+        m_dialogs.show("错误", error, DialogIcon::Error);
+    if (!m_engine->OpenTalkRecordFile(&error))
+        m_dialogs.show("错误", error, DialogIcon::Error);
+}
+
+void TFrmServer::activate()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+bool TFrmServer::serviceRunning() const
+{
+    return m_systemTimer->isActive();
+}
+
+void TFrmServer::tbStopServerClick()
+{
+    m_tbStopServer->setEnabled(false);
+    m_systemTimer->stop();
+    setStatusPanel(0, "语音服务已经暂停");
+    m_tbStartServer->setEnabled(true);
+}
+
+void TFrmServer::tbStartServerClick()
+{
+    m_systemTimer->start();
+    m_tbStopServer->setEnabled(true);
+    m_tbStartServer->setEnabled(false);
+    setStatusPanel(0, "语音服务已经启动");
+}
+
+void TFrmServer::closeConfirmed()
+{
+    m_confirmed = true;
+    if (!m_closing && FormClose()) {
+        m_closing = true;
+        close();
+    }
+}
+
+bool TFrmServer::FormClose()
+{
+    if (!m_confirmed &&
+        m_dialogs.show("系统提示", "是否真的退出自动语音通知系统？", DialogIcon::Question, DialogButtons::YesNo,
+                       DialogAnswer::No) != DialogAnswer::Yes)
+        return false;
+    m_statusTimer->stop();
+    m_systemTimer->stop();
+    m_noticeStatusTimer->stop();
+    if (m_boardStarted)
+        m_board.CloseCti();
+    UnInstallVoxStore();
+    m_engine->CloseLogFiles();
+    return true;
+}
+
+void TFrmServer::closeEvent(QCloseEvent *event)
+{
+    if (m_closing || FormClose()) {
+        m_closing = true;
+        if (isVisible())
+            keepGeometry(saveGeometry());
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace server
