@@ -1,13 +1,13 @@
-// The whole server in its window on the software board, with the demo's kinds of called party:
+// The whole server on the software board, with the demo's kinds of called party:
 // 1,000 calls of virtual time (goal: at most 30 s of wall time) and the start-up of the demo
 // installation up to "语音服务已经启动" (goal: at most 1 s). Set VN_VOICES_DIR to a make-voices.sh
 // output to compose and play the real voices; without it every name composes to nothing.
-#include "server/install/DemoInstallation.h"
-#include "server/ui/FrmServer.h"
-#include "server/install/InitInstallation.h"
-#include "server/data/TDM.h"
 #include "server/board/TlxBoard.h"
 #include "server/board/VirtualTime.h"
+#include "server/data/TDM.h"
+#include "server/engine/Service.h"
+#include "server/install/DemoInstallation.h"
+#include "server/install/InitInstallation.h"
 
 #include "common/ProfileFile.h"
 #include "ktdrv/KtSim.h"
@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QProcess>
 #include <QSqlQuery>
 
@@ -34,6 +33,18 @@ using namespace server;
 constexpr int kTrunks = 40;
 constexpr int kAgents = 8;
 constexpr int kCalls = 1000;
+
+// A display that keeps only the service's status text.
+class StatusDisplay : public NoDisplay
+{
+public:
+    void setStatusPanel(int panel, std::string_view text) override
+    {
+        if (panel == 0)
+            status = text;
+    }
+    std::string status;
+};
 
 // Dialogs of a run nobody watches: counted, answered with their default.
 class CountingDialogs : public Dialogs
@@ -139,22 +150,23 @@ void BM_ThousandCallsInVirtualTime(benchmark::State &state)
         TlxBoard board;
         BoardClock clock(common::DateTime{2026, 12, 9, 9, 0, 0, 0});
         CountingDialogs dialogs;
-        TFrmServer window(dir, board, clock, dialogs);
-        if (!window.FormShow() || dialogs.shown > 0) {
+        NoDisplay display;
+        Service service(dir.toStdString(), board, display, clock, dialogs);
+        if (!service.start() || dialogs.shown > 0) {
             state.SkipWithError("the service did not start cleanly");
             return;
         }
         // Ten virtual seconds at a time until every task has had its call and none is under way.
         for (int slice = 0; slice < 6 * 360; ++slice) {
-            runVirtualTime(window, 10000);
+            runVirtualTime(service, 10000);
             virtualSeconds += 10;
-            if (scalar(window.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status IN (0,1,8)") == 0)
+            if (scalar(service.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status IN (0,1,8)") == 0)
                 break;
         }
-        calls = scalar(window.dataModule(), "SELECT SUM(NoticeTimes) FROM AdNotice");
-        state.counters["notified"] = scalar(window.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status IN (2,4,5)");
-        state.counters["by_agent"] = scalar(window.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status=5");
-        window.closeConfirmed();
+        calls = scalar(service.dataModule(), "SELECT SUM(NoticeTimes) FROM AdNotice");
+        state.counters["notified"] = scalar(service.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status IN (2,4,5)");
+        state.counters["by_agent"] = scalar(service.dataModule(), "SELECT COUNT(*) FROM AdNotice WHERE Status=5");
+        service.shutdown();
     }
     if (calls < kCalls)
         state.SkipWithError("not every task was called");
@@ -175,7 +187,7 @@ QString demoInstallation(QString *error)
     return dir;
 }
 
-// The window's start-up sequence on the demo installation: settings, database (with its
+// The service's start-up sequence on the demo installation: settings, database (with its
 // compaction), segment library, board start and channels, up to the service's first status text.
 void BM_StartUpInProcess(benchmark::State &state)
 {
@@ -190,15 +202,15 @@ void BM_StartUpInProcess(benchmark::State &state)
         TlxBoard board;
         BoardClock clock(common::DateTime{2026, 12, 9, 9, 0, 0, 0});
         CountingDialogs dialogs;
-        TFrmServer window(dir, board, clock, dialogs);
-        const bool started = window.FormShow();
+        StatusDisplay display;
+        Service service(dir.toStdString(), board, display, clock, dialogs);
+        const bool started = service.start();
         state.PauseTiming();
-        const QLabel *panel = window.findChild<QLabel *>(QStringLiteral("SysStatusPanel0"));
-        if (!started || !panel || panel->text() != QStringLiteral("语音服务已经启动") || dialogs.shown > 0) {
+        if (!started || display.status != "语音服务已经启动" || dialogs.shown > 0) {
             state.SkipWithError("the service did not start cleanly");
             return;
         }
-        window.closeConfirmed();
+        service.shutdown();
         state.ResumeTiming();
     }
 }

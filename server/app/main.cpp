@@ -1,13 +1,17 @@
-// The server program: command line, --init, the single-instance rule, the main window.
+// The server program: command line, --init, the single-instance rule, then the service in its window,
+// headless or on virtual time.
 #include "server/app/CommandLine.h"
-#include "server/install/DemoInstallation.h"
-#include "server/ui/FrmServer.h"
-#include "server/install/InitInstallation.h"
-#include "server/ui/MessageDialogs.h"
 #include "server/app/SingleInstance.h"
 #include "server/board/TlxBoard.h"
 #include "server/board/VirtualTime.h"
 #include "server/engine/Clock.h"
+#include "server/engine/Display.h"
+#include "server/engine/Service.h"
+#include "server/engine/ServiceTimers.h"
+#include "server/install/DemoInstallation.h"
+#include "server/install/InitInstallation.h"
+#include "server/ui/FrmServer.h"
+#include "server/ui/MessageDialogs.h"
 
 #include "ktdrv/KtSim.h"
 
@@ -18,6 +22,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -30,22 +35,16 @@ void onSignal(int)
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
 
-// SIGINT and SIGTERM close the window: as the exit command does, with its question, on a screen; at
-// once without a display, where a service manager sends them.
-void closeOnSignals(server::TFrmServer &window, bool confirmed)
+// SIGINT and SIGTERM run the action on the event loop.
+void onSignals(QObject &context, std::function<void()> action)
 {
     if (::pipe(signalPipe) != 0)
         return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, confirmed] {
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &context);
+    QObject::connect(notifier, &QSocketNotifier::activated, &context, [action = std::move(action)] {
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
-        if (confirmed) {
-            window.closeConfirmed();
-            QCoreApplication::exit(0);
-        } else {
-            window.close();
-        }
+        action();
     });
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
@@ -113,29 +112,41 @@ int main(int argc, char **argv)
         const common::DateTime start =
             cl->startTime.isEmpty() ? common::DateTime::now() : *common::parseDateTime(cl->startTime.toStdString());
         server::BoardClock clock(start);
-        server::TFrmServer window(programDir, board, clock, dialogs);
-        const bool started = window.FormShow();
+        server::NoDisplay display;
+        server::Service service(programDir.toStdString(), board, display, clock, dialogs);
+        const bool started = service.start();
         const std::uint32_t seconds = cl->runForSeconds ? cl->runForSeconds : 3600u;
-        server::runVirtualTime(window, seconds * 1000u);
+        server::runVirtualTime(service, seconds * 1000u);
         std::printf("Server: %s; %u s of virtual time from %s\n", started ? "service ran" : "service did not start",
                     seconds, common::formatDateTime("yyyy-mm-dd hh:mm:ss", start).c_str());
-        window.closeConfirmed();
+        service.shutdown();
         return started ? 0 : 1;
     }
 
     server::SystemClock clock;
-    server::TFrmServer window(programDir, board, clock, dialogs);
-    QObject::connect(&instance, &server::SingleInstance::activationRequested, &window, &server::TFrmServer::activate);
-    closeOnSignals(window, headless);
     if (headless) {
-        // No window is shown. A service manager learns of a start-up that ends without service by
-        // the exit status.
-        if (!window.FormShow()) {
-            window.closeConfirmed();
+        // No window. A service manager learns of a start-up that ends without service by the exit
+        // status, and stops the service with a signal, which closes it as the exit command does.
+        server::NoDisplay display;
+        server::Service service(programDir.toStdString(), board, display, clock, dialogs);
+        server::ServiceTimers timers(service);
+        onSignals(timers, [&service, &timers] {
+            service.shutdown();
+            timers.sync();
+            QCoreApplication::exit(0);
+        });
+        const bool started = service.start();
+        timers.sync();
+        if (!started) {
+            service.shutdown();
             return 1;
         }
         return app.exec();
     }
+
+    server::TFrmServer window(programDir, board, clock, dialogs);
+    QObject::connect(&instance, &server::SingleInstance::activationRequested, &window, &server::TFrmServer::activate);
+    onSignals(window, [&window] { window.close(); });
     screenDialogs.setParent(&window);
     window.showAtStart();
     return app.exec();

@@ -1,13 +1,12 @@
 // The virtual-time runner of the service timers.
 #include "server/board/VirtualTime.h"
 
-#include "server/ui/FrmServer.h"
+#include "server/engine/Service.h"
 
 #include "common/TickCount.h"
 #include "ktdrv/KtSim.h"
 
-#include <QTimer>
-
+#include <algorithm>
 #include <array>
 
 namespace server {
@@ -26,27 +25,29 @@ common::DateTime BoardClock::now() const
     return m_start.addMilliseconds(common::ticksBetween(m_first, TlxSimGetTick()));
 }
 
-void runVirtualTime(TFrmServer &window, std::uint32_t ms)
+void runVirtualTime(Service &service, std::uint32_t ms)
 {
     struct Timer
     {
-        QTimer *timer;
-        void (TFrmServer::*fire)();
+        bool (Service::*runs)() const;
+        int (Service::*period)() const;
+        void (Service::*fire)();
         bool active = false;
         std::uint32_t due = 0;
     };
-    std::array<Timer, 3> timers{{{window.statusTimer(), &TFrmServer::StatusTimerTimer},
-                                 {window.systemTimer(), &TFrmServer::SystemTimerTimer},
-                                 {window.noticeStatusTimer(), &TFrmServer::NoticeStatusTimerTimer}}};
+    std::array<Timer, 3> timers{{{&Service::running, &Service::statusTimerPeriod, &Service::StatusTimerTimer},
+                                 {&Service::dispatching, &Service::systemTimerPeriod, &Service::SystemTimerTimer},
+                                 {&Service::running, &Service::noticeStatusTimerPeriod, &Service::NoticeStatusTimerTimer}}};
+    const auto periodOf = [&service](const Timer &t) { return static_cast<std::uint32_t>(std::max(1, (service.*t.period)())); };
     std::uint32_t now = TlxSimGetTick();
     const std::uint32_t end = now + ms;
     for (;;) {
         // A timer that has just been enabled counts its period from now.
         Timer *next = nullptr;
         for (Timer &t : timers) {
-            const bool active = t.timer->isActive();
+            const bool active = (service.*t.runs)();
             if (active && !t.active)
-                t.due = now + static_cast<std::uint32_t>(std::max(1, t.timer->interval()));
+                t.due = now + periodOf(t);
             t.active = active;
             if (active && (!next || common::ticksBetween(now, t.due) < common::ticksBetween(now, next->due)))
                 next = &t;
@@ -57,8 +58,8 @@ void runVirtualTime(TFrmServer &window, std::uint32_t ms)
         }
         TlxSimAdvance(common::ticksBetween(now, next->due));
         now = next->due;
-        next->due = now + static_cast<std::uint32_t>(std::max(1, next->timer->interval()));
-        (window.*(next->fire))();
+        next->due = now + periodOf(*next);
+        (service.*(next->fire))();
     }
 }
 

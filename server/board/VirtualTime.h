@@ -7,7 +7,7 @@
 
 namespace server {
 
-class TFrmServer;
+class Service;
 
 /// The board's tick; wall time is a start time plus the ticks since the clock was made.
 class BoardClock : public Clock
@@ -22,8 +22,9 @@ private:
     std::uint32_t m_first;
 };
 
-/// Moves the board's virtual clock on by ms, firing the window's enabled service timers in the order
-/// of their due times (a timer enabled at tick t first fires at t plus its period).
-void runVirtualTime(TFrmServer &window, std::uint32_t ms);
+/// Moves the board's virtual clock on by ms, firing the service's timers that run in the order of
+/// their due times (a timer that runs from tick t, or from the start of this call, first fires at t
+/// plus its period).
+void runVirtualTime(Service &service, std::uint32_t ms);
 
 } // namespace server

@@ -30,4 +30,21 @@ public:
     virtual void addMemoLine(std::string_view text) = 0;
 };
 
+/// The display of a run without a window (headless, virtual time): it shows nothing.
+class NoDisplay : public Display
+{
+public:
+    int addChannelRow(ChannelList, std::string_view, bool) override { return m_rows++; }
+    void setChannelRow(ChannelList, int, RowImage, const std::vector<std::string> &) override {}
+    void setRowImage(ChannelList, int, RowImage) override {}
+    void setRowText(ChannelList, int, int, std::string_view) override {}
+    void setRowChecked(ChannelList, int, bool) override {}
+    void addHangupMenuItem(std::string_view, std::string_view) override {}
+    void setStatusPanel(int, std::string_view) override {}
+    void addMemoLine(std::string_view) override {}
+
+private:
+    int m_rows = 0;
+};
+
 } // namespace server

@@ -277,7 +277,7 @@ protected:
         readRows();
         log = logText();
         talk = talkRecordText();
-        memo = window->findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"))->toPlainText().toStdString();
+        memo = memoText();
         const auto inLog = testing::callsInLog(log, kTrunks);
         const auto heard = heardByNumber();
         for (Task &t : tasks) {
@@ -290,10 +290,7 @@ protected:
         }
     }
 
-    QString panel(int i) const
-    {
-        return window->findChild<QLabel *>(QStringLiteral("SysStatusPanel%1").arg(i))->text();
-    }
+    QString panel(int i) const { return QString::fromStdString(panelText(i)); }
 
     static constexpr std::uint32_t kRunMs = 10 * 60 * 1000; // the last result comes at about 10:07
 
@@ -303,8 +300,8 @@ protected:
 private:
     void addTasks()
     {
-        QSqlQuery q(window->dataModule().DBConnection());
-        exec(window->dataModule(), QStringLiteral("BEGIN"));
+        QSqlQuery q(service().dataModule().DBConnection());
+        exec(service().dataModule(), QStringLiteral("BEGIN"));
         q.prepare(QStringLiteral("INSERT INTO AdNotice (Telphone,Name,SuccTimes,RandomValue) VALUES (:t,:n,:s,:r)"));
         const QString names = QStringLiteral("张三丰李");
         int i = 0;
@@ -324,12 +321,12 @@ private:
                 tasks.push_back(std::move(t));
             }
         }
-        exec(window->dataModule(), QStringLiteral("COMMIT"));
+        exec(service().dataModule(), QStringLiteral("COMMIT"));
     }
 
     void readRows()
     {
-        QSqlQuery q(window->dataModule().DBConnection());
+        QSqlQuery q(service().dataModule().DBConnection());
         ASSERT_TRUE(q.exec(QStringLiteral("SELECT * FROM AdNotice ORDER BY ID")));
         for (Task &t : tasks) {
             ASSERT_TRUE(q.next());
@@ -432,7 +429,7 @@ TEST_F(AcceptanceTest, TaskRowsAndTheSmsQueue)
     EXPECT_EQ(panel(10), QStringLiteral("0"));
     // Every channel is idle again.
     for (int c = 0; c < 20; ++c)
-        EXPECT_EQ(window->engine().channel(c).Progress, 0) << "channel " << c;
+        EXPECT_EQ(service().engine().channel(c).Progress, 0) << "channel " << c;
 }
 
 TEST_F(AcceptanceTest, LogLinesOfEveryCall)

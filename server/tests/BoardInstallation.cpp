@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include "server/engine/ServerEngine.h"
 
 #include <cstdlib>
 
@@ -52,12 +51,57 @@ void BoardInstallation::setup(const char *section, const char *key, const std::s
                                    common::utf8ToGbk(value)));
 }
 
-TFrmServer &BoardInstallation::start(common::DateTime at)
+Service &BoardInstallation::start(common::DateTime at)
 {
+    stop();
+    clock = std::make_unique<BoardClock>(at);
+    display = std::make_unique<RecordingDisplay>();
+    m_service = std::make_unique<Service>(programDir().toStdString(), board, *display, *clock, dialogs);
+    m_service->start();
+    return *m_service;
+}
+
+TFrmServer &BoardInstallation::startWindow(common::DateTime at)
+{
+    stop();
     clock = std::make_unique<BoardClock>(at);
     window = std::make_unique<TFrmServer>(programDir(), board, *clock, dialogs);
     window->FormShow();
     return *window;
+}
+
+namespace {
+
+std::string rowText(const RecordingDisplay::Row &row, int column)
+{
+    const auto i = static_cast<std::size_t>(column - 1);
+    return i < row.texts.size() ? row.texts[i] : std::string();
+}
+
+} // namespace
+
+std::string BoardInstallation::trunkText(int row, int column) const
+{
+    return rowText(display->trunkRows.at(static_cast<std::size_t>(row)), column);
+}
+
+std::string BoardInstallation::stationText(int row, int column) const
+{
+    return rowText(display->stationRows.at(static_cast<std::size_t>(row)), column);
+}
+
+std::string BoardInstallation::memoText() const
+{
+    std::string text;
+    for (const std::string &line : display->memo)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+std::string BoardInstallation::panelText(int panel) const
+{
+    const auto it = display->panels.find(panel);
+    return it == display->panels.end() ? std::string() : it->second;
 }
 
 namespace {
@@ -77,13 +121,13 @@ std::string firstFileText(const QString &folder)
 
 std::string BoardInstallation::logText()
 {
-    window->engine().CloseLogFiles();
+    service().engine().CloseLogFiles();
     return firstFileText(programDir() + QStringLiteral("/Log"));
 }
 
 std::string BoardInstallation::talkRecordText()
 {
-    window->engine().CloseLogFiles();
+    service().engine().CloseLogFiles();
     return firstFileText(programDir() + QStringLiteral("/TalkInfo"));
 }
 
@@ -92,6 +136,9 @@ void BoardInstallation::stop()
     if (window)
         window->closeConfirmed();
     window.reset();
+    if (m_service)
+        m_service->shutdown();
+    m_service.reset();
 }
 
 QByteArray oneSegmentDatabase(char sound)

@@ -58,7 +58,7 @@ protected:
 
 TEST_F(BoardStartTest, InitialisedInstallationStartsTheService)
 {
-    TFrmServer &w = start();
+    TFrmServer &w = startWindow();
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
     EXPECT_EQ(panel(0), QStringLiteral("语音服务已经启动"));
     EXPECT_EQ(captions("LVTrunkChannel"), (QStringList{"1", "2", "3", "4", "5", "6"}));
@@ -88,7 +88,7 @@ TEST_F(BoardStartTest, SixChannelsOfMixedKinds)
     replaceFile("KtConfig.ini", "[SystemConfig]\r\nTotalBoards=1\r\n[BoardId=0]\r\nBoardSerialNumber=1001\r\n"
                                 "[AppChToBoardChTable]\r\nTotalAppCh=6\r\nAppCh[0]=0,0..5\r\n");
     replaceFile("KtSim.ini", "[Device0]\r\nSerialNumber=1001\r\nHardwareId=10\r\nChannelTypes=0,0,2,2,1,0\r\n");
-    start();
+    startWindow();
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
     EXPECT_EQ(captions("LVTrunkChannel"), (QStringList{"1", "2", "6"}));
     EXPECT_EQ(captions("LVSlicChannel"), (QStringList{"3", "4"}));
@@ -125,7 +125,7 @@ TEST_F(BoardStartTest, BoardStartFailures)
         SetUp(); // a fresh installation each time
         replaceFile(c.file, c.text);
         dialogs.shown.clear();
-        TFrmServer &w = start();
+        TFrmServer &w = startWindow();
         ASSERT_EQ(dialogs.shown.size(), 1u) << c.name;
         EXPECT_EQ(dialogs.shown[0].caption, c.caption) << c.name;
         EXPECT_NE(dialogs.shown[0].text.find(c.textPart), std::string::npos) << c.name << ": " << dialogs.shown[0].text;
@@ -144,7 +144,7 @@ TEST_F(BoardStartTest, BoardStartFailures)
 
 TEST_F(BoardStartTest, SetupMissingOrUnreadableWhenTheKindsAreWritten)
 {
-    ASSERT_TRUE(start().serviceRunning()); // started once: now take Setup.ini away and start the board again
+    ASSERT_TRUE(startWindow().serviceRunning()); // started once: now take Setup.ini away and start the board again
     board.CloseCti();
     QFile::remove(programDir() + QStringLiteral("/Setup.ini"));
     dialogs.shown.clear();
@@ -186,6 +186,7 @@ void expectReadable(TFrmServer &w)
     auto *memo = w.findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"));
     EXPECT_GE(memo->viewport()->width(),
               memo->fontMetrics().horizontalAdvance(QStringLiteral("外线01-座席10 时间:03/07 09:05 电话:13800000000")));
+    EXPECT_EQ(w.findChild<QLabel *>(QStringLiteral("SysStatusPanel3"))->text(), QStringLiteral("通知失败："));
     for (int i = 0; i < 16; ++i) {
         auto *label = w.findChild<QLabel *>(QStringLiteral("SysStatusPanel%1").arg(i));
         EXPECT_GE(label->width(), label->sizeHint().width()) << "panel " << i << " " << label->text().toStdString();
@@ -195,7 +196,7 @@ void expectReadable(TFrmServer &w)
 
 TEST_F(BoardStartTest, MainWindowOpensReadableAndKeepsItsPlace)
 {
-    TFrmServer &w = start();
+    TFrmServer &w = startWindow();
     // The widest texts the rows, the memo and the panels usually show.
     w.setChannelRow(ChannelList::Trunk, 5, RowImage::InUse,
                     {"正在放音", "013800000000000", "2026-12-10 23:59:59", ";1;1;1;1", "欧阳娜娜"});
@@ -226,7 +227,7 @@ TEST_F(BoardStartTest, MainWindowOpensReadableAndKeepsItsPlace)
     QApplication::processEvents();
     const QRect kept = w.geometry();
     stop();
-    TFrmServer &again = start();
+    TFrmServer &again = startWindow();
     again.showAtStart();
     QApplication::processEvents();
     EXPECT_FALSE(again.isMaximized());

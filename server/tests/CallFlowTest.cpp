@@ -45,13 +45,13 @@ protected:
 
     void addTask(const char *phone)
     {
-        exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','张三')")
+        exec(service().dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','张三')")
                                        .arg(QLatin1String(phone)));
     }
 
     QVariant task(const char *column, int id = 1)
     {
-        return scalar(window->dataModule(),
+        return scalar(service().dataModule(),
                       QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=%2").arg(QLatin1String(column)).arg(id));
     }
 
@@ -85,9 +85,8 @@ TEST_F(CallFlowTest, BusyNumber)
     EXPECT_NE(lines.find(" 通道：0:触发挂机事件"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0:延迟设置为空闲"), std::string::npos) << lines;
     // After the hang-up delay the trunk is free and shown idle.
-    EXPECT_EQ(window->engine().channel(0).Progress, 0);
-    auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
-    EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("空闲"));
+    EXPECT_EQ(service().engine().channel(0).Progress, 0);
+    EXPECT_EQ(trunkText(0), "空闲");
 }
 
 TEST_F(CallFlowTest, NoAnswerWithinTheCallOutTimeout)
@@ -107,13 +106,13 @@ TEST_F(CallFlowTest, OperatorHangsUp)
     start();
     addTask("400");
     runFor(5000);
-    window->engine().HangupMenuClick("Channel1");
+    service().engine().HangupMenuClick("Channel1");
     runFor(3000);
     EXPECT_EQ(task("Status").toInt(), 3);
     EXPECT_EQ(task("FailCause").toString(), QStringLiteral("用户取消通知"));
     // Hanging up an idle trunk does nothing.
-    window->engine().HangupMenuClick("Channel2");
-    EXPECT_EQ(window->engine().channel(1).Progress, 0);
+    service().engine().HangupMenuClick("Channel2");
+    EXPECT_EQ(service().engine().channel(1).Progress, 0);
 }
 
 TEST_F(CallFlowTest, EmptyNumberIsNeverDialled)
@@ -133,10 +132,10 @@ TEST_F(CallFlowTest, RetriesFollowReSendTimesAndInterval)
         setup("Other", "ReSendTimes", std::to_string(resend));
         setup("Other", "Interval", "1");
         start();
-        exec(window->dataModule(), QStringLiteral("DELETE FROM AdNotice"));
+        exec(service().dataModule(), QStringLiteral("DELETE FROM AdNotice"));
         addTask("300");
         runFor(6 * 60 * 1000);
-        EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT NoticeTimes FROM AdNotice")).toInt(), attempts)
+        EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT NoticeTimes FROM AdNotice")).toInt(), attempts)
             << "ReSendTimes " << resend;
         stop();
     }
@@ -173,11 +172,11 @@ TEST_F(CallFlowTest, PauseDuringACallLetsItFinish)
     addTask("300");
     addTask("300");
     runFor(1500);
-    window->tbStopServerClick();
+    service().pause();
     runFor(20000);
     EXPECT_EQ(task("Status", 1).toInt(), 3); // the call in progress ended and was recorded
     EXPECT_EQ(task("Status", 2).toInt(), 0); // no new call while paused
-    window->tbStartServerClick();
+    service().resume();
     runFor(20000);
     EXPECT_EQ(task("Status", 2).toInt(), 3);
 }
@@ -190,7 +189,7 @@ namespace {
 
 TEST_F(CallFlowTest, CheckBoxesSwitchChannelsInAndOutOfService)
 {
-    start();
+    startWindow();
     addTask("400");
     runFor(3000);
     auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
@@ -204,20 +203,20 @@ TEST_F(CallFlowTest, CheckBoxesSwitchChannelsInAndOutOfService)
     };
     EXPECT_EQ(card1Use(), "01111111" + std::string(40, '0'));
     runFor(3000);
-    EXPECT_EQ(window->engine().channel(0).Progress, 0);
+    EXPECT_EQ(service().engine().channel(0).Progress, 0);
     EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("关闭"));
     addTask("400");
     runFor(2000);
     EXPECT_EQ(task("TrunkCh", 2).toInt(), 2); // the closed trunk is passed over
 
     // Agents: ticking one resets every agent's count of answered transfers.
-    window->engine().channel(7).AnsweredCount = 3;
+    service().engine().channel(7).AnsweredCount = 3;
     auto *stations = window->findChild<QTreeWidget *>(QStringLiteral("LVSlicChannel"));
     stations->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     EXPECT_EQ(stations->topLevelItem(0)->text(1), QStringLiteral("关闭"));
     stations->topLevelItem(0)->setCheckState(0, Qt::Checked);
     EXPECT_EQ(stations->topLevelItem(0)->text(1), QStringLiteral("空闲"));
-    EXPECT_EQ(window->engine().channel(7).AnsweredCount, 0);
+    EXPECT_EQ(service().engine().channel(7).AnsweredCount, 0);
 
     // Without Setup.ini nothing changes and the box goes back.
     QFile::remove(programDir() + QStringLiteral("/Setup.ini"));
@@ -226,7 +225,7 @@ TEST_F(CallFlowTest, CheckBoxesSwitchChannelsInAndOutOfService)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "配置文件Setup.ini不存在！");
     EXPECT_EQ(trunks->topLevelItem(1)->checkState(0), Qt::Checked);
-    EXPECT_EQ(window->engine().tables().InService[1], 1);
+    EXPECT_EQ(service().engine().tables().InService[1], 1);
 }
 
 } // namespace
@@ -242,7 +241,7 @@ TEST_F(CallFlowTest, CallingWindowEdgesAndTheCalendar)
     for (int i = 0; i < 4; ++i)
         addTask("400");
     runFor(6000);
-    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE NoticeTimes=1")).toInt(), 2);
+    EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE NoticeTimes=1")).toInt(), 2);
     stop();
 
     // Saturdays off: nothing is dialled, and the dispatcher keeps ticking.
@@ -250,9 +249,9 @@ TEST_F(CallFlowTest, CallingWindowEdgesAndTheCalendar)
     start({2026, 12, 12, 10, 0, 0, 0});
     runFor(5000);
     // The two calls of Wednesday evening, cut short by the stop, are new tasks again; none is dialled.
-    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Status=0")).toInt(), 4);
-    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT SUM(NoticeTimes) FROM AdNotice")).toInt(), 0);
-    EXPECT_TRUE(window->systemTimer()->isActive());
+    EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Status=0")).toInt(), 4);
+    EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT SUM(NoticeTimes) FROM AdNotice")).toInt(), 0);
+    EXPECT_TRUE(service().dispatching());
 }
 
 TEST_F(CallFlowTest, HangupDelayAndTheCounters)
@@ -261,7 +260,7 @@ TEST_F(CallFlowTest, HangupDelayAndTheCounters)
     addTask("300");
     runFor(5000); // the busy tone is recognised and the line hung up within these seconds
     ASSERT_EQ(task("Status").toInt(), 3);
-    const ChannelRecord &ch = window->engine().channel(0);
+    const ChannelRecord &ch = service().engine().channel(0);
     EXPECT_EQ(ch.State, "DoOnhook");
     EXPECT_EQ(ch.Progress, 5); // the outcome stays on the channel for the hang-up delay
     runFor(1600);
@@ -269,10 +268,7 @@ TEST_F(CallFlowTest, HangupDelayAndTheCounters)
     EXPECT_EQ(ch.Progress, 0);
     // The counters of the status bar refresh every 5 s: one failure since the service started.
     runFor(5000);
-    auto panel = [this](int i) {
-        return window->findChild<QLabel *>(QStringLiteral("SysStatusPanel%1").arg(i))->text();
-    };
-    EXPECT_EQ(panel(3), QStringLiteral("通知失败："));
+    auto panel = [this](int i) { return QString::fromStdString(panelText(i)); };
     EXPECT_EQ(panel(4), QStringLiteral("1"));
     EXPECT_EQ(panel(2), QStringLiteral("0"));
     EXPECT_EQ(panel(6), QStringLiteral("0"));
@@ -296,7 +292,7 @@ TEST_F(CallFlowTest, PolarityReversalsOfALineThatReportsThem)
     const std::string lines = logText();
     EXPECT_NE(lines.find(" 通道：0 反极值：1"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0 反极值：2"), std::string::npos) << lines;
-    EXPECT_EQ(window->engine().channel(0).Progress, 0); // hung up and free again
+    EXPECT_EQ(service().engine().channel(0).Progress, 0); // hung up and free again
     // The first reversal answered the call, the second ended it: notified.
     EXPECT_EQ(task("Status").toInt(), 2);
 }
@@ -321,8 +317,7 @@ TEST_F(CallFlowTest, PauseOfTheWindowAndADisconnectedLine)
     TlxSimSetLineVoltage(0, 0);
     runFor(3000);
     EXPECT_EQ(task("TrunkCh").toInt(), 2);
-    auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
-    EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("断线"));
+    EXPECT_EQ(trunkText(0), "断线");
 }
 
 } // namespace

@@ -48,13 +48,13 @@ protected:
 
     void addTask(const char *phone, const char *name = "张三")
     {
-        exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','%2')")
+        exec(service().dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','%2')")
                                        .arg(QLatin1String(phone), QString::fromUtf8(name)));
     }
 
     QVariant task(const char *column, int id = 1)
     {
-        return scalar(window->dataModule(),
+        return scalar(service().dataModule(),
                       QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=%2").arg(QLatin1String(column)).arg(id));
     }
 
@@ -70,18 +70,18 @@ TEST_F(NoticeFlowTest, AnswerCueThenNoticeThenSuccess)
     // default ring counts.
     runFor(15000);
     EXPECT_EQ(task("Status").toInt(), 8);
-    const ChannelRecord &ch = window->engine().channel(0);
+    const ChannelRecord &ch = service().engine().channel(0);
     EXPECT_EQ(ch.State, "DoPlayNotice");
     EXPECT_EQ(ch.RingBacks, 2);
     // The composed name (two characters of 100 ms and their pauses) exists for channel 0.
-    EXPECT_GT(QFileInfo(QString::fromStdString(window->engine().ComposedFile(0))).size(), 1600);
+    EXPECT_GT(QFileInfo(QString::fromStdString(service().engine().ComposedFile(0))).size(), 1600);
     // One playing (PlayTimes 1), the 3 s wait, then the hang-up: notified.
     runFor(10000);
     EXPECT_EQ(task("Status").toInt(), 2);
     EXPECT_EQ(task("SuccTimes").toInt(), 1);
     EXPECT_FALSE(task("NextNotice").toString().isEmpty());
     EXPECT_FALSE(task("ResultTotalTime").toString().isEmpty());
-    EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM SmsSendTask WHERE Content='您好'")).toInt(), 1);
+    EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT COUNT(*) FROM SmsSendTask WHERE Content='您好'")).toInt(), 1);
     EXPECT_NE(logText().find(" 通道0:放提示语音超时挂机"), std::string::npos);
 }
 
@@ -91,7 +91,7 @@ TEST_F(NoticeFlowTest, SilenceAfterTheCueAnswers)
     addTask("200");
     runFor(4500); // the cue armed the silence test; 2 s of silence are not yet over
     EXPECT_EQ(task("Status").toInt(), 1);
-    EXPECT_EQ(window->engine().channel(0).SilenceArmed, 1);
+    EXPECT_EQ(service().engine().channel(0).SilenceArmed, 1);
     runFor(3000);
     EXPECT_EQ(task("Status").toInt(), 8);
 }
@@ -114,7 +114,7 @@ TEST_F(NoticeFlowTest, ReplayKeyAndTheFifthOneHangsUp)
     runFor(30000);
     EXPECT_EQ(task("Status").toInt(), 2);
     EXPECT_EQ(task("PressInfo").toString(), QStringLiteral(";1;1;1;1;1"));
-    EXPECT_EQ(window->engine().channel(0).Progress, 0);
+    EXPECT_EQ(service().engine().channel(0).Progress, 0);
 }
 
 TEST_F(NoticeFlowTest, NoticePlayedPlayTimesTimesInKeyMode)
@@ -124,9 +124,9 @@ TEST_F(NoticeFlowTest, NoticePlayedPlayTimesTimesInKeyMode)
     start();
     addTask("100");
     runFor(15000);
-    ASSERT_EQ(window->engine().channel(0).PlayCount, 1);
+    ASSERT_EQ(service().engine().channel(0).PlayCount, 1);
     runFor(5000); // the first playing (2.3 s with the name) and its 3 s wait
-    EXPECT_EQ(window->engine().channel(0).PlayCount, 2);
+    EXPECT_EQ(service().engine().channel(0).PlayCount, 2);
     runFor(10000);
     EXPECT_EQ(task("Status").toInt(), 2);
     EXPECT_NE(logText().find("放提示语音超时挂机"), std::string::npos);
@@ -296,7 +296,7 @@ TEST_F(NoVoicesTest, EveryPlayingEndsAndTheNoticeTimeoutHangsUp)
         setup("Voice", "AdNotice", notice);
         start();
         for (const char *phone : {"13800000001", "13800000002", "13800000003"})
-            exec(window->dataModule(),
+            exec(service().dataModule(),
                  QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('%1','张三')").arg(QLatin1String(phone)));
         // The called parties listen for 20 s after they answer; the notice's two playings and their
         // waits of 3 s end sooner. Each playing is counted while it lasts.
@@ -305,18 +305,17 @@ TEST_F(NoVoicesTest, EveryPlayingEndsAndTheNoticeTimeoutHangsUp)
             runFor(1000);
             for (int c = 0; c < 3; ++c)
                 playings[static_cast<std::size_t>(c)] =
-                    std::max(playings[static_cast<std::size_t>(c)], window->engine().channel(c).PlayCount);
+                    std::max(playings[static_cast<std::size_t>(c)], service().engine().channel(c).PlayCount);
         }
         EXPECT_EQ(playings, (std::array<std::int16_t, 3>{2, 2, 2})) << notice;
-        EXPECT_EQ(scalar(window->dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Status=2")).toInt(), 3)
+        EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Status=2")).toInt(), 3)
             << notice;
         const std::string lines = logText();
         for (int c = 0; c < 3; ++c)
             EXPECT_NE(lines.find(" 通道" + std::to_string(c) + ":放提示语音超时挂机"), std::string::npos) << notice;
-        auto *trunks = window->findChild<QTreeWidget *>(QStringLiteral("LVTrunkChannel"));
         for (int c = 0; c < 6; ++c) {
-            EXPECT_EQ(window->engine().channel(c).Progress, 0) << notice << " channel " << c;
-            EXPECT_EQ(trunks->topLevelItem(c)->text(1), QStringLiteral("空闲")) << notice << " channel " << c;
+            EXPECT_EQ(service().engine().channel(c).Progress, 0) << notice << " channel " << c;
+            EXPECT_EQ(trunkText(c), "空闲") << notice << " channel " << c;
         }
         stop();
     }

@@ -45,16 +45,16 @@ protected:
 
     QVariant task(const char *column)
     {
-        return scalar(window->dataModule(), QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=1").arg(QLatin1String(column)));
+        return scalar(service().dataModule(), QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=1").arg(QLatin1String(column)));
     }
 
     void addTask()
     {
-        exec(window->dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('13800000000','张三')"));
+        exec(service().dataModule(), QStringLiteral("INSERT INTO AdNotice (Telphone,Name) VALUES ('13800000000','张三')"));
     }
 
 
-    QString memo() { return window->findChild<QPlainTextEdit *>(QStringLiteral("lvSlicInfo"))->toPlainText(); }
+    QString memo() { return QString::fromStdString(memoText()); }
 
 };
 
@@ -78,8 +78,8 @@ TEST_F(TransferFlowTest, AgentAnswersTalksClassifiesAndHangsUp)
     EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席07 时间:12/09 10:00 电话:13800000000"))) << memo().toStdString();
     const std::string talk = talkRecordText();
     EXPECT_EQ(talk.rfind("0001 外线:01 回拨时间:12/09 10:00 呼出号码:13800000000 已接通 座席:07,801", 0), 0u) << talk;
-    EXPECT_EQ(window->engine().channel(6).Progress, 0);
-    EXPECT_EQ(window->engine().channel(6).AnsweredCount, 1);
+    EXPECT_EQ(service().engine().channel(6).Progress, 0);
+    EXPECT_EQ(service().engine().channel(6).AnsweredCount, 1);
 }
 
 TEST_F(TransferFlowTest, NobodyAnswersWithinWaitMusic)
@@ -91,7 +91,7 @@ TEST_F(TransferFlowTest, NobodyAnswersWithinWaitMusic)
     EXPECT_EQ(task("Status").toInt(), 4);
     EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席00 "))) << memo().toStdString();
     // The rung agent is free again and heard the disconnect tone.
-    EXPECT_EQ(window->engine().channel(6).Progress, 0);
+    EXPECT_EQ(service().engine().channel(6).Progress, 0);
     char cid[32] = {};
     EXPECT_EQ(TlxSimIsRinging(6, cid), 0);
     EXPECT_EQ(TlxSimGetSentTone(6), 3);
@@ -101,15 +101,15 @@ TEST_F(TransferFlowTest, LeastBusyAgentIsRung)
 {
     board("6=noanswer\r\n7=noanswer\r\n");
     start();
-    window->engine().channel(6).AnsweredCount = 3;
-    window->engine().channel(7).AnsweredCount = 1;
-    EXPECT_EQ(window->engine().PickStation(), 7);
-    window->engine().channel(7).AnsweredCount = 3;
-    EXPECT_EQ(window->engine().PickStation(), 6); // equal counts: the lower channel
-    window->engine().channel(6).Progress = 5;
-    EXPECT_EQ(window->engine().PickStation(), 7);
-    EXPECT_EQ(window->engine().FindStationById("802"), 7);
-    EXPECT_EQ(window->engine().FindStationById("80"), -1);
+    service().engine().channel(6).AnsweredCount = 3;
+    service().engine().channel(7).AnsweredCount = 1;
+    EXPECT_EQ(service().engine().PickStation(), 7);
+    service().engine().channel(7).AnsweredCount = 3;
+    EXPECT_EQ(service().engine().PickStation(), 6); // equal counts: the lower channel
+    service().engine().channel(6).Progress = 5;
+    EXPECT_EQ(service().engine().PickStation(), 7);
+    EXPECT_EQ(service().engine().FindStationById("802"), 7);
+    EXPECT_EQ(service().engine().FindStationById("80"), -1);
 }
 
 } // namespace
@@ -125,12 +125,12 @@ TEST_F(TransferFlowTest, CallerWaitsWhileAllAgentsAreBusy)
     start();
     addTask();
     runFor(12000); // answered at about 8.4 s, the agent key 1.5 s later
-    EXPECT_EQ(window->engine().channel(0).State, "DoSlicBusy");
+    EXPECT_EQ(service().engine().channel(0).State, "DoSlicBusy");
     EXPECT_NE(logText().find("人工座席全忙，继续放等待音乐..."), std::string::npos);
-    ASSERT_TRUE(window->engine().SetChannelInService(6, true)); // an agent comes back
+    ASSERT_TRUE(service().engine().SetChannelInService(6, true)); // an agent comes back
     runFor(200);
-    EXPECT_EQ(window->engine().channel(0).State, "DoMusic");
-    EXPECT_EQ(window->engine().channel(6).PeerTrunk, 0);
+    EXPECT_EQ(service().engine().channel(0).State, "DoMusic");
+    EXPECT_EQ(service().engine().channel(6).PeerTrunk, 0);
     runFor(3000);
     EXPECT_EQ(TlxSimGetTalkPeer(0), 6);
 }
@@ -209,7 +209,7 @@ TEST_F(TransferFlowTest, FlashPassesTheCallerToAnotherAgent)
     start();
     addTask();
     runFor(16000);
-    EXPECT_EQ(window->engine().channel(6).State, "DoFlashRing");
+    EXPECT_EQ(service().engine().channel(6).State, "DoFlashRing");
     char cid[32] = {};
     EXPECT_EQ(TlxSimIsRinging(7, cid), 1);
     EXPECT_EQ(TlxSimGetSentTone(6), 2);
@@ -220,11 +220,11 @@ TEST_F(TransferFlowTest, AgentsOwnCallShowsTheDigits)
     board("Call6=at:3000,key:1*234567890123456789012,wait:30000,hangup:200\r\n");
     start();
     runFor(12000);
-    const ChannelRecord &agent = window->engine().channel(6);
+    const ChannelRecord &agent = service().engine().channel(6);
     EXPECT_EQ(agent.State, "SlicPickCallOut");
     EXPECT_EQ(agent.StationDigits, "12345678901234567890"); // "*" and the 21st digit are not shown
     ASSERT_GE(agent.PeerTrunk, 0);
-    EXPECT_EQ(window->engine().channel(agent.PeerTrunk).State, "SlicPickCallOut");
+    EXPECT_EQ(service().engine().channel(agent.PeerTrunk).State, "SlicPickCallOut");
 }
 
 } // namespace
@@ -244,11 +244,11 @@ TEST_F(TransferFlowTest, CallerHangsUpWhileTheAgentRings)
     runFor(12500); // eleven digits dialled, a ring, the answer, the agent key; the hang-up 2 s later
     ASSERT_EQ(TlxSimIsRinging(6, cid), 1);
     EXPECT_STREQ(cid, "13800000000"); // the caller's number as caller ID
-    EXPECT_EQ(window->engine().channel(6).Progress, 1);
+    EXPECT_EQ(service().engine().channel(6).Progress, 1);
     runFor(3000);
     EXPECT_EQ(TlxSimIsRinging(6, cid), 0);
     EXPECT_EQ(TlxSimGetSentTone(6), 3);
-    EXPECT_EQ(window->engine().channel(6).Progress, 0);
+    EXPECT_EQ(service().engine().channel(6).Progress, 0);
     EXPECT_EQ(task("Status").toInt(), 4);
 }
 

@@ -1,13 +1,7 @@
 // The main window: layout, the display operations, the start-up sequence, pause, resume and shutdown.
 #include "server/ui/FrmServer.h"
 
-#include "server/data/TDM.h"
-#include "server/settings/Dialogs.h"
-#include "server/settings/LoadSettings.h"
-#include "server/engine/ServerEngine.h"
-
-#include "common/DateTime.h"
-#include "voxstore/VoxStore.h"
+#include "server/engine/ServiceTimers.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -77,29 +71,11 @@ QIcon rowIcon(RowImage image)
 } // namespace
 
 TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_programDir(programDir), m_board(board), m_clock(clock), m_dialogs(dialogs),
-      m_dm(std::make_unique<TDM>()), m_engine(std::make_unique<ServerEngine>(board, *m_dm, *this, clock, dialogs))
-
+    : QMainWindow(parent), m_dialogs(dialogs), m_service(programDir.toStdString(), board, *this, clock, dialogs),
+      m_timers(new ServiceTimers(m_service, this))
 {
     setObjectName(QStringLiteral("FrmServer"));
     setWindowTitle(QStringLiteral("自动语音通知系统"));
-    m_engine->settings().ProgramDir = QDir::cleanPath(programDir).toStdString();
-
-    // The timers are made stopped, each with its period: only a board start sets them all going,
-    // but 启动服务 may start the dispatcher at any time, and it must never spin.
-    m_statusTimer = new QTimer(this);
-    m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
-    m_statusTimer->setInterval(ServerEngine::kStatusTimerPeriod);
-    m_systemTimer = new QTimer(this);
-    m_systemTimer->setObjectName(QStringLiteral("SystemTimer"));
-    m_systemTimer->setInterval(m_engine->SystemTimerPeriod());
-    m_noticeStatusTimer = new QTimer(this);
-    m_noticeStatusTimer->setObjectName(QStringLiteral("NoticeStatusTimer"));
-    m_noticeStatusTimer->setInterval(ServerEngine::kNoticeStatusTimerPeriod);
-    connect(m_statusTimer, &QTimer::timeout, this, &TFrmServer::StatusTimerTimer);
-    connect(m_systemTimer, &QTimer::timeout, this, &TFrmServer::SystemTimerTimer);
-    connect(m_noticeStatusTimer, &QTimer::timeout, this, &TFrmServer::NoticeStatusTimerTimer);
-
     buildMenus();
     buildToolBar();
     buildCentre();
@@ -219,7 +195,7 @@ QTreeWidget *TFrmServer::makeChannelList(const char *name)
         if (column != 0)
             return;
         const bool ticked = item->checkState(0) == Qt::Checked;
-        if (!m_engine->SetChannelInService(item->text(0).toInt() - 1, ticked)) {
+        if (!engine().SetChannelInService(item->text(0).toInt() - 1, ticked)) {
             const QSignalBlocker blocker(list);
             item->setCheckState(0, ticked ? Qt::Unchecked : Qt::Checked);
         }
@@ -363,7 +339,7 @@ void TFrmServer::addHangupMenuItem(std::string_view caption, std::string_view na
 {
     QAction *a = m_popMenuChannel->addAction(qs(caption));
     a->setObjectName(qs(name));
-    connect(a, &QAction::triggered, this, [this, a] { m_engine->HangupMenuClick(a->objectName().toStdString()); });
+    connect(a, &QAction::triggered, this, [this, a] { engine().HangupMenuClick(a->objectName().toStdString()); });
 }
 
 void TFrmServer::setStatusPanel(int panel, std::string_view text)
@@ -394,67 +370,33 @@ void TFrmServer::showEvent(QShowEvent *event)
     }
 }
 
-void TFrmServer::StatusTimerTimer()
+QTimer *TFrmServer::statusTimer() const
 {
-    m_engine->StatusTimerTimer();
+    return m_timers->statusTimer();
 }
 
-void TFrmServer::SystemTimerTimer()
+QTimer *TFrmServer::systemTimer() const
 {
-    // Stopped for the tick, so that a slow query cannot stack ticks behind it.
-    m_systemTimer->stop();
-    m_engine->SystemTimerTimer();
-    m_systemTimer->start();
+    return m_timers->systemTimer();
 }
 
-void TFrmServer::NoticeStatusTimerTimer()
+QTimer *TFrmServer::noticeStatusTimer() const
 {
-    m_engine->NoticeStatusTimerTimer();
+    return m_timers->noticeStatusTimer();
 }
 
 bool TFrmServer::FormShow()
 {
     m_shown = true;
-    if (m_started)
-        return serviceRunning();
-    m_started = true;
-    Settings &s = m_engine->settings();
-    // The server writes into these folders; a fresh installation may not have them yet.
-    for (const char *folder : {"Log", "TalkInfo", "Temp", "Record"})
-        QDir(m_programDir).mkpath(QLatin1String(folder));
-
-    if (!LoadSettings(s, m_engine->tables(), m_dialogs)) {
-        m_dialogs.show("", "读配置文件失败!", DialogIcon::Error);
-        return false;
-    }
-    setWindowTitle(QString::fromStdString(s.Title));
-    m_systemTimer->setInterval(m_engine->SystemTimerPeriod());
-    if (!m_dm->StartDatabase(s, m_dialogs))
-        return false;
-    // Without the voice segments the service still runs; only the names cannot be spoken.
-    if (InstallVoxStore((s.ProgramDir + "/VoiceDB.dat").c_str()) != 0)
-        m_dialogs.show("提示", "语音合成库安装失败！", DialogIcon::Error);
-    m_boardStarted = true;
-    const bool started = m_engine->StartBoard();
+    const bool started = m_service.start();
+    if (m_service.settingsLoaded())
+        setWindowTitle(QString::fromStdString(m_service.settings().Title));
+    m_timers->sync();
     if (started) {
-        m_statusTimer->start();
-        m_systemTimer->start();
-        m_noticeStatusTimer->start();
         m_tbStartServer->setEnabled(false);
         m_tbStopServer->setEnabled(true);
-        setStatusPanel(0, "语音服务已经启动");
     }
-    openTalkAndLogFiles();
     return started;
-}
-
-void TFrmServer::openTalkAndLogFiles()
-{
-    std::string error;
-    if (!m_engine->OpenLogFile(&error))
-        m_dialogs.show("错误", error, DialogIcon::Error);
-    if (!m_engine->OpenTalkRecordFile(&error))
-        m_dialogs.show("错误", error, DialogIcon::Error);
 }
 
 void TFrmServer::activate()
@@ -467,23 +409,23 @@ void TFrmServer::activate()
 
 bool TFrmServer::serviceRunning() const
 {
-    return m_systemTimer->isActive();
+    return m_timers->systemTimer()->isActive();
 }
 
 void TFrmServer::tbStopServerClick()
 {
     m_tbStopServer->setEnabled(false);
-    m_systemTimer->stop();
-    setStatusPanel(0, "语音服务已经暂停");
+    m_service.pause();
+    m_timers->sync();
     m_tbStartServer->setEnabled(true);
 }
 
 void TFrmServer::tbStartServerClick()
 {
-    m_systemTimer->start();
+    m_service.resume();
+    m_timers->sync();
     m_tbStopServer->setEnabled(true);
     m_tbStartServer->setEnabled(false);
-    setStatusPanel(0, "语音服务已经启动");
 }
 
 void TFrmServer::closeConfirmed()
@@ -501,13 +443,8 @@ bool TFrmServer::FormClose()
         m_dialogs.show("系统提示", "是否真的退出自动语音通知系统？", DialogIcon::Question, DialogButtons::YesNo,
                        DialogAnswer::No) != DialogAnswer::Yes)
         return false;
-    m_statusTimer->stop();
-    m_systemTimer->stop();
-    m_noticeStatusTimer->stop();
-    if (m_boardStarted)
-        m_board.CloseCti();
-    UnInstallVoxStore();
-    m_engine->CloseLogFiles();
+    m_service.shutdown();
+    m_timers->sync();
     return true;
 }
 

@@ -1,8 +1,9 @@
 // The main window of the server: tool bar, side bar, the two channel lists, the agent memo and the
-// status bar; it owns the service timers and runs the start-up sequence and the shutdown.
+// status bar. It is the service's display, owns the service's timers and runs its start-up and shutdown.
 #pragma once
 
 #include "server/engine/Display.h"
+#include "server/engine/Service.h"
 
 #include <QMainWindow>
 
@@ -21,11 +22,7 @@ class QTreeWidget;
 
 namespace server {
 
-class Board;
-class Clock;
-class Dialogs;
-class ServerEngine;
-class TDM;
+class ServiceTimers;
 
 class TFrmServer : public QMainWindow, public Display
 {
@@ -36,8 +33,8 @@ public:
     TFrmServer(const QString &programDir, Board &board, Clock &clock, Dialogs &dialogs, QWidget *parent = nullptr);
     ~TFrmServer() override;
 
-    /// The start-up sequence: settings, database, board, log and talk-record files. Runs once, when
-    /// the window is first shown; true when the service started.
+    /// The service's start-up sequence. Runs once, when the window is first shown; true when the
+    /// service started.
     bool FormShow();
     /// Shows the window at its size and place of the last run; maximised at the first run.
     void showAtStart();
@@ -47,18 +44,15 @@ public:
     void tbStartServerClick();
     void tbStopServerClick();
 
-    // The three service timers' handlers; a virtual-time run calls them at their due virtual times.
-    void StatusTimerTimer();
-    void SystemTimerTimer();
-    void NoticeStatusTimerTimer();
-    QTimer *statusTimer() const { return m_statusTimer; }
-    QTimer *systemTimer() const { return m_systemTimer; }
-    QTimer *noticeStatusTimer() const { return m_noticeStatusTimer; }
+    QTimer *statusTimer() const;
+    QTimer *systemTimer() const;
+    QTimer *noticeStatusTimer() const;
     /// Closes the window with the exit confirmation answered yes, as the end of a timed run does.
     void closeConfirmed();
 
-    ServerEngine &engine() { return *m_engine; }
-    TDM &dataModule() { return *m_dm; }
+    Service &service() { return m_service; }
+    ServerEngine &engine() { return m_service.engine(); }
+    TDM &dataModule() { return m_service.dataModule(); }
     bool serviceRunning() const;
 
     // Display
@@ -84,23 +78,13 @@ private:
     QTreeWidget *listOf(ChannelList list) const;
     /// Asks for confirmation and shuts the service down; false when the operator said no.
     bool FormClose();
-    void openTalkAndLogFiles();
 
-    QString m_programDir;
-    Board &m_board;
-    Clock &m_clock;
     Dialogs &m_dialogs;
-    std::unique_ptr<TDM> m_dm;
-    std::unique_ptr<ServerEngine> m_engine;
+    Service m_service;
+    ServiceTimers *m_timers;
     bool m_shown = false;
-    bool m_started = false; // the start-up sequence has run
     bool m_confirmed = false;
     bool m_closing = false;
-    bool m_boardStarted = false;
-
-    QTimer *m_statusTimer = nullptr;
-    QTimer *m_systemTimer = nullptr;
-    QTimer *m_noticeStatusTimer = nullptr;
     QAction *m_tbStartServer = nullptr;
     QAction *m_tbStopServer = nullptr;
     QMenu *m_popMenuChannel = nullptr;

@@ -1,0 +1,88 @@
+// The service's start-up sequence, pause, resume and shutdown.
+#include "server/engine/Service.h"
+
+#include "server/settings/LoadSettings.h"
+
+#include "voxstore/VoxStore.h"
+
+#include <filesystem>
+
+namespace server {
+
+Service::Service(const std::string &programDir, Board &board, Display &display, Clock &clock, Dialogs &dialogs)
+    : m_board(board), m_display(display), m_dialogs(dialogs), m_dm(std::make_unique<TDM>()),
+      m_engine(board, *m_dm, display, clock, dialogs)
+{
+    m_engine.settings().ProgramDir = std::filesystem::path(programDir).lexically_normal().string();
+    if (m_engine.settings().ProgramDir.size() > 1 && m_engine.settings().ProgramDir.back() == '/')
+        m_engine.settings().ProgramDir.pop_back();
+}
+
+Service::~Service() = default;
+
+bool Service::start()
+{
+    if (m_started)
+        return m_running;
+    m_started = true;
+    Settings &s = m_engine.settings();
+    // The server writes into these folders; a fresh installation may not have them yet.
+    for (const char *folder : {"Log", "TalkInfo", "Temp", "Record"}) {
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(s.ProgramDir) / folder, ec);
+    }
+    if (!LoadSettings(s, m_engine.tables(), m_dialogs)) {
+        m_dialogs.show("", "读配置文件失败!", DialogIcon::Error);
+        return false;
+    }
+    m_settingsLoaded = true;
+    if (!m_dm->StartDatabase(s, m_dialogs))
+        return false;
+    // Without the voice segments the service still runs; only the names cannot be spoken.
+    if (InstallVoxStore((s.ProgramDir + "/VoiceDB.dat").c_str()) != 0)
+        m_dialogs.show("提示", "语音合成库安装失败！", DialogIcon::Error);
+    m_boardStarted = true;
+    if (m_engine.StartBoard()) {
+        m_running = true;
+        m_dispatching = true;
+        m_display.setStatusPanel(0, "语音服务已经启动");
+    }
+    openTalkAndLogFiles();
+    return m_running;
+}
+
+void Service::openTalkAndLogFiles()
+{
+    std::string error;
+    if (!m_engine.OpenLogFile(&error))
+        m_dialogs.show("错误", error, DialogIcon::Error);
+    if (!m_engine.OpenTalkRecordFile(&error))
+        m_dialogs.show("错误", error, DialogIcon::Error);
+}
+
+void Service::pause()
+{
+    m_dispatching = false;
+    m_display.setStatusPanel(0, "语音服务已经暂停");
+}
+
+void Service::resume()
+{
+    m_dispatching = true;
+    m_display.setStatusPanel(0, "语音服务已经启动");
+}
+
+void Service::shutdown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    m_running = false;
+    m_dispatching = false;
+    if (m_boardStarted)
+        m_board.CloseCti();
+    UnInstallVoxStore();
+    m_engine.CloseLogFiles();
+}
+
+} // namespace server
