@@ -166,8 +166,8 @@ void BM_PollingPass(benchmark::State &state)
     // Every trunk in a call: dial them all and let the rings start.
     for (int ch = 0; ch < kTrunks; ++ch) {
         in.board.AutoDial(ch, "8001");
-        in.engine->channel(ch).State = "DoCalling";
-        in.engine->channel(ch).Progress = 5;
+        in.engine->channel(ch).State = CallState::DoCalling;
+        in.engine->channel(ch).Progress = CallProgress::Seized;
     }
     TlxSimAdvance(5000);
     for (auto _ : state)

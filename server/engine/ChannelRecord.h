@@ -1,6 +1,7 @@
 // The channel record: what the server knows of one board channel and the call on it.
 #pragma once
 
+#include "server/engine/CallState.h"
 #include "server/settings/Settings.h"
 
 #include <array>
@@ -12,13 +13,13 @@ namespace server {
 /// One channel of the channel table. Texts are UTF-8; ticks are 32-bit milliseconds.
 struct ChannelRecord
 {
-    std::int8_t Progress = 0; ///< 0 free, 1 SLIC being rung for a transfer, 3 answered, 4 cancelled, 5 seized
-    std::string PlayStep;     ///< "Play_Notice", "Play_Music", … or empty
-    std::string State;        ///< state name of the call, or empty
+    CallProgress Progress = CallProgress::Free;
+    PromptStep PlayStep = PromptStep::None; ///< the prompt whose end the call waits for
+    CallState State = CallState::None;
     std::int8_t TimerOn = 0;
     std::int8_t TimerRun = 0;
     std::uint32_t StateTick = 0;
-    std::string PlayWatch; ///< "PlayVoice" while waiting for the end of a prompt
+    bool PlayWatch = false; ///< waiting for the end of a prompt
     std::int8_t DialDone = 0;
     std::string Phone;
     std::string DialString;

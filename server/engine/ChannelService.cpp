@@ -30,7 +30,7 @@ bool ServerEngine::SetChannelInService(int c, bool inService)
     if (isTrunk(c)) {
         if (inService) {
             m_display.setChannelRow(ChannelList::Trunk, ch.TrunkRow, RowImage::Idle, {"空闲"});
-            ShowLineState(c, m_lastSeen.LineConnected[i] == 1 ? "空闲" : "断线");
+            m_rows.ShowLineState(c, m_lastSeen.LineConnected[i] == 1 ? "空闲" : "断线");
         } else {
             m_display.setChannelRow(ChannelList::Trunk, ch.TrunkRow, RowImage::Closed, {"关闭"});
             // A call in progress ends here and is recorded by its hang-up.
@@ -39,7 +39,7 @@ bool ServerEngine::SetChannelInService(int c, bool inService)
             ch.HangupSent = 1;
         }
     } else if (isStation(c)) {
-        if (ch.Progress == 5) {
+        if (ch.Progress == CallProgress::Seized) {
             m_display.setChannelRow(ChannelList::Station, ch.StationRow, RowImage::InUse, {"摘机"});
         } else if (inService) {
             m_display.setChannelRow(ChannelList::Station, ch.StationRow, RowImage::Idle, {"空闲"});

@@ -68,9 +68,9 @@ void ServerEngine::DeclareAnswered(int c)
 {
     ChannelRecord &ch = channel(c);
     ch.Answered = 1;
-    ch.Progress = 3;
+    ch.Progress = CallProgress::Answered;
     ch.KeysOpen = 1;
-    ShowTrunkStatus(c, "用户摘机");
+    m_rows.ShowTrunkStatus(c, "用户摘机");
     ch.AnswerTick = m_clock.tick();
     ch.StartBill = nowText();
     if (m_settings.TranSlicFlag == 2)
@@ -102,11 +102,11 @@ void ServerEngine::StartNotice(int c)
     if (!m_settings.AdNotice.empty())
         m_board.AddToFileList(c, m_settings.AdNotice);
     m_board.PlayFileList(c);
-    BeginPrompt(c, "DoPlayNotice", "Play_Notice", 1, 0);
-    ShowTrunkStatus(c, "正在放音");
+    BeginPrompt(c, CallState::DoPlayNotice, PromptStep::Play_Notice, 1, 0);
+    m_rows.ShowTrunkStatus(c, "正在放音");
     ++ch.PlayCount;
     ch.NoticePlaying = 1;
-    WriteNoticeResult(c, ch.TaskId, 8);
+    m_results.WriteNoticeResult(c, ch, NoticeStatus::Playing);
 }
 
 void ServerEngine::repeatNotice(int c)
@@ -116,11 +116,11 @@ void ServerEngine::repeatNotice(int c)
         ++ch.PlayCount;
         m_board.SetDtmfStopPlay(c, 1); // from the second playing on, a key cuts it short
         m_board.PlayFileList(c);
-        BeginPrompt(c, "DoPlayNotice", "Play_Notice", 1, 0);
+        BeginPrompt(c, CallState::DoPlayNotice, PromptStep::Play_Notice, 1, 0);
     } else {
         m_board.Hangup(c);
         ch.HangupSent = 1;
-        WriteLog(" 通道" + std::to_string(c) + ":" + "放提示语音超时挂机");
+        m_files.WriteLog(" 通道" + std::to_string(c) + ":" + "放提示语音超时挂机");
     }
 }
 
@@ -133,19 +133,19 @@ void ServerEngine::HandleKey(int c, const std::string &key)
     if (!isTrunk(c))
         return;
     ChannelRecord &ch = channel(c);
-    WriteLog(" 通道：" + std::to_string(c) + (ch.KeysOpen == 1 ? "已放音按键：" : "未放音按键：") + key);
+    m_files.WriteLog(" 通道：" + std::to_string(c) + (ch.KeysOpen == 1 ? "已放音按键：" : "未放音按键：") + key);
     if (ch.KeysOpen == 1) {
         if (key == m_settings.RetListen || key == m_settings.TranSlic)
             ch.PressInfo += ";" + key;
-        ShowTrunkKeys(c);
+        m_rows.ShowTrunkKeys(c);
     }
-    if (m_settings.TranSlicFlag != 1 || ch.State != "DoPlayNotice" || key.empty())
+    if (m_settings.TranSlicFlag != 1 || ch.State != CallState::DoPlayNotice || key.empty())
         return;
     if (m_settings.OtherDtmf.find(key) != std::string::npos) {
         m_board.StopPlay(c);
         m_board.SetDtmfStopPlay(c, 0);
         m_board.PlayFile(c, VoiceFolder() + "Bye.voc");
-        BeginPrompt(c, "DoBye", "Play_Bye", 0, 0);
+        BeginPrompt(c, CallState::DoBye, PromptStep::Play_Bye, 0, 0);
         ch.PressInfo = key;
     } else if (m_settings.RetListen.find(key) != std::string::npos) {
         if (++ch.ReplayKeys >= 5) {
@@ -155,7 +155,7 @@ void ServerEngine::HandleKey(int c, const std::string &key)
             m_board.StopPlay(c);
             m_board.SetDtmfStopPlay(c, 0);
             m_board.PlayFileList(c);
-            BeginPrompt(c, "DoPlayNotice", "Play_Notice", 1, 0);
+            BeginPrompt(c, CallState::DoPlayNotice, PromptStep::Play_Notice, 1, 0);
         }
     } else if (m_settings.TranSlic.find(key) != std::string::npos) {
         StartTransfer(c, TransferOccasion::OnKey);

@@ -77,7 +77,7 @@ void ServerEngine::pollLineVoltage(int c)
         m_lastSeen.LineConnected[i] = 0;
     if (m_lastSeen.LineConnected[i] != m_lastSeen.LineConnectedFlag[i]) {
         m_lastSeen.LineConnectedFlag[i] = m_lastSeen.LineConnected[i];
-        ShowLineState(c, m_lastSeen.LineConnected[i] == 1 ? "空闲" : "断线");
+        m_rows.ShowLineState(c, m_lastSeen.LineConnected[i] == 1 ? "空闲" : "断线");
     }
     m_lastSeen.LineVoltage[i] = v;
 }
@@ -105,10 +105,10 @@ void ServerEngine::pollHookState(int c)
         return;
     m_lastSeen.HookState[i] = h;
     if (h == 0) {
-        ShowIdle(c);
+        m_rows.ShowIdle(c);
         HandleOnHook(c);
     } else if (h == 1) {
-        ShowOffHook(c);
+        m_rows.ShowOffHook(c);
         HandleOffHook(c);
     }
 }
@@ -142,7 +142,7 @@ void ServerEngine::pollTxDtmf(int c)
 
 void ServerEngine::hangUpOnBusyTone(int c, const char *which)
 {
-    WriteLog(" 通道：" + std::to_string(c) + ":" + which);
+    m_files.WriteLog(" 通道：" + std::to_string(c) + ":" + which);
     m_board.Hangup(c);
     ChannelRecord &ch = channel(c);
     ch.HangupSent = 1;
@@ -160,7 +160,7 @@ void ServerEngine::pollFirstToneAnalyser(int c)
     switch (r) {
     case 1:
         ch.DialToneSeen = 1;
-        ShowTrunkStatus(c, "正在拨号");
+        m_rows.ShowTrunkStatus(c, "正在拨号");
         break;
     case 2:
         hangUpOnBusyTone(c, "检测到忙音1挂机");
@@ -186,7 +186,7 @@ void ServerEngine::pollSecondToneAnalyser(int c)
     ChannelRecord &ch = channel(c);
     if (r == 1 && ch.DialToneSeen == 0) {
         ch.DialToneSeen = 1;
-        ShowTrunkStatus(c, "正在拨号");
+        m_rows.ShowTrunkStatus(c, "正在拨号");
     } else if (r == 2) {
         hangUpOnBusyTone(c, "检测到忙音2挂机");
     }
@@ -194,7 +194,7 @@ void ServerEngine::pollSecondToneAnalyser(int c)
 
 void ServerEngine::pollPlayEnd(int c)
 {
-    if (channel(c).PlayWatch != "PlayVoice")
+    if (!channel(c).PlayWatch)
         return;
     const auto i = static_cast<std::size_t>(c);
     const std::int32_t p = m_board.CheckPlay(c);
@@ -209,7 +209,7 @@ void ServerEngine::pollPlayEnd(int c)
 void ServerEngine::pollPolarity(int c)
 {
     const auto i = static_cast<std::size_t>(c);
-    if (!isTrunk(c) || m_tables.Polarity[i] != 1 || channel(c).State == "SlicPickCallOut")
+    if (!isTrunk(c) || m_tables.Polarity[i] != 1 || channel(c).State == CallState::SlicPickCallOut)
         return;
     const std::int32_t r = m_board.GetPolarRvrsCount(c);
     if (r == m_lastSeen.PolarityCount[i])
@@ -220,7 +220,7 @@ void ServerEngine::pollPolarity(int c)
 
 void ServerEngine::HandlePolarity(int c, std::int32_t count)
 {
-    WriteLog(" 通道：" + std::to_string(c) + " 反极值：" + std::to_string(count));
+    m_files.WriteLog(" 通道：" + std::to_string(c) + " 反极值：" + std::to_string(count));
     // The first reversal is the answer; the second one is the far end hanging up.
     if (count == 1 && channel(c).Answered == 0) {
         DeclareAnswered(c);
@@ -247,28 +247,28 @@ void ServerEngine::runTimeouts(int c)
     if (ch.TimerOn != 1 || ch.TimerRun != 1)
         return;
     const std::uint32_t e = elapsed(ch);
-    if (ch.State == "DoCalling" && e >= static_cast<std::uint32_t>(m_settings.CallOutTimeOut) * 1000u) {
+    if (ch.State == CallState::DoCalling && e >= static_cast<std::uint32_t>(m_settings.CallOutTimeOut) * 1000u) {
         ch.NoAnswer = 1;
         ch.DialDone = 0;
-        WriteLog(" 通道：" + std::to_string(c) + ":" + "呼出超时挂机");
+        m_files.WriteLog(" 通道：" + std::to_string(c) + ":" + "呼出超时挂机");
         m_board.Hangup(c);
         ch.HangupSent = 1;
     }
-    if (ch.State == "DoSlicBusy")
+    if (ch.State == CallState::DoSlicBusy)
         searchAgent(c);
-    if (ch.State == "DoMusic" && e >= static_cast<std::uint32_t>(m_settings.WaitMusic) * 1000u) {
+    if (ch.State == CallState::DoMusic && e >= static_cast<std::uint32_t>(m_settings.WaitMusic) * 1000u) {
         m_board.StopPlay(c);
         m_board.Hangup(c);
     }
-    if (ch.State == "DoCalling" && e >= m_settings.PickDelay && ch.DialMethod == 2 && ch.DigitsSent == 0) {
+    if (ch.State == CallState::DoCalling && e >= m_settings.PickDelay && ch.DialMethod == 2 && ch.DigitsSent == 0) {
         m_board.TxDtmf(c, ch.DialString);
         ch.DigitsSent = 1;
     }
-    if (ch.State == "DoOnhook" && e >= static_cast<std::uint32_t>(std::max<std::int16_t>(m_settings.HangupDelay, 0))) {
-        WriteLog(" 通道：" + std::to_string(c) + ":" + "延迟设置为空闲");
+    if (ch.State == CallState::DoOnhook && e >= static_cast<std::uint32_t>(std::max<std::int16_t>(m_settings.HangupDelay, 0))) {
+        m_files.WriteLog(" 通道：" + std::to_string(c) + ":" + "延迟设置为空闲");
         ResetChannel(static_cast<std::int16_t>(c));
     }
-    if (ch.State == "DoPlayNotice" && e >= static_cast<std::uint32_t>(std::max<std::int16_t>(m_settings.VocRepeat, 0)) * 1000u)
+    if (ch.State == CallState::DoPlayNotice && e >= static_cast<std::uint32_t>(std::max<std::int16_t>(m_settings.VocRepeat, 0)) * 1000u)
         repeatNotice(c);
 }
 
@@ -278,13 +278,13 @@ void ServerEngine::HandleDtmfSent(int c, std::int32_t status)
         channel(c).DialDone = 1;
 }
 
-void ServerEngine::BeginPrompt(int c, const std::string &state, const std::string &step, std::int8_t timerOn,
+void ServerEngine::BeginPrompt(int c, CallState state, PromptStep step, std::int8_t timerOn,
                                std::int8_t timerRun)
 {
     ChannelRecord &ch = channel(c);
     // The prompt just started is playing, whatever the play status read before it.
     m_lastSeen.PlayStatus[static_cast<std::size_t>(c)] = 0;
-    ch.PlayWatch = "PlayVoice";
+    ch.PlayWatch = true;
     ch.PlayStep = step;
     ch.State = state;
     ch.TimerOn = timerOn;
@@ -296,18 +296,18 @@ void ServerEngine::HandlePlayEnd(int c, std::int32_t status)
     if (status != 1 && status != 2)
         return;
     ChannelRecord &ch = channel(c);
-    ch.PlayWatch.clear();
-    if (ch.PlayStep == "Play_Notice" && m_settings.TranSlicFlag == 1) {
+    ch.PlayWatch = false;
+    if (ch.PlayStep == PromptStep::Play_Notice && m_settings.TranSlicFlag == 1) {
         ch.TimerRun = 1; // the wait before the notice is repeated starts now
         ch.StateTick = m_clock.tick();
-    } else if (ch.PlayStep == "Play_Notice" && m_settings.TranSlicFlag == 0) {
+    } else if (ch.PlayStep == PromptStep::Play_Notice && m_settings.TranSlicFlag == 0) {
         StartTransfer(c, TransferOccasion::AfterNotice);
-    } else if (ch.PlayStep == "Play_BusyMusic") {
+    } else if (ch.PlayStep == PromptStep::Play_BusyMusic) {
         // The hold music starts again for as long as the caller is on hold.
         m_board.SetDtmfStopPlay(c, 0);
         m_board.PlayIndexString(c, "busymusic");
-        BeginPrompt(c, "DoBusyMusic", "Play_BusyMusic", 0, 0);
-    } else if (ch.PlayStep == "Play_Bye") {
+        BeginPrompt(c, CallState::DoBusyMusic, PromptStep::Play_BusyMusic, 0, 0);
+    } else if (ch.PlayStep == PromptStep::Play_Bye) {
         m_board.Hangup(c);
     }
 }
@@ -323,7 +323,7 @@ void ServerEngine::recordTalkTimes(int c)
     ch.ResultTotalTime = std::to_string(roundHalfEven(ms, 1000));
     ch.FactTotalTime = hundredthsText(roundHalfEven(ms, 10));
     ch.FinishBill = nowText();
-    WriteTalkTimes(c);
+    m_results.WriteTalkTimes(ch);
 }
 
 void ServerEngine::finishFlashTransfer(int c)
@@ -356,14 +356,14 @@ void ServerEngine::transferAfterPlayingTime(int c)
 
 void ServerEngine::HandleOnHook(int c)
 {
-    WriteLog(" 通道：" + std::to_string(c) + ":" + "触发挂机事件");
+    m_files.WriteLog(" 通道：" + std::to_string(c) + ":" + "触发挂机事件");
     ChannelRecord &ch = channel(c);
     if (isTrunk(c) && !ch.TaskId.empty())
         recordTalkTimes(c);
-    if (ch.State == "DoFlashRing")
+    if (ch.State == CallState::DoFlashRing)
         finishFlashTransfer(c);
     m_board.ClearFileList(c);
-    ShowIdle(c);
+    m_rows.ShowIdle(c);
     if (isStation(c)) {
         stationOnHook(c);
         return;
@@ -372,13 +372,13 @@ void ServerEngine::HandleOnHook(int c)
         return;
     m_board.StopRecToFile(c);
     if (ch.TransferStarted == 1 && ch.AgentAnswered == 0)
-        AddTransferMemo(c, -1, ch.Phone);
+        m_rows.AddTransferMemo(c, -1, ch.Phone);
     if (!ch.TalkLine.empty())
-        WriteTalkRecord(ch.TalkLine);
+        m_files.WriteTalkRecord(ch.TalkLine);
     if (m_tables.InService[static_cast<std::size_t>(c)] == 0)
-        ShowClosed(c);
+        m_rows.ShowClosed(c);
     m_board.StopPlay(c);
-    WriteLog(" 外线挂机，通道：" + std::to_string(c) + "，TrunkToUser:" + std::to_string(ch.PeerStation));
+    m_files.WriteLog(" 外线挂机，通道：" + std::to_string(c) + "，TrunkToUser:" + std::to_string(ch.PeerStation));
     if (const int s = ch.PeerStation; s >= 0 && s < kMaxChannels) {
         m_board.StopRing(s);
         m_board.SendTone(s, 3);
@@ -386,10 +386,10 @@ void ServerEngine::HandleOnHook(int c)
         ch.PeerStation = -1;
         ChannelRecord &station = channel(s);
         station.PeerTrunk = -1;
-        if (station.Progress == 1)
-            station.Progress = 0; // a rung agent who had not answered is free again
-        else if (station.Progress == 5)
-            ShowOffHook(s);
+        if (station.Progress == CallProgress::Reserved)
+            station.Progress = CallProgress::Free; // a rung agent who had not answered is free again
+        else if (station.Progress == CallProgress::Seized)
+            m_rows.ShowOffHook(s);
         station.Talking = 0;
     }
     if (!ch.TaskId.empty())
@@ -399,9 +399,9 @@ void ServerEngine::HandleOnHook(int c)
     ch.TimerOn = 1;
     ch.TimerRun = 1;
     ch.StateTick = m_clock.tick();
-    ch.State = "DoOnhook";
-    ch.PlayStep.clear();
-    ch.PlayWatch.clear();
+    ch.State = CallState::DoOnhook;
+    ch.PlayStep = PromptStep::None;
+    ch.PlayWatch = false;
     ch.DialDone = 0;
     ch.SilenceArmed = 0;
 }
@@ -420,9 +420,9 @@ void ServerEngine::HangupMenuClick(const std::string &itemName)
     if (c < 0 || c >= m_settings.ChannelCount)
         return;
     ChannelRecord &ch = channel(c);
-    if (ch.Progress == 0)
+    if (ch.Progress == CallProgress::Free)
         return;
-    ch.Progress = 4;
+    ch.Progress = CallProgress::Cancelled;
     m_board.Hangup(c);
     ch.HangupSent = 1;
     ch.ToneHeard = 0;

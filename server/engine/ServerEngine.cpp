@@ -12,7 +12,9 @@
 namespace server {
 
 ServerEngine::ServerEngine(Board &board, TDM &dm, Display &display, Clock &clock, Dialogs &dialogs)
-    : m_board(board), m_dm(dm), m_display(display), m_clock(clock), m_dialogs(dialogs)
+    : m_board(board), m_dm(dm), m_display(display), m_clock(clock), m_dialogs(dialogs),
+      m_tasks(dm, clock, m_settings), m_results(dm, clock, m_settings), m_files(m_settings, clock),
+      m_rows(display, clock, m_tables, m_channels)
 {
 }
 
@@ -78,10 +80,10 @@ void ServerEngine::InitChannels()
     int stationRow = 0;
     for (int c = 0; c < m_settings.ChannelCount; ++c) {
         ChannelRecord &ch = channel(c);
-        ch.Progress = 0;
-        ch.PlayStep.clear();
-        ch.State.clear();
-        ch.PlayWatch.clear();
+        ch.Progress = CallProgress::Free;
+        ch.PlayStep = PromptStep::None;
+        ch.State = CallState::None;
+        ch.PlayWatch = false;
         ch.TaskTable.clear();
         ch.TaskId.clear();
         ch.DialString.clear();
@@ -132,8 +134,11 @@ void ServerEngine::ResetChannel(std::int16_t c)
         channel(ch.PeerStation).PeerStation = -1;
     }
     ch.FlashTarget = -1;
-    ch.Progress = 0;
-    for (std::string *text : {&ch.PlayStep, &ch.State, &ch.PlayWatch, &ch.TaskTable, &ch.TaskId, &ch.Phone,
+    ch.Progress = CallProgress::Free;
+    ch.PlayStep = PromptStep::None;
+    ch.State = CallState::None;
+    ch.PlayWatch = false;
+    for (std::string *text : {&ch.TaskTable, &ch.TaskId, &ch.Phone,
                               &ch.PressInfo, &ch.Name, &ch.AgentKeys, &ch.TalkLine, &ch.StartBill, &ch.FinishBill,
                               &ch.StationDigits, &ch.IntentKeys, &ch.ClientType})
         text->clear();

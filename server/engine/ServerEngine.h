@@ -1,22 +1,23 @@
 // The server's call handling without widgets: the settings, the channel table and the board start.
 #pragma once
 
-#include "server/engine/Board.h"
-#include "server/engine/ChannelRecord.h"
-#include "server/engine/Clock.h"
-#include "server/settings/Dialogs.h"
-#include "server/engine/Display.h"
-#include "server/settings/Settings.h"
-#include "server/engine/TextLogFile.h"
 #include "server/data/TDM.h"
+#include "server/engine/Board.h"
+#include "server/engine/CallState.h"
+#include "server/engine/ChannelRecord.h"
+#include "server/engine/ChannelRows.h"
+#include "server/engine/Clock.h"
+#include "server/engine/Display.h"
+#include "server/engine/ResultWriter.h"
+#include "server/engine/RunFiles.h"
+#include "server/engine/TaskQueries.h"
+#include "server/settings/Dialogs.h"
+#include "server/settings/Settings.h"
 
 #include <array>
 #include <string>
 
 namespace server {
-
-/// A channel number as the memo and talk records show it: number + 1, two digits at least ("07").
-std::string TwoDigitChannel(int c);
 
 class ServerEngine
 {
@@ -33,12 +34,6 @@ public:
     /// Returns a channel record to idle once its work is over.
     void ResetChannel(std::int16_t channel);
 
-    /// A task fetched for dialling; every field empty when no task was due.
-    struct FetchedTask
-    {
-        std::string ID, Telphone, Name, UserID, Birthday, HomeAddr, CompanyName, CompanyAddr, CompanyTel, CompanyTitle;
-    };
-
     /// The periods of the three service timers, in ms. The dispatcher's is SysTimerValue, or its
     /// default of 1000 before the settings are read or when they give no positive value.
     static constexpr int kStatusTimerPeriod = 100;
@@ -49,12 +44,6 @@ public:
     void SystemTimerTimer();
     /// The lowest free, in-service trunk whose line carries voltage; -1 when none.
     int PickTrunk() const;
-    /// The next new task, by random order. False when the query failed.
-    bool FetchNewTask(FetchedTask &task);
-    /// The next due retry of a failed task, fewest attempts first.
-    bool FetchRetryTask(FetchedTask &task);
-    /// The next due repeat of a notified task, fewest successes first.
-    bool FetchRepeatTask(FetchedTask &task);
     /// True when now ("hh:mm") lies in the calling window and outside its pause.
     bool InCallingWindow(const std::string &hhmm) const;
 
@@ -99,7 +88,7 @@ public:
     /// A change of the polarity reversals of a trunk's call: 2 means the far end has gone.
     void HandlePolarity(int c, std::int32_t count);
     /// Bookkeeping when a prompt starts: the state and step it belongs to and the timeout flags.
-    void BeginPrompt(int c, const std::string &state, const std::string &step, std::int8_t timerOn,
+    void BeginPrompt(int c, CallState state, PromptStep step, std::int8_t timerOn,
                      std::int8_t timerRun);
     /// The operator switches channel c in or out of service with its row's check box. False, after a
     /// message, when Setup.ini is missing or cannot be read: nothing changes then.
@@ -107,53 +96,26 @@ public:
     /// The operator hangs up the trunk of a hang-up menu item ("Channel" + number).
     void HangupMenuClick(const std::string &itemName);
 
-    // Results of calls, written to the task's row; database errors are dropped where they occur.
-    /// One result of an attempt on trunk c: status 1 (dialling), 2, 3 (with its cause), 4, 5 or 8.
-    void WriteNoticeResult(int c, const std::string &taskId, std::int16_t status, std::string_view cause = {});
-    /// The talk times of the call on trunk c.
-    void WriteTalkTimes(int c);
-    /// The client type an agent entered on station channel c.
-    void WriteClientType(int c, const std::string &taskId);
-    /// Queues an SMS for the sender outside the server.
-    void QueueSms(const std::string &phone, const std::string &content, const std::string &operatorId);
     /// The outcome of the finished call on trunk c: its status and cause by how the call went, and the
     /// SMS when configured.
     void WriteCallOutcome(int c);
-    /// When a task may be called again: now plus Interval minutes, "yyyy-mm-dd hh:mm:ss".
-    std::string NextNoticeTime() const;
 
-    // The operator display of a channel's row (trunk rows by TrunkRow, station rows by StationRow).
-    void ShowTrunkStatus(int c, std::string_view text);
-    void ShowTrunkKeys(int c);
-    void ShowStationStatus(int c, std::string_view text);
-    void ShowIdle(int c);
-    void ShowOffHook(int c);
-    void ShowLineState(int c, std::string_view text);
-    void ShowTrunkDialled(int c, std::string_view text);
-    void ShowStationDialled(int c, std::string_view text);
-    void ShowClosed(int c);
-    /// The memo line of a transfer: station -1 when no agent answered ("00").
-    void AddTransferMemo(int trunk, int station, const std::string &phone);
     /// The per-status counters of the status bar since the service started; on a database error the
     /// panels keep their values.
     void NoticeStatusTimerTimer();
 
-    // The log file (when WriteLogFlag is 1) and the talk-record file of the run.
-    /// Opens the log file of the current minute when logging is on; false with error set when it
-    /// cannot be created.
-    bool OpenLogFile(std::string *error);
-    bool OpenTalkRecordFile(std::string *error);
-    /// One log line: the time "hh:mm:ss:zzz" and the text, when logging is on.
-    void WriteLog(std::string_view text);
-    /// One talk-record line: the running number (at least four digits), a blank and the line.
-    void WriteTalkRecord(std::string_view talkLine);
-    /// Closes both files; an empty talk-record file is deleted.
-    void CloseLogFiles();
 
     /// The voice folder of the language setting, ending with a separator.
     std::string VoiceFolder() const;
     /// Channels of the started board (at most the 48 of the tables).
     int channelCount() const { return m_settings.ChannelCount; }
+
+    /// The parts the call machine works through: the task queries, the results written to the tasks,
+    /// the run's files and the channels' rows of the display.
+    TaskQueries &tasks() { return m_tasks; }
+    ResultWriter &results() { return m_results; }
+    RunFiles &files() { return m_files; }
+    ChannelRows &rows() { return m_rows; }
 
     Settings &settings() { return m_settings; }
     ChannelTables &tables() { return m_tables; }
@@ -192,12 +154,9 @@ private:
     std::uint32_t elapsed(const ChannelRecord &ch) const;
 
     void dispatchOneCall();
-    bool fetchTask(const QString &sql, std::initializer_list<SqlParam> params, FetchedTask &task);
     void storeTask(ChannelRecord &ch, const FetchedTask &task, bool allFields);
     bool writeChannelKinds();
     std::string nowText() const;
-    /// The list and row of channel c by its kind; false for a channel in neither list.
-    bool rowOf(int c, ChannelList &list, int &row) const;
 
     Board &m_board;
     TDM &m_dm;
@@ -208,8 +167,10 @@ private:
     ChannelTables m_tables;
     std::array<ChannelRecord, kMaxChannels> m_channels;
     LastSeenTables m_lastSeen;
-    TextLogFile m_log;
-    TextLogFile m_talk;
+    TaskQueries m_tasks;
+    ResultWriter m_results;
+    RunFiles m_files;
+    ChannelRows m_rows;
 };
 
 } // namespace server

@@ -54,9 +54,9 @@ bool Service::start()
 void Service::openTalkAndLogFiles()
 {
     std::string error;
-    if (!m_engine.OpenLogFile(&error))
+    if (!m_engine.files().OpenLogFile(&error))
         m_dialogs.show("错误", error, DialogIcon::Error);
-    if (!m_engine.OpenTalkRecordFile(&error))
+    if (!m_engine.files().OpenTalkRecordFile(&error))
         m_dialogs.show("错误", error, DialogIcon::Error);
 }
 
@@ -82,7 +82,7 @@ void Service::shutdown()
     if (m_boardStarted)
         m_board.CloseCti();
     UnInstallVoxStore();
-    m_engine.CloseLogFiles();
+    m_engine.files().CloseLogFiles();
 }
 
 } // namespace server

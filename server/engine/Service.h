@@ -2,11 +2,11 @@
 // pause and resume, and the shutdown. A window, a headless run, virtual time and the tests all run it.
 #pragma once
 
+#include "server/data/TDM.h"
 #include "server/engine/Board.h"
 #include "server/engine/Clock.h"
 #include "server/engine/Display.h"
 #include "server/engine/ServerEngine.h"
-#include "server/data/TDM.h"
 #include "server/settings/Dialogs.h"
 
 #include <memory>
@@ -63,7 +63,7 @@ private:
     Dialogs &m_dialogs;
     std::unique_ptr<TDM> m_dm;
     ServerEngine m_engine;
-    bool m_started = false;      // the start-up sequence has run
+    bool m_started = false; // the start-up sequence has run
     bool m_settingsLoaded = false;
     bool m_boardStarted = false; // the board driver was started and must be closed
     bool m_shutDown = false;

@@ -14,7 +14,7 @@ int ServerEngine::PickStation() const
     int best = -1;
     for (int c = 0; c < kMaxChannels; ++c) {
         const auto i = static_cast<std::size_t>(c);
-        if (m_tables.Kind[i] != 2 || m_tables.InService[i] != 1 || m_channels[i].Progress != 0)
+        if (m_tables.Kind[i] != 2 || m_tables.InService[i] != 1 || m_channels[i].Progress != CallProgress::Free)
             continue;
         if (best < 0 || m_channels[i].AnsweredCount < m_channels[static_cast<std::size_t>(best)].AnsweredCount)
             best = c;
@@ -26,7 +26,7 @@ int ServerEngine::FindStationById(const std::string &digits) const
 {
     for (int c = 0; c < m_settings.ChannelCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
-        if (m_tables.Kind[i] == 2 && m_tables.InService[i] == 1 && m_channels[i].Progress == 0 &&
+        if (m_tables.Kind[i] == 2 && m_tables.InService[i] == 1 && m_channels[i].Progress == CallProgress::Free &&
             m_tables.StationId[i] == digits)
             return c;
     }
@@ -37,7 +37,7 @@ int ServerEngine::PickTrunkForStation() const
 {
     for (int c = 0; c < m_settings.ChannelCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
-        if (m_tables.Kind[i] == 1 && m_channels[i].Progress == 0 && m_tables.Function[i] == 2 &&
+        if (m_tables.Kind[i] == 1 && m_channels[i].Progress == CallProgress::Free && m_tables.Function[i] == 2 &&
             m_lastSeen.LineConnected[i] == 1)
             return c;
     }
@@ -50,13 +50,13 @@ void ServerEngine::StartTransfer(int c, TransferOccasion occasion)
     const std::string cs = std::to_string(c);
     switch (occasion) {
     case TransferOccasion::OnAnswer:
-        WriteLog(" 对方接通准备转人工，外线通道：" + cs);
+        m_files.WriteLog(" 对方接通准备转人工，外线通道：" + cs);
         break;
     case TransferOccasion::AfterNotice:
-        WriteLog(" 放完音，准备转人工，外线通道：" + cs);
+        m_files.WriteLog(" 放完音，准备转人工，外线通道：" + cs);
         break;
     case TransferOccasion::Timed:
-        WriteLog(" 到了时间，准备转人工，外线通道：" + cs);
+        m_files.WriteLog(" 到了时间，准备转人工，外线通道：" + cs);
         ch.NoticePlaying = 0;
         break;
     case TransferOccasion::OnKey:
@@ -65,8 +65,8 @@ void ServerEngine::StartTransfer(int c, TransferOccasion occasion)
     ch.TransferStarted = 1;
     ch.TalkLine = "外线:" + TwoDigitChannel(c) + " 回拨时间:" + common::formatDateTime("mm/dd hh:mm", m_clock.now()) +
                   " 呼出号码:" + ch.Phone;
-    ch.State.clear();
-    ch.PlayStep.clear();
+    ch.State = CallState::None;
+    ch.PlayStep = PromptStep::None;
     if (occasion != TransferOccasion::Timed || m_settings.ConPlayFlag == 0)
         m_board.StopPlay(c);
     const int s = PickStation();
@@ -77,36 +77,36 @@ void ServerEngine::StartTransfer(int c, TransferOccasion occasion)
             m_board.SetDtmfStopPlay(c, 0);
             m_board.PlayIndexString(c, "slicbusy");
             ch.StateTick = m_clock.tick();
-            BeginPrompt(c, "DoSlicBusy", "Play_SlicBusy", 1, 1);
-            WriteLog(" 人工座席全忙，继续放等待音乐...");
+            BeginPrompt(c, CallState::DoSlicBusy, PromptStep::Play_SlicBusy, 1, 1);
+            m_files.WriteLog(" 人工座席全忙，继续放等待音乐...");
         }
     } else {
-        channel(s).Progress = 1;
+        channel(s).Progress = CallProgress::Reserved;
         m_board.SetDtmfStopPlay(c, 0);
         m_board.PlayIndexString(c, "music");
         ch.StateTick = m_clock.tick();
-        BeginPrompt(c, "DoMusic", "Play_Music", 1, 1);
+        BeginPrompt(c, CallState::DoMusic, PromptStep::Play_Music, 1, 1);
         channel(s).PeerTrunk = static_cast<std::int16_t>(c);
         ch.PeerStation = static_cast<std::int16_t>(s);
         m_board.StartRingWithCIDStr(s, ch.Phone);
         const std::string to = "外线通道：" + cs + "内线：" + std::to_string(s);
         switch (occasion) {
         case TransferOccasion::OnAnswer:
-            WriteLog((m_tables.Polarity[static_cast<std::size_t>(c)] == 1 ? " 接通，转人工成功，" : " 接通转人工成功，") + to);
+            m_files.WriteLog((m_tables.Polarity[static_cast<std::size_t>(c)] == 1 ? " 接通，转人工成功，" : " 接通转人工成功，") + to);
             break;
         case TransferOccasion::AfterNotice:
-            WriteLog(" 放完音，转人工成功，" + to);
+            m_files.WriteLog(" 放完音，转人工成功，" + to);
             break;
         case TransferOccasion::Timed:
-            WriteLog(" 到了时间，转人工成功，" + to);
+            m_files.WriteLog(" 到了时间，转人工成功，" + to);
             break;
         case TransferOccasion::OnKey:
-            WriteLog(" 按键，转人工成功，" + to);
+            m_files.WriteLog(" 按键，转人工成功，" + to);
             break;
         }
     }
     if (occasion == TransferOccasion::OnKey)
-        ShowTrunkKeys(c);
+        m_rows.ShowTrunkKeys(c);
 }
 
 void ServerEngine::searchAgent(int c)
@@ -119,9 +119,9 @@ void ServerEngine::searchAgent(int c)
     channel(s).PeerTrunk = static_cast<std::int16_t>(c);
     ch.PeerStation = static_cast<std::int16_t>(s);
     m_board.StartRingWithCIDStr(s, ch.Phone);
-    channel(s).Progress = 1;
-    ch.State = "DoMusic"; // the busy prompt goes on; WaitMusic limits the wait from now
-    WriteLog(" 座席全忙时找到其他座席，外线通道：" + std::to_string(c) + "内线：" + std::to_string(s));
+    channel(s).Progress = CallProgress::Reserved;
+    ch.State = CallState::DoMusic; // the busy prompt goes on; WaitMusic limits the wait from now
+    m_files.WriteLog(" 座席全忙时找到其他座席，外线通道：" + std::to_string(c) + "内线：" + std::to_string(s));
 }
 
 void ServerEngine::recordConversation(int t, const std::string &name, bool keepPath)
@@ -143,12 +143,12 @@ void ServerEngine::recordConversation(int t, const std::string &name, bool keepP
 void ServerEngine::HandleOffHook(int c)
 {
     ChannelRecord &ch = channel(c);
-    ch.Progress = 5;
+    ch.Progress = CallProgress::Seized;
     if (!isStation(c))
         return;
     m_board.StopRing(c);
     m_board.StopSendTone(c);
-    ShowOffHook(c);
+    m_rows.ShowOffHook(c);
     const std::string &stationId = m_tables.StationId[static_cast<std::size_t>(c)];
     if (const int t = ch.PeerTrunk; t >= 0 && t < kMaxChannels) {
         ChannelRecord &trunk = channel(t);
@@ -160,23 +160,23 @@ void ServerEngine::HandleOffHook(int c)
         }
         if (m_settings.RecordFlag > 0)
             recordConversation(t, std::to_string(c + 1) + "-" + trunk.Phone + "-" + stationId, true);
-        ShowStationStatus(c, "座席接听");
+        m_rows.ShowStationStatus(c, "座席接听");
         trunk.AgentAnswered = 1;
         trunk.AgentAnswerMark = 1;
         trunk.AnsweringStation = static_cast<std::int16_t>(c);
         ch.TaskId = trunk.TaskId;
         ++ch.AnsweredCount;
         trunk.TalkLine += " 已接通 座席:" + TwoDigitChannel(c) + "," + stationId;
-        AddTransferMemo(t, c, trunk.Phone);
+        m_rows.AddTransferMemo(t, c, trunk.Phone);
         m_board.StopRing(c);
         m_board.StopPlay(t);
         trunk.TimerOn = 0;
         trunk.TimerRun = 0;
         trunk.StateTick = m_clock.tick();
         const std::int32_t r = m_board.TalkWith(t, c);
-        WriteLog(" 内线被动摘机，内线通道：" + std::to_string(c) + "，外线通道：" + std::to_string(t) +
+        m_files.WriteLog(" 内线被动摘机，内线通道：" + std::to_string(c) + "，外线通道：" + std::to_string(t) +
                  " Ret:" + std::to_string(r));
-        trunk.State.clear();
+        trunk.State = CallState::None;
         ch.Talking = 1;
         if (m_settings.PlaySlicNo > 0) {
             m_board.SetPlayDest(c, 1);
@@ -184,7 +184,7 @@ void ServerEngine::HandleOffHook(int c)
         }
         return;
     }
-    if (ch.State == "DoRinging") {
+    if (ch.State == CallState::DoRinging) {
         if (ch.FlashOrigin >= 0 && ch.FlashOrigin < kMaxChannels)
             m_board.StopSendTone(ch.FlashOrigin);
         return;
@@ -198,13 +198,13 @@ void ServerEngine::HandleOffHook(int c)
     ch.PeerTrunk = static_cast<std::int16_t>(t);
     channel(t).PeerStation = static_cast<std::int16_t>(c);
     m_board.Pickup(t);
-    channel(t).Progress = 5;
+    channel(t).Progress = CallProgress::Seized;
     const std::int32_t r = m_board.TalkWith(c, t);
-    WriteLog(" 内线拨打电话，内线通道：" + std::to_string(c) + "，外线通道：" + std::to_string(t) + " Ret:" +
+    m_files.WriteLog(" 内线拨打电话，内线通道：" + std::to_string(c) + "，外线通道：" + std::to_string(t) + " Ret:" +
              std::to_string(r));
-    channel(t).State = "SlicPickCallOut";
-    ch.State = "SlicPickCallOut";
-    ShowTrunkStatus(t, "正在拨号");
+    channel(t).State = CallState::SlicPickCallOut;
+    ch.State = CallState::SlicPickCallOut;
+    m_rows.ShowTrunkStatus(t, "正在拨号");
     if (m_settings.RecordFlag > 0)
         recordConversation(t, std::to_string(c + 1) + "-" + stationId, false);
 }
@@ -213,12 +213,12 @@ void ServerEngine::stationOnHook(int c)
 {
     ChannelRecord &ch = channel(c);
     if (m_tables.InService[static_cast<std::size_t>(c)] == 0)
-        ShowClosed(c);
+        m_rows.ShowClosed(c);
     m_board.StopRing(c);
     m_board.StopSendTone(c);
     m_board.StopPlay(c);
     ch.Talking = 0;
-    WriteLog(" 内线挂机，通道:" + std::to_string(c) + "，TrunkToUser:" + std::to_string(ch.PeerTrunk));
+    m_files.WriteLog(" 内线挂机，通道:" + std::to_string(c) + "，TrunkToUser:" + std::to_string(ch.PeerTrunk));
     if (const int t = ch.PeerTrunk; t >= 0 && t < kMaxChannels) {
         m_board.StopPlay(t);
         m_board.Hangup(t);
@@ -236,13 +236,13 @@ void ServerEngine::HandleFlash(int c, std::int32_t count)
     const int t = ch.PeerTrunk;
     if (count <= 0 || t < 0 || t >= kMaxChannels)
         return;
-    if (ch.State == "DoFlashAfterBusy") {
+    if (ch.State == CallState::DoFlashAfterBusy) {
         m_board.StopSendTone(c);
         m_board.StopPlay(t);
         m_board.TalkWith(c, t);
         ch.Talking = 1;
-        ch.State = "Dozzk";
-    } else if (ch.State == "DoFlashRing") {
+        ch.State = CallState::Dozzk;
+    } else if (ch.State == CallState::DoFlashRing) {
         if (ch.FlashTarget >= 0 && ch.FlashTarget < kMaxChannels) {
             m_board.StopRing(ch.FlashTarget);
             m_board.StopTalkWith(c, ch.FlashTarget);
@@ -250,14 +250,14 @@ void ServerEngine::HandleFlash(int c, std::int32_t count)
         m_board.StopPlay(t);
         m_board.TalkWith(c, t);
         ch.Talking = 1;
-        ch.State = "Dozzk";
+        ch.State = CallState::Dozzk;
     } else {
         m_board.StopTalkWith(c, t);
         ch.Talking = 0;
         m_board.PlayFile(t, VoiceFolder() + "FlashWait.voc");
-        BeginPrompt(t, "DoFlashWait", "Play_FlashWait", 0, 0);
+        BeginPrompt(t, CallState::DoFlashWait, PromptStep::Play_FlashWait, 0, 0);
         ch.FlashDigits.clear();
-        ch.State = "DoFlashComplete";
+        ch.State = CallState::DoFlashComplete;
     }
 }
 
@@ -266,38 +266,38 @@ void ServerEngine::stationKey(int c, const std::string &pressed)
     ChannelRecord &ch = channel(c);
     std::string key = pressed;
     const int t = ch.PeerTrunk;
-    if (ch.State == "DoFlashComplete" && !key.empty() && t >= 0) {
+    if (ch.State == CallState::DoFlashComplete && !key.empty() && t >= 0) {
         ch.FlashDigits += key;
         if (ch.FlashDigits.size() == 3) {
             const int s = FindStationById(ch.FlashDigits);
             if (s < 0) {
                 m_board.SendTone(c, 1);
-                ch.State = "DoFlashAfterBusy";
+                ch.State = CallState::DoFlashAfterBusy;
             } else {
                 m_board.StartRing(s);
                 m_board.StopTalkWith(c, t);
                 m_board.TalkWith(s, c);
-                ch.State = "DoFlashRing";
-                channel(s).State = "DoRinging";
+                ch.State = CallState::DoFlashRing;
+                channel(s).State = CallState::DoRinging;
                 m_board.SendTone(c, 2);
                 ch.FlashTarget = s;
                 channel(s).FlashOrigin = c;
             }
         }
     }
-    WriteLog(" 通道：" + std::to_string(c) + (ch.KeysOpen == 1 ? "已放音按键：" : "未放音按键：") + key);
+    m_files.WriteLog(" 通道：" + std::to_string(c) + (ch.KeysOpen == 1 ? "已放音按键：" : "未放音按键：") + key);
     if (ch.Talking == 1) {
         ch.AgentKeys += key;
-        ShowStationStatus(c, "座席接听");
+        m_rows.ShowStationStatus(c, "座席接听");
     }
-    if (ch.State == "SlicPickCallOut" && !key.empty()) {
+    if (ch.State == CallState::SlicPickCallOut && !key.empty()) {
         if (key != "*" && ch.StationDigits.size() < 20) {
             ch.StationDigits += key;
             if (t >= 0 && t < kMaxChannels) {
                 channel(t).StationDigits = ch.StationDigits;
-                ShowTrunkDialled(t, "呼叫");
+                m_rows.ShowTrunkDialled(t, "呼叫");
             }
-            ShowStationDialled(c, "呼叫");
+            m_rows.ShowStationDialled(c, "呼叫");
         }
         key.clear();
     }
@@ -309,22 +309,22 @@ void ServerEngine::stationKey(int c, const std::string &pressed)
             ch.ClientType = "有意向";
         if (ch.IntentKeys.find("2#") != std::string::npos)
             ch.ClientType = "成交";
-        WriteClientType(c, ch.TaskId);
+        m_results.WriteClientType(ch, ch.TaskId);
     }
     if (m_settings.TalkFlag > 0 && ch.Talking == 1 && t >= 0 && t < kMaxChannels) {
         if (key == m_settings.PauseTalk && ch.Paused == 0) {
             const std::int32_t r = m_board.StopTalkWith(t, c);
             m_board.SetDtmfStopPlay(c, 0);
             m_board.PlayIndexString(t, "busymusic");
-            BeginPrompt(t, "DoBusyMusic", "Play_BusyMusic", 0, 0);
+            BeginPrompt(t, CallState::DoBusyMusic, PromptStep::Play_BusyMusic, 0, 0);
             ch.Paused = 1;
-            WriteLog(" 内线通道：" + std::to_string(c) + "按*退出交换 对应的外线为：" + std::to_string(t) +
+            m_files.WriteLog(" 内线通道：" + std::to_string(c) + "按*退出交换 对应的外线为：" + std::to_string(t) +
                      " Ret:" + std::to_string(r));
         } else if (key == m_settings.ResumeTalk && ch.Paused == 1) {
             m_board.StopPlay(t);
             const std::int32_t r = m_board.TalkWith(t, c);
             ch.Paused = 0;
-            WriteLog(" 内线通道：" + std::to_string(c) + "按#交换回来 对应的外线为：" + std::to_string(t) +
+            m_files.WriteLog(" 内线通道：" + std::to_string(c) + "按#交换回来 对应的外线为：" + std::to_string(t) +
                      " Ret:" + std::to_string(r));
         }
     }

@@ -2,7 +2,7 @@
 #include "server/install/DemoInstallation.h"
 
 #include "server/data/TDM.h"
-#include "server/data/StatusDescription.h"
+#include "server/data/NoticeStatus.h"
 
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"

@@ -429,7 +429,7 @@ TEST_F(AcceptanceTest, TaskRowsAndTheSmsQueue)
     EXPECT_EQ(panel(10), QStringLiteral("0"));
     // Every channel is idle again.
     for (int c = 0; c < 20; ++c)
-        EXPECT_EQ(service().engine().channel(c).Progress, 0) << "channel " << c;
+        EXPECT_EQ(service().engine().channel(c).Progress, CallProgress::Free) << "channel " << c;
 }
 
 TEST_F(AcceptanceTest, LogLinesOfEveryCall)

@@ -121,13 +121,13 @@ std::string firstFileText(const QString &folder)
 
 std::string BoardInstallation::logText()
 {
-    service().engine().CloseLogFiles();
+    service().engine().files().CloseLogFiles();
     return firstFileText(programDir() + QStringLiteral("/Log"));
 }
 
 std::string BoardInstallation::talkRecordText()
 {
-    service().engine().CloseLogFiles();
+    service().engine().files().CloseLogFiles();
     return firstFileText(programDir() + QStringLiteral("/TalkInfo"));
 }
 

@@ -85,7 +85,7 @@ TEST_F(CallFlowTest, BusyNumber)
     EXPECT_NE(lines.find(" 通道：0:触发挂机事件"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0:延迟设置为空闲"), std::string::npos) << lines;
     // After the hang-up delay the trunk is free and shown idle.
-    EXPECT_EQ(service().engine().channel(0).Progress, 0);
+    EXPECT_EQ(service().engine().channel(0).Progress, CallProgress::Free);
     EXPECT_EQ(trunkText(0), "空闲");
 }
 
@@ -112,7 +112,7 @@ TEST_F(CallFlowTest, OperatorHangsUp)
     EXPECT_EQ(task("FailCause").toString(), QStringLiteral("用户取消通知"));
     // Hanging up an idle trunk does nothing.
     service().engine().HangupMenuClick("Channel2");
-    EXPECT_EQ(service().engine().channel(1).Progress, 0);
+    EXPECT_EQ(service().engine().channel(1).Progress, CallProgress::Free);
 }
 
 TEST_F(CallFlowTest, EmptyNumberIsNeverDialled)
@@ -203,7 +203,7 @@ TEST_F(CallFlowTest, CheckBoxesSwitchChannelsInAndOutOfService)
     };
     EXPECT_EQ(card1Use(), "01111111" + std::string(40, '0'));
     runFor(3000);
-    EXPECT_EQ(service().engine().channel(0).Progress, 0);
+    EXPECT_EQ(service().engine().channel(0).Progress, CallProgress::Free);
     EXPECT_EQ(trunks->topLevelItem(0)->text(1), QStringLiteral("关闭"));
     addTask("400");
     runFor(2000);
@@ -261,11 +261,11 @@ TEST_F(CallFlowTest, HangupDelayAndTheCounters)
     runFor(5000); // the busy tone is recognised and the line hung up within these seconds
     ASSERT_EQ(task("Status").toInt(), 3);
     const ChannelRecord &ch = service().engine().channel(0);
-    EXPECT_EQ(ch.State, "DoOnhook");
-    EXPECT_EQ(ch.Progress, 5); // the outcome stays on the channel for the hang-up delay
+    EXPECT_EQ(ch.State, CallState::DoOnhook);
+    EXPECT_EQ(ch.Progress, CallProgress::Seized); // the outcome stays on the channel for the hang-up delay
     runFor(1600);
-    EXPECT_EQ(ch.State, "");
-    EXPECT_EQ(ch.Progress, 0);
+    EXPECT_EQ(ch.State, CallState::None);
+    EXPECT_EQ(ch.Progress, CallProgress::Free);
     // The counters of the status bar refresh every 5 s: one failure since the service started.
     runFor(5000);
     auto panel = [this](int i) { return QString::fromStdString(panelText(i)); };
@@ -292,7 +292,7 @@ TEST_F(CallFlowTest, PolarityReversalsOfALineThatReportsThem)
     const std::string lines = logText();
     EXPECT_NE(lines.find(" 通道：0 反极值：1"), std::string::npos) << lines;
     EXPECT_NE(lines.find(" 通道：0 反极值：2"), std::string::npos) << lines;
-    EXPECT_EQ(service().engine().channel(0).Progress, 0); // hung up and free again
+    EXPECT_EQ(service().engine().channel(0).Progress, CallProgress::Free); // hung up and free again
     // The first reversal answered the call, the second ended it: notified.
     EXPECT_EQ(task("Status").toInt(), 2);
 }

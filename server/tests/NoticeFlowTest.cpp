@@ -71,7 +71,7 @@ TEST_F(NoticeFlowTest, AnswerCueThenNoticeThenSuccess)
     runFor(15000);
     EXPECT_EQ(task("Status").toInt(), 8);
     const ChannelRecord &ch = service().engine().channel(0);
-    EXPECT_EQ(ch.State, "DoPlayNotice");
+    EXPECT_EQ(ch.State, CallState::DoPlayNotice);
     EXPECT_EQ(ch.RingBacks, 2);
     // The composed name (two characters of 100 ms and their pauses) exists for channel 0.
     EXPECT_GT(QFileInfo(QString::fromStdString(service().engine().ComposedFile(0))).size(), 1600);
@@ -114,7 +114,7 @@ TEST_F(NoticeFlowTest, ReplayKeyAndTheFifthOneHangsUp)
     runFor(30000);
     EXPECT_EQ(task("Status").toInt(), 2);
     EXPECT_EQ(task("PressInfo").toString(), QStringLiteral(";1;1;1;1;1"));
-    EXPECT_EQ(service().engine().channel(0).Progress, 0);
+    EXPECT_EQ(service().engine().channel(0).Progress, CallProgress::Free);
 }
 
 TEST_F(NoticeFlowTest, NoticePlayedPlayTimesTimesInKeyMode)
@@ -314,7 +314,7 @@ TEST_F(NoVoicesTest, EveryPlayingEndsAndTheNoticeTimeoutHangsUp)
         for (int c = 0; c < 3; ++c)
             EXPECT_NE(lines.find(" 通道" + std::to_string(c) + ":放提示语音超时挂机"), std::string::npos) << notice;
         for (int c = 0; c < 6; ++c) {
-            EXPECT_EQ(service().engine().channel(c).Progress, 0) << notice << " channel " << c;
+            EXPECT_EQ(service().engine().channel(c).Progress, CallProgress::Free) << notice << " channel " << c;
             EXPECT_EQ(trunkText(c), "空闲") << notice << " channel " << c;
         }
         stop();

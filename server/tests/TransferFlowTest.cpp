@@ -78,7 +78,7 @@ TEST_F(TransferFlowTest, AgentAnswersTalksClassifiesAndHangsUp)
     EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席07 时间:12/09 10:00 电话:13800000000"))) << memo().toStdString();
     const std::string talk = talkRecordText();
     EXPECT_EQ(talk.rfind("0001 外线:01 回拨时间:12/09 10:00 呼出号码:13800000000 已接通 座席:07,801", 0), 0u) << talk;
-    EXPECT_EQ(service().engine().channel(6).Progress, 0);
+    EXPECT_EQ(service().engine().channel(6).Progress, CallProgress::Free);
     EXPECT_EQ(service().engine().channel(6).AnsweredCount, 1);
 }
 
@@ -91,7 +91,7 @@ TEST_F(TransferFlowTest, NobodyAnswersWithinWaitMusic)
     EXPECT_EQ(task("Status").toInt(), 4);
     EXPECT_TRUE(memo().startsWith(QStringLiteral("外线01-座席00 "))) << memo().toStdString();
     // The rung agent is free again and heard the disconnect tone.
-    EXPECT_EQ(service().engine().channel(6).Progress, 0);
+    EXPECT_EQ(service().engine().channel(6).Progress, CallProgress::Free);
     char cid[32] = {};
     EXPECT_EQ(TlxSimIsRinging(6, cid), 0);
     EXPECT_EQ(TlxSimGetSentTone(6), 3);
@@ -106,7 +106,7 @@ TEST_F(TransferFlowTest, LeastBusyAgentIsRung)
     EXPECT_EQ(service().engine().PickStation(), 7);
     service().engine().channel(7).AnsweredCount = 3;
     EXPECT_EQ(service().engine().PickStation(), 6); // equal counts: the lower channel
-    service().engine().channel(6).Progress = 5;
+    service().engine().channel(6).Progress = CallProgress::Seized;
     EXPECT_EQ(service().engine().PickStation(), 7);
     EXPECT_EQ(service().engine().FindStationById("802"), 7);
     EXPECT_EQ(service().engine().FindStationById("80"), -1);
@@ -125,11 +125,11 @@ TEST_F(TransferFlowTest, CallerWaitsWhileAllAgentsAreBusy)
     start();
     addTask();
     runFor(12000); // answered at about 8.4 s, the agent key 1.5 s later
-    EXPECT_EQ(service().engine().channel(0).State, "DoSlicBusy");
+    EXPECT_EQ(service().engine().channel(0).State, CallState::DoSlicBusy);
     EXPECT_NE(logText().find("人工座席全忙，继续放等待音乐..."), std::string::npos);
     ASSERT_TRUE(service().engine().SetChannelInService(6, true)); // an agent comes back
     runFor(200);
-    EXPECT_EQ(service().engine().channel(0).State, "DoMusic");
+    EXPECT_EQ(service().engine().channel(0).State, CallState::DoMusic);
     EXPECT_EQ(service().engine().channel(6).PeerTrunk, 0);
     runFor(3000);
     EXPECT_EQ(TlxSimGetTalkPeer(0), 6);
@@ -209,7 +209,7 @@ TEST_F(TransferFlowTest, FlashPassesTheCallerToAnotherAgent)
     start();
     addTask();
     runFor(16000);
-    EXPECT_EQ(service().engine().channel(6).State, "DoFlashRing");
+    EXPECT_EQ(service().engine().channel(6).State, CallState::DoFlashRing);
     char cid[32] = {};
     EXPECT_EQ(TlxSimIsRinging(7, cid), 1);
     EXPECT_EQ(TlxSimGetSentTone(6), 2);
@@ -221,10 +221,10 @@ TEST_F(TransferFlowTest, AgentsOwnCallShowsTheDigits)
     start();
     runFor(12000);
     const ChannelRecord &agent = service().engine().channel(6);
-    EXPECT_EQ(agent.State, "SlicPickCallOut");
+    EXPECT_EQ(agent.State, CallState::SlicPickCallOut);
     EXPECT_EQ(agent.StationDigits, "12345678901234567890"); // "*" and the 21st digit are not shown
     ASSERT_GE(agent.PeerTrunk, 0);
-    EXPECT_EQ(service().engine().channel(agent.PeerTrunk).State, "SlicPickCallOut");
+    EXPECT_EQ(service().engine().channel(agent.PeerTrunk).State, CallState::SlicPickCallOut);
 }
 
 } // namespace
@@ -244,11 +244,11 @@ TEST_F(TransferFlowTest, CallerHangsUpWhileTheAgentRings)
     runFor(12500); // eleven digits dialled, a ring, the answer, the agent key; the hang-up 2 s later
     ASSERT_EQ(TlxSimIsRinging(6, cid), 1);
     EXPECT_STREQ(cid, "13800000000"); // the caller's number as caller ID
-    EXPECT_EQ(service().engine().channel(6).Progress, 1);
+    EXPECT_EQ(service().engine().channel(6).Progress, CallProgress::Reserved);
     runFor(3000);
     EXPECT_EQ(TlxSimIsRinging(6, cid), 0);
     EXPECT_EQ(TlxSimGetSentTone(6), 3);
-    EXPECT_EQ(service().engine().channel(6).Progress, 0);
+    EXPECT_EQ(service().engine().channel(6).Progress, CallProgress::Free);
     EXPECT_EQ(task("Status").toInt(), 4);
 }
 

@@ -1,7 +1,7 @@
 // The data module: connecting, the statement pattern, the start-up reset and its failures.
 #include "server/data/SchemaScript.h"
 #include "server/data/TDM.h"
-#include "server/data/StatusDescription.h"
+#include "server/data/NoticeStatus.h"
 #include "server/settings/tests/RecordingDialogs.h"
 #include "server/data/tests/TestDatabase.h"
 

@@ -1,13 +1,5 @@
 // The dispatcher's calendar, window, trunk choice and task queries, up to the point where it dials.
-#include "server/data/SchemaScript.h"
-#include "server/data/TDM.h"
-#include "server/engine/ServerEngine.h"
-#include "server/settings/tests/RecordingDialogs.h"
-#include "server/engine/tests/RecordingDisplay.h"
-#include "server/data/tests/TestDatabase.h"
-#include "server/engine/tests/UntouchedBoard.h"
-
-#include <gtest/gtest.h>
+#include "server/engine/tests/EngineHarness.h"
 
 namespace server {
 namespace {
@@ -15,16 +7,16 @@ namespace {
 using testing::exec;
 using testing::scalar;
 
-class DispatcherTest : public ::testing::Test
+class DispatcherTest : public testing::EngineHarness
 {
 protected:
+    DispatcherTest() : EngineHarness(common::DateTime{2026, 12, 9, 10, 0, 0, 0}) {} // a Wednesday
+
     void SetUp() override
     {
         Settings &s = engine.settings();
-        s.ProgramDir = dir.path();
         applyDefaultsForTest();
-        ASSERT_TRUE(createEmbeddedDatabase(embeddedDatabasePath(s)));
-        ASSERT_TRUE(dm.ConnectDatabase(s));
+        createDatabase();
         s.ChannelCount = 4;
         for (int c = 0; c < 4; ++c) {
             engine.tables().Kind[c] = c == 3 ? 2 : 1;
@@ -45,14 +37,6 @@ protected:
         s.Saturday = s.Sunday = 1;
         s.TeleAddSpecChar = "#";
     }
-
-    testing::TempProgramDir dir;
-    TDM dm;
-    testing::UntouchedBoard board;
-    testing::RecordingDisplay display;
-    ManualClock clock{common::DateTime{2026, 12, 9, 10, 0, 0, 0}}; // a Wednesday
-    testing::RecordingDialogs dialogs;
-    ServerEngine engine{board, dm, display, clock, dialogs};
 };
 
 TEST_F(DispatcherTest, CallingWindow)
@@ -72,7 +56,7 @@ TEST_F(DispatcherTest, CallingWindow)
 TEST_F(DispatcherTest, PickTrunkTakesTheLowestUsableTrunk)
 {
     EXPECT_EQ(engine.PickTrunk(), 0);
-    engine.channel(0).Progress = 5;
+    engine.channel(0).Progress = CallProgress::Seized;
     EXPECT_EQ(engine.PickTrunk(), 1);
     engine.lastSeen().LineConnected[1] = 0; // no line voltage
     EXPECT_EQ(engine.PickTrunk(), 2);
@@ -87,12 +71,12 @@ TEST_F(DispatcherTest, TaskQueriesAndTheirOrder)
 {
     exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Name,RandomValue) VALUES (' 139 ','李四',3)"));
     exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Name,RandomValue) VALUES ('138','张三',NULL)"));
-    ServerEngine::FetchedTask task;
-    ASSERT_TRUE(engine.FetchNewTask(task));
+    FetchedTask task;
+    ASSERT_TRUE(engine.tasks().FetchNewTask(task));
     EXPECT_EQ(task.Telphone, "138");
     EXPECT_EQ(task.Name, "张三");
     exec(dm, QStringLiteral("UPDATE AdNotice SET Status=9 WHERE Telphone='138'"));
-    ASSERT_TRUE(engine.FetchNewTask(task));
+    ASSERT_TRUE(engine.tasks().FetchNewTask(task));
     EXPECT_EQ(task.Telphone, "139"); // trimmed
 
     // Retries: due, with attempts left, fewest attempts first.
@@ -106,24 +90,24 @@ TEST_F(DispatcherTest, TaskQueriesAndTheirOrder)
         exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Status,NoticeTimes,SuccTimes,NextNotice) VALUES %1")
                      .arg(QLatin1String(r)));
     engine.settings().ReSendTimes = 2;
-    ASSERT_TRUE(engine.FetchRetryTask(task));
+    ASSERT_TRUE(engine.tasks().FetchRetryTask(task));
     EXPECT_EQ(task.Telphone, "r2"); // r3 is not due yet
     engine.settings().ReSendTimes = 0;
-    ASSERT_TRUE(engine.FetchRetryTask(task));
+    ASSERT_TRUE(engine.tasks().FetchRetryTask(task));
     EXPECT_EQ(task.ID, ""); // nothing with at most 0 attempts is due
     engine.settings().RetSucc = 0;
-    ASSERT_TRUE(engine.FetchRepeatTask(task));
+    ASSERT_TRUE(engine.tasks().FetchRepeatTask(task));
     EXPECT_EQ(task.Telphone, "s2");
 
     exec(dm, QStringLiteral("DROP TABLE AdNotice"));
-    EXPECT_FALSE(engine.FetchNewTask(task));
+    EXPECT_FALSE(engine.tasks().FetchNewTask(task));
 }
 
 TEST_F(DispatcherTest, TicksThatDialNothing)
 {
     // No task: the channel is free again and the board untouched.
     engine.SystemTimerTimer();
-    EXPECT_EQ(engine.channel(0).Progress, 0);
+    EXPECT_EQ(engine.channel(0).Progress, CallProgress::Free);
 
     // A task without a number is failed without a dial and without an attempt counted.
     exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone) VALUES ('  ')"));
@@ -131,7 +115,7 @@ TEST_F(DispatcherTest, TicksThatDialNothing)
     EXPECT_EQ(scalar(dm, QStringLiteral("SELECT Status FROM AdNotice")).toInt(), 3);
     EXPECT_EQ(scalar(dm, QStringLiteral("SELECT FailCause FROM AdNotice")).toString(), QStringLiteral("电话号码为空"));
     EXPECT_EQ(scalar(dm, QStringLiteral("SELECT NoticeTimes FROM AdNotice")).toInt(), 0);
-    EXPECT_EQ(engine.channel(0).Progress, 0);
+    EXPECT_EQ(engine.channel(0).Progress, CallProgress::Free);
     EXPECT_EQ(board.calls, 0);
 
     // Outside the calendar and the window nothing is fetched at all.

@@ -1,28 +1,20 @@
 // Results of calls written to their tasks: statuses, causes, counters, next attempt times, SMS rows.
-#include "server/data/SchemaScript.h"
-#include "server/data/TDM.h"
-#include "server/engine/ServerEngine.h"
-#include "server/settings/tests/RecordingDialogs.h"
-#include "server/engine/tests/RecordingDisplay.h"
-#include "server/data/tests/TestDatabase.h"
-#include "server/engine/tests/UntouchedBoard.h"
-
-#include <gtest/gtest.h>
+#include "server/engine/tests/EngineHarness.h"
 
 namespace server {
 namespace {
 
 using testing::scalar;
 
-class NoticeResultsTest : public ::testing::Test
+class NoticeResultsTest : public testing::EngineHarness
 {
 protected:
+    NoticeResultsTest() : EngineHarness(common::DateTime{2024, 5, 1, 23, 55, 0, 0}) {}
+
     void SetUp() override
     {
-        engine.settings().ProgramDir = dir.path();
         engine.settings().Interval = 10;
-        ASSERT_TRUE(createEmbeddedDatabase(embeddedDatabasePath(engine.settings())));
-        ASSERT_TRUE(dm.ConnectDatabase(engine.settings()));
+        createDatabase();
         testing::exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,NoticeTimes,SuccTimes) VALUES ('13800000000',0,0)"));
         ChannelRecord &ch = engine.channel(2);
         ch.TaskId = "1";
@@ -32,26 +24,22 @@ protected:
 
     QString column(const char *name) { return scalar(dm, QStringLiteral("SELECT %1 FROM AdNotice WHERE ID=1").arg(QLatin1String(name))).toString(); }
     int smsRows() { return scalar(dm, QStringLiteral("SELECT COUNT(*) FROM SmsSendTask")).toInt(); }
-
-    testing::TempProgramDir dir;
-    TDM dm;
-    testing::UntouchedBoard board;
-    testing::RecordingDisplay display;
-    ManualClock clock{common::DateTime{2024, 5, 1, 23, 55, 0, 0}};
-    testing::RecordingDialogs dialogs;
-    ServerEngine engine{board, dm, display, clock, dialogs};
+    void writeResult(NoticeStatus status, std::string_view cause = {})
+    {
+        engine.results().WriteNoticeResult(2, engine.channel(2), status, cause);
+    }
 };
 
 TEST_F(NoticeResultsTest, AttemptThenBusyOutcome)
 {
-    engine.WriteNoticeResult(2, "1", 1);
+    writeResult(NoticeStatus::Notifying);
     EXPECT_EQ(column("Status"), QStringLiteral("1"));
     EXPECT_EQ(column("NoticeTimes"), QStringLiteral("1"));
     EXPECT_EQ(column("FactNotice"), QStringLiteral("2024-05-01 23:55:00"));
     EXPECT_EQ(column("TrunkCh"), QStringLiteral("3"));
 
     ChannelRecord &ch = engine.channel(2);
-    ch.Progress = 5;
+    ch.Progress = CallProgress::Seized;
     ch.BusySeen = 1;
     engine.WriteCallOutcome(2);
     EXPECT_EQ(column("Status"), QStringLiteral("3"));
@@ -66,18 +54,19 @@ TEST_F(NoticeResultsTest, OutcomesByProgress)
     const struct
     {
         const char *name;
-        std::int8_t progress, busy, noAnswer, transfer;
+        CallProgress progress;
+        std::int8_t busy, noAnswer, transfer;
         std::int16_t agentMark;
         const char *status, *cause, *succ;
         int sms;
     } cases[] = {
-        {"busy", 5, 1, 0, 0, 0, "3", "对方占线", "0", 0},
-        {"no answer", 5, 0, 1, 0, 0, "3", "线路没接好或对方无人应答", "0", 0},
-        {"dropped before any answer: nothing written", 5, 0, 0, 0, 0, "1", "", "0", 0},
-        {"answered and notified", 3, 0, 0, 0, 0, "2", "", "1", 1},
-        {"cancelled by the operator", 4, 0, 0, 0, 0, "3", "用户取消通知", "0", 0},
-        {"answered, sent to an agent nobody took", 3, 0, 0, 1, 0, "4", "", "2", 2},
-        {"answered, sent to an agent who took it", 3, 0, 0, 1, 1, "5", "", "2", 2},
+        {"busy", CallProgress::Seized, 1, 0, 0, 0, "3", "对方占线", "0", 0},
+        {"no answer", CallProgress::Seized, 0, 1, 0, 0, "3", "线路没接好或对方无人应答", "0", 0},
+        {"dropped before any answer: nothing written", CallProgress::Seized, 0, 0, 0, 0, "1", "", "0", 0},
+        {"answered and notified", CallProgress::Answered, 0, 0, 0, 0, "2", "", "1", 1},
+        {"cancelled by the operator", CallProgress::Cancelled, 0, 0, 0, 0, "3", "用户取消通知", "0", 0},
+        {"answered, sent to an agent nobody took", CallProgress::Answered, 0, 0, 1, 0, "4", "", "2", 2},
+        {"answered, sent to an agent who took it", CallProgress::Answered, 0, 0, 1, 1, "5", "", "2", 2},
     };
     engine.settings().SendSMSFlag = 1;
     engine.settings().SMSContent = "您的通知已送达";
@@ -114,7 +103,7 @@ TEST_F(NoticeResultsTest, IntervalOfAnHourOrMoreStillSchedulesTheNextAttempt)
 {
     for (int interval : {0, 59, 60, 90, 255}) {
         engine.settings().Interval = static_cast<std::uint8_t>(interval);
-        engine.WriteNoticeResult(2, "1", 3, "对方占线");
+        writeResult(NoticeStatus::Failed, "对方占线");
         EXPECT_EQ(column("NextNotice").toStdString(),
                   common::formatDateTime("yyyy-mm-dd hh:mm:ss", clock.now().addMinutes(interval)))
             << interval;
@@ -152,17 +141,17 @@ TEST_F(NoticeResultsTest, TalkTimesOfAnsweredCalls)
 
 TEST_F(NoticeResultsTest, NoticeClientTypeAndSwallowedErrors)
 {
-    engine.WriteNoticeResult(2, "1", 8);
+    writeResult(NoticeStatus::Playing);
     EXPECT_EQ(column("Status"), QStringLiteral("8"));
 
     engine.channel(5).ClientType = "成交";
-    engine.WriteClientType(5, "1");
+    engine.results().WriteClientType(engine.channel(5), "1");
     EXPECT_EQ(column("ClientType"), QStringLiteral("成交"));
 
     testing::exec(dm, QStringLiteral("DROP TABLE SmsSendTask"));
-    EXPECT_NO_THROW(engine.QueueSms("1", "x", "corvida"));
+    EXPECT_NO_THROW(engine.results().QueueSms("1", "x", "corvida"));
     dm.DBConnection().close();
-    EXPECT_NO_THROW(engine.WriteNoticeResult(2, "1", 2));
+    EXPECT_NO_THROW(writeResult(NoticeStatus::Notified));
 }
 
 } // namespace

@@ -1,11 +1,5 @@
 // The operator display of channels, the transfer memo, the counters and the run's files.
-#include "server/data/SchemaScript.h"
-#include "server/data/TDM.h"
-#include "server/engine/ServerEngine.h"
-#include "server/settings/tests/RecordingDialogs.h"
-#include "server/engine/tests/RecordingDisplay.h"
-#include "server/data/tests/TestDatabase.h"
-#include "server/engine/tests/UntouchedBoard.h"
+#include "server/engine/tests/EngineHarness.h"
 
 #include "common/Gbk.h"
 
@@ -21,13 +15,13 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class OperatorDisplayTest : public ::testing::Test
+class OperatorDisplayTest : public testing::EngineHarness
 {
 protected:
+    OperatorDisplayTest() : EngineHarness(common::DateTime{2026, 3, 7, 9, 5, 4, 12}) {}
+
     void SetUp() override
     {
-        Settings &s = engine.settings();
-        s.ProgramDir = dir.path();
         QDir(QString::fromStdString(dir.path())).mkpath(QStringLiteral("Log"));
         QDir(QString::fromStdString(dir.path())).mkpath(QStringLiteral("TalkInfo"));
         // Channel 0 a trunk on row 0, channel 1 a station on row 0, channel 2 unused.
@@ -53,13 +47,6 @@ protected:
         return f.readAll().toStdString();
     }
 
-    testing::TempProgramDir dir;
-    TDM dm;
-    testing::UntouchedBoard board;
-    testing::RecordingDisplay display;
-    ManualClock clock{common::DateTime{2026, 3, 7, 9, 5, 4, 12}};
-    testing::RecordingDialogs dialogs;
-    ServerEngine engine{board, dm, display, clock, dialogs};
 };
 
 TEST_F(OperatorDisplayTest, RowOperations)
@@ -68,29 +55,29 @@ TEST_F(OperatorDisplayTest, RowOperations)
     const auto &station = display.stationRows[0];
     const std::string now = "2026-03-07 09:05:04";
 
-    engine.ShowTrunkStatus(0, "正在呼叫");
+    engine.rows().ShowTrunkStatus(0, "正在呼叫");
     EXPECT_EQ(trunk.image, RowImage::InUse);
     EXPECT_EQ(trunk.texts, (Texts{"正在呼叫", "13800000000", now, "", "张三", "110", "1990-01-01"}));
-    engine.ShowTrunkKeys(0);
+    engine.rows().ShowTrunkKeys(0);
     EXPECT_EQ(trunk.texts[3], "19");
-    engine.ShowTrunkKeys(1); // a station: nothing
+    engine.rows().ShowTrunkKeys(1); // a station: nothing
     EXPECT_TRUE(station.texts.empty());
 
-    engine.ShowStationStatus(1, "座席接听");
+    engine.rows().ShowStationStatus(1, "座席接听");
     EXPECT_EQ(station.texts, (Texts{"座席接听", "13800000000", now, "1#", "张三", "110", "1990-01-01", "", "", "", "",
                                     "经理"}));
-    engine.ShowIdle(1);
+    engine.rows().ShowIdle(1);
     EXPECT_EQ(station.image, RowImage::Idle);
     EXPECT_EQ(station.texts, (Texts{"空闲", "", "", ""}));
-    engine.ShowOffHook(0);
+    engine.rows().ShowOffHook(0);
     EXPECT_EQ(trunk.texts, (Texts{"摘机", "", "", ""}));
-    engine.ShowLineState(0, "断线");
+    engine.rows().ShowLineState(0, "断线");
     EXPECT_EQ(trunk.image, RowImage::Idle);
     EXPECT_EQ(trunk.texts, (Texts{"断线"}));
     engine.channel(1).StationDigits = "801";
-    engine.ShowStationDialled(1, "呼叫");
+    engine.rows().ShowStationDialled(1, "呼叫");
     EXPECT_EQ(station.texts, (Texts{"呼叫", "801", now}));
-    engine.ShowClosed(0);
+    engine.rows().ShowClosed(0);
     EXPECT_EQ(trunk.image, RowImage::Closed);
     EXPECT_FALSE(trunk.checked);
     EXPECT_EQ(trunk.texts, (Texts{"关闭", "", "", ""}));
@@ -104,18 +91,18 @@ TEST_F(OperatorDisplayTest, RowOperations)
     };
     const auto before = snapshot();
     for (int c : {2, 47}) {
-        engine.ShowIdle(c);
-        engine.ShowOffHook(c);
-        engine.ShowTrunkKeys(c);
-        engine.ShowClosed(c);
+        engine.rows().ShowIdle(c);
+        engine.rows().ShowOffHook(c);
+        engine.rows().ShowTrunkKeys(c);
+        engine.rows().ShowClosed(c);
     }
     EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(OperatorDisplayTest, TransferMemo)
 {
-    engine.AddTransferMemo(0, 9, "13800000000");
-    engine.AddTransferMemo(11, -1, "13900000000");
+    engine.rows().AddTransferMemo(0, 9, "13800000000");
+    engine.rows().AddTransferMemo(11, -1, "13900000000");
     EXPECT_EQ(display.memo, (Texts{"外线01-座席10 时间:03/07 09:05 电话:13800000000",
                                    "外线12-座席00 时间:03/07 09:05 电话:13900000000"}));
 }
@@ -123,30 +110,30 @@ TEST_F(OperatorDisplayTest, TransferMemo)
 TEST_F(OperatorDisplayTest, TalkRecordNumberingAndEmptyFileDeletion)
 {
     std::string error;
-    ASSERT_TRUE(engine.OpenTalkRecordFile(&error)) << error;
+    ASSERT_TRUE(engine.files().OpenTalkRecordFile(&error)) << error;
     const std::string path = dir.path() + "/TalkInfo/20260307090504.txt";
     for (int i = 1; i <= 10000; ++i)
-        engine.WriteTalkRecord("外线:01");
+        engine.files().WriteTalkRecord("外线:01");
     const std::string text = read(path);
     EXPECT_TRUE(text.starts_with("0001 " + common::utf8ToGbk("外线:01") + "\r\n"));
     EXPECT_NE(text.find("\r\n0010 "), std::string::npos);
     EXPECT_NE(text.find("\r\n1000 "), std::string::npos);
     EXPECT_NE(text.find("\r\n10000 "), std::string::npos);
-    engine.CloseLogFiles();
+    engine.files().CloseLogFiles();
     EXPECT_TRUE(QFile::exists(QString::fromStdString(path))); // lines were written: kept
 
     // A run of the same second without talks of its own keeps the earlier run's file.
     ServerEngine sameSecond{board, dm, display, clock, dialogs};
     sameSecond.settings().ProgramDir = dir.path();
-    ASSERT_TRUE(sameSecond.OpenTalkRecordFile(&error));
-    sameSecond.CloseLogFiles();
+    ASSERT_TRUE(sameSecond.files().OpenTalkRecordFile(&error));
+    sameSecond.files().CloseLogFiles();
     EXPECT_EQ(read(path), text);
 
     ServerEngine quiet{board, dm, display, clock, dialogs};
     quiet.settings().ProgramDir = dir.path();
     clock.advance(1000);
-    ASSERT_TRUE(quiet.OpenTalkRecordFile(&error));
-    quiet.CloseLogFiles();
+    ASSERT_TRUE(quiet.files().OpenTalkRecordFile(&error));
+    quiet.files().CloseLogFiles();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.path() + "/TalkInfo/20260307090505.txt")));
 }
 
@@ -154,24 +141,24 @@ TEST_F(OperatorDisplayTest, LogLines)
 {
     std::string error;
     engine.settings().WriteLogFlag = 1;
-    ASSERT_TRUE(engine.OpenLogFile(&error)) << error;
+    ASSERT_TRUE(engine.files().OpenLogFile(&error)) << error;
     EXPECT_EQ(engine.settings().LogFileOpen, 1);
-    engine.WriteLog("通道0:开始呼叫");
-    engine.CloseLogFiles();
+    engine.files().WriteLog("通道0:开始呼叫");
+    engine.files().CloseLogFiles();
     EXPECT_EQ(read(dir.path() + "/Log/202603070905Log.txt"), common::utf8ToGbk("09:05:04:012通道0:开始呼叫") + "\r\n");
 
     // A run started again within the minute adds to the file instead of wiping the first run's lines.
     ServerEngine again{board, dm, display, clock, dialogs};
     again.settings().ProgramDir = dir.path();
     again.settings().WriteLogFlag = 1;
-    ASSERT_TRUE(again.OpenLogFile(&error)) << error;
-    again.WriteLog("通道1:开始呼叫");
-    again.CloseLogFiles();
+    ASSERT_TRUE(again.files().OpenLogFile(&error)) << error;
+    again.files().WriteLog("通道1:开始呼叫");
+    again.files().CloseLogFiles();
     EXPECT_EQ(read(dir.path() + "/Log/202603070905Log.txt"),
               common::utf8ToGbk("09:05:04:012通道0:开始呼叫\r\n09:05:04:012通道1:开始呼叫\r\n"));
 
     engine.settings().WriteLogFlag = 0;
-    ASSERT_TRUE(engine.OpenLogFile(&error));
+    ASSERT_TRUE(engine.files().OpenLogFile(&error));
     EXPECT_EQ(engine.settings().LogFileOpen, 0);
 }
 

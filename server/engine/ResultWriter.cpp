@@ -1,7 +1,5 @@
 // Writing the results of calls to their tasks: attempt, notice, outcome, talk times, client type, SMS.
-#include "server/engine/ServerEngine.h"
-
-#include "server/data/TDM.h"
+#include "server/engine/ResultWriter.h"
 
 #include "common/DateTime.h"
 
@@ -18,50 +16,56 @@ QString qs(std::string_view utf8)
 
 } // namespace
 
-std::string ServerEngine::NextNoticeTime() const
+std::string ResultWriter::NextNoticeTime() const
 {
     // Now plus Interval minutes, for every value of Interval: reading "00:Interval:00" as a time of
     // day fails from 60 on, which would drop the result and leave the task stuck in status 1 or 8.
     return common::formatDateTime(kTimePattern, m_clock.now().addMinutes(m_settings.Interval));
 }
 
-void ServerEngine::WriteNoticeResult(int c, const std::string &taskId, std::int16_t status, std::string_view cause)
+void ResultWriter::WriteNoticeResult(int c, const ChannelRecord &ch, NoticeStatus status, std::string_view cause)
 {
-    const ChannelRecord &ch = channel(c);
     const QString now = qs(common::formatDateTime(kTimePattern, m_clock.now()));
-    const QString id = qs(taskId);
-    const QVariant code = QVariant::fromValue<int>(status);
+    const QString id = qs(ch.TaskId);
+    const QVariant code = QVariant::fromValue<int>(static_cast<int>(status));
     try {
         switch (status) {
-        case 1:
+        case NoticeStatus::Notifying:
             m_dm.execute(m_dm.QueUpdateAdNotice,
                          QStringLiteral("UPDATE AdNotice SET Status=:P1,NoticeTimes=NoticeTimes+1,FactNotice=:P2,"
                                         "TrunkCh=:P4 WHERE ID=:P3"),
                          {{"P1", code}, {"P2", now}, {"P3", id}, {"P4", QString::number(c + 1)}});
             break;
-        case 2:
-        case 4:
+        case NoticeStatus::Notified:
+        case NoticeStatus::ToAgent:
             m_dm.execute(m_dm.QueUpdateAdNotice,
                          QStringLiteral("UPDATE AdNotice SET Status=:P1,FailCause=:P3,SuccTimes=SuccTimes+1,"
                                         "NextNotice=:P4,PressInfo=:P5 WHERE ID=:P2"),
-                         {{"P1", code}, {"P2", id}, {"P3", QStringLiteral("")}, {"P4", qs(NextNoticeTime())},
+                         {{"P1", code},
+                          {"P2", id},
+                          {"P3", QStringLiteral("")},
+                          {"P4", qs(NextNoticeTime())},
                           {"P5", qs(ch.PressInfo)}});
             break;
-        case 3:
+        case NoticeStatus::Failed:
             m_dm.execute(m_dm.QueUpdateAdNotice,
                          QStringLiteral("UPDATE AdNotice SET Status=:P1,FailCause=:P2,FactNotice=:P3,NextNotice=:P5 "
                                         "WHERE ID=:P4"),
                          {{"P1", code}, {"P2", qs(cause)}, {"P3", now}, {"P4", id}, {"P5", qs(NextNoticeTime())}});
             break;
-        case 5:
+        case NoticeStatus::AgentAnswered:
             m_dm.execute(m_dm.QueUpdateAdNotice,
                          QStringLiteral("UPDATE AdNotice SET Status=:P1,FailCause=:P3,SuccTimes=SuccTimes+1,"
                                         "NextNotice=:P4,PressInfo=:P5,SlicCh=:P7,RecordFile=:P8 WHERE ID=:P2"),
-                         {{"P1", code}, {"P2", id}, {"P3", QStringLiteral("")}, {"P4", qs(NextNoticeTime())},
-                          {"P5", qs(ch.PressInfo)}, {"P7", QVariant::fromValue<int>(ch.AnsweringStation + 1)},
+                         {{"P1", code},
+                          {"P2", id},
+                          {"P3", QStringLiteral("")},
+                          {"P4", qs(NextNoticeTime())},
+                          {"P5", qs(ch.PressInfo)},
+                          {"P7", QVariant::fromValue<int>(ch.AnsweringStation + 1)},
                           {"P8", qs(ch.RecordFile)}});
             break;
-        case 8:
+        case NoticeStatus::Playing:
             m_dm.execute(m_dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=:P1 \nWHERE ID=:P2"),
                          {{"P1", code}, {"P2", id}});
             break;
@@ -73,29 +77,31 @@ void ServerEngine::WriteNoticeResult(int c, const std::string &taskId, std::int1
     }
 }
 
-void ServerEngine::WriteTalkTimes(int c)
+void ResultWriter::WriteTalkTimes(const ChannelRecord &ch)
 {
-    const ChannelRecord &ch = channel(c);
     try {
         m_dm.execute(m_dm.QueBillData,
                      QStringLiteral("UPDATE AdNotice SET StartBill=:P1,FinishBill=:P2,FactTotalTime=:P3,"
                                     "ResultTotalTime=:P4 WHERE ID=:P5"),
-                     {{"P1", qs(ch.StartBill)}, {"P2", qs(ch.FinishBill)}, {"P3", qs(ch.FactTotalTime)},
-                      {"P4", qs(ch.ResultTotalTime)}, {"P5", qs(ch.TaskId)}});
+                     {{"P1", qs(ch.StartBill)},
+                      {"P2", qs(ch.FinishBill)},
+                      {"P3", qs(ch.FactTotalTime)},
+                      {"P4", qs(ch.ResultTotalTime)},
+                      {"P5", qs(ch.TaskId)}});
     } catch (const DatabaseError &) {
     }
 }
 
-void ServerEngine::WriteClientType(int c, const std::string &taskId)
+void ResultWriter::WriteClientType(const ChannelRecord &station, const std::string &taskId)
 {
     try {
         m_dm.execute(m_dm.QueUpdateClientType, QStringLiteral("UPDATE AdNotice SET ClientType=:P1 WHERE ID=:P2"),
-                     {{"P1", qs(channel(c).ClientType)}, {"P2", qs(taskId)}});
+                     {{"P1", qs(station.ClientType)}, {"P2", qs(taskId)}});
     } catch (const DatabaseError &) {
     }
 }
 
-void ServerEngine::QueueSms(const std::string &phone, const std::string &content, const std::string &operatorId)
+void ResultWriter::QueueSms(const std::string &phone, const std::string &content, const std::string &operatorId)
 {
     const QString now = qs(common::formatDateTime(kTimePattern, m_clock.now()));
     try {
@@ -103,39 +109,17 @@ void ServerEngine::QueueSms(const std::string &phone, const std::string &content
                      QStringLiteral("INSERT INTO SmsSendTask(Mobile,NoticeMode,Priority,NeedTimes,Content,PlanNotice,"
                                     "InsertDate,OperID,VisitID,NoticeTaskID) "
                                     "VALUES(:P1,:P2,:P3,:P4,:P5,:P6,:P7,:P8,:P9,:P10)"),
-                     {{"P1", qs(phone)}, {"P2", 1}, {"P3", 1}, {"P4", 1}, {"P5", qs(content)}, {"P6", now},
-                      {"P7", now}, {"P8", qs(operatorId)}, {"P9", 1}, {"P10", 1}});
+                     {{"P1", qs(phone)},
+                      {"P2", 1},
+                      {"P3", 1},
+                      {"P4", 1},
+                      {"P5", qs(content)},
+                      {"P6", now},
+                      {"P7", now},
+                      {"P8", qs(operatorId)},
+                      {"P9", 1},
+                      {"P10", 1}});
     } catch (const DatabaseError &) {
-    }
-}
-
-void ServerEngine::WriteCallOutcome(int c)
-{
-    const ChannelRecord &ch = channel(c);
-    const auto queueSms = [&] {
-        if (m_settings.SendSMSFlag > 0)
-            QueueSms(ch.Phone, m_settings.SMSContent, "corvida");
-    };
-    switch (ch.Progress) {
-    case 5:
-        if (ch.BusySeen == 1)
-            WriteNoticeResult(c, ch.TaskId, 3, "对方占线");
-        else if (ch.NoAnswer == 1)
-            WriteNoticeResult(c, ch.TaskId, 3, "线路没接好或对方无人应答");
-        break;
-    case 3:
-        WriteNoticeResult(c, ch.TaskId, 2);
-        queueSms();
-        break;
-    case 4:
-        WriteNoticeResult(c, ch.TaskId, 3, "用户取消通知");
-        break;
-    default:
-        break;
-    }
-    if (ch.TransferStarted == 1) {
-        WriteNoticeResult(c, ch.TaskId, ch.AgentAnswerMark != 0 ? 5 : 4);
-        queueSms();
     }
 }
 
