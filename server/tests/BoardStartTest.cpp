@@ -8,7 +8,7 @@
 #include "server/settings/tests/RecordingDialogs.h"
 #include "server/tests/BoardInstallation.h"
 #include "server/data/tests/TestDatabase.h"
-#include "server/tests/WindowPicture.h"
+#include "server/ui/tests/WindowPicture.h"
 
 #include "common/ProfileFile.h"
 #include "ktdrv/KtSim.h"

@@ -2,6 +2,7 @@
 #include "server/ui/FrmServer.h"
 
 #include "server/engine/ServiceTimers.h"
+#include "server/ui/FrmAbout.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -95,13 +96,33 @@ void TFrmServer::showAtStart()
 
 TFrmServer::~TFrmServer() = default;
 
+TFrmServer::Opener TFrmServer::openerOf(std::string_view control)
+{
+    static const std::pair<std::string_view, Opener> openers[] = {
+        {"MenuAbout", &TFrmServer::MenuAboutClick},
+        {"ToolButton8", &TFrmServer::MenuAboutClick},
+    };
+    for (const auto &[name, opener] : openers)
+        if (name == control)
+            return opener;
+    return nullptr;
+}
+
+void TFrmServer::wireOpener(QAction *action)
+{
+    // An opener stays disabled until its window exists.
+    const Opener opener = openerOf(action->objectName().toStdString());
+    action->setEnabled(opener != nullptr);
+    if (opener)
+        connect(action, &QAction::triggered, this, opener);
+}
+
 void TFrmServer::buildMenus()
 {
-    // Each opener stays disabled until its window exists.
     const auto item = [this](QMenu *menu, const char *name, const QString &text) {
         QAction *a = menu->addAction(text);
         a->setObjectName(QLatin1String(name));
-        a->setEnabled(false);
+        wireOpener(a);
         return a;
     };
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
@@ -159,7 +180,7 @@ void TFrmServer::buildToolBar()
         {"ToolButton8", QStringLiteral("关于"), QStyle::SP_MessageBoxInformation},
     };
     for (const auto &o : openers)
-        button(o.name, o.text, o.icon)->setEnabled(false);
+        wireOpener(button(o.name, o.text, o.icon));
     QAction *exit = button("ToolButton6", QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
@@ -219,7 +240,10 @@ void TFrmServer::buildCentre()
     for (const auto &[name, text] : buttons) {
         auto *b = new QPushButton(text);
         b->setObjectName(QLatin1String(name));
-        b->setEnabled(false);
+        const Opener opener = openerOf(name);
+        b->setEnabled(opener != nullptr);
+        if (opener)
+            connect(b, &QPushButton::clicked, this, opener);
         sideLayout->addWidget(b);
     }
     sideLayout->addStretch();
@@ -397,6 +421,13 @@ bool TFrmServer::FormShow()
         m_tbStopServer->setEnabled(true);
     }
     return started;
+}
+
+void TFrmServer::MenuAboutClick()
+{
+    TFrmAbout about(m_service.settings(), this);
+    about.move(131, 102);
+    about.exec();
 }
 
 void TFrmServer::activate()

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 class QAction;
 class QLabel;
@@ -43,6 +44,8 @@ public:
 
     void tbStartServerClick();
     void tbStopServerClick();
+    /// Opens the About window modally.
+    void MenuAboutClick();
 
     QTimer *statusTimer() const;
     QTimer *systemTimer() const;
@@ -70,6 +73,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    using Opener = void (TFrmServer::*)();
+    /// The command that opens a window, by the name of its menu item or button; nothing while the
+    /// window does not exist yet.
+    static Opener openerOf(std::string_view control);
+    void wireOpener(QAction *action);
     void buildMenus();
     void buildToolBar();
     void buildCentre();

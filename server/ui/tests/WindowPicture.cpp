@@ -1,5 +1,5 @@
 // Pictures of the windows the tests drive.
-#include "server/tests/WindowPicture.h"
+#include "server/ui/tests/WindowPicture.h"
 
 #include <gtest/gtest.h>
 
