@@ -10,9 +10,9 @@ extern "C" {
 
 /// SIP registration status of an IP board: 1 registered; otherwise 0 with the reason in buffer
 /// (200 bytes). The software board simulates no IP boards: it answers 0 with a reason.
-int TlxSipGetBoardRegStatus(int boardId, char *buffer);
+KTDRV_EXPORT int TlxSipGetBoardRegStatus(int boardId, char *buffer);
 /// The driver's version text ("KTDRV x.y.z (software board)") into buffer (64 bytes); returns its length.
-int TlxGetDriverVersion(char *buffer);
+KTDRV_EXPORT int TlxGetDriverVersion(char *buffer);
 
 /// Probes device index (0..19) as board detection does, PCI before USB. Returns 1 when a device
 /// answered (model value, serial number and sub-type filled), 0 when there is none at that index,
@@ -20,42 +20,43 @@ int TlxGetDriverVersion(char *buffer);
 /// missing or malformed (TlxSimGetProbeError says where and why: no board can be said to be missing).
 /// The devices are the [Device<N>] and [UsbDevice<N>] sections of the KtSim.ini named by KTSIM_CONFIG,
 /// else of the current directory; detection needs only their HardwareId and SerialNumber.
-int TlxSimProbeDevice(int index, int *bus, unsigned *modelValue, unsigned *serialNumber, unsigned *subType);
+KTDRV_EXPORT int TlxSimProbeDevice(int index, int *bus, unsigned *modelValue, unsigned *serialNumber,
+                                   unsigned *subType);
 /// Why the last TlxSimProbeDevice returned -2 ("file:line: reason"), into buffer of size bytes
 /// (zero-terminated, cut to fit); empty after a probe that read KtSim.ini. Returns the length copied.
-int TlxSimGetProbeError(char *buffer, int size);
+KTDRV_EXPORT int TlxSimGetProbeError(char *buffer, int size);
 
 /// 1: virtual time (the clock stands still but for TlxSimAdvance, and restarts at 0); 0: monotonic clock.
-int TlxSimSetVirtualTime(int enable);
+KTDRV_EXPORT int TlxSimSetVirtualTime(int enable);
 /// Moves the virtual clock on by ms, running every due event in order. -1 in real time mode.
-int TlxSimAdvance(unsigned ms);
+KTDRV_EXPORT int TlxSimAdvance(unsigned ms);
 /// The board's 32-bit millisecond tick.
-unsigned TlxSimGetTick(void);
+KTDRV_EXPORT unsigned TlxSimGetTick(void);
 
 /// Station handset: lift (1) or hang up (0); flash; press keys (one at a time, as a person does).
-int TlxSimSetHook(int ch, int offHook);
-int TlxSimFlash(int ch);
-int TlxSimPressKeys(int ch, const char *digits);
+KTDRV_EXPORT int TlxSimSetHook(int ch, int offHook);
+KTDRV_EXPORT int TlxSimFlash(int ch);
+KTDRV_EXPORT int TlxSimPressKeys(int ch, const char *digits);
 /// Changes a trunk's line voltage.
-int TlxSimSetLineVoltage(int ch, int volts);
+KTDRV_EXPORT int TlxSimSetLineVoltage(int ch, int volts);
 
 /// 1 while a station rings; its caller-ID text into buffer (32 bytes).
-int TlxSimIsRinging(int ch, char *callerId);
+KTDRV_EXPORT int TlxSimIsRinging(int ch, char *callerId);
 /// Tone kind being sent to a station (0 none).
-int TlxSimGetSentTone(int ch);
+KTDRV_EXPORT int TlxSimGetSentTone(int ch);
 /// The channel bridged to ch, or -1.
-int TlxSimGetTalkPeer(int ch);
+KTDRV_EXPORT int TlxSimGetTalkPeer(int ch);
 /// The digits dialled on a trunk in its current or last call into buffer (64 bytes).
-int TlxSimGetDialled(int ch, char *buffer);
+KTDRV_EXPORT int TlxSimGetDialled(int ch, char *buffer);
 /// Path of the heard-audio WAV written for the trunk's last finished call into buffer (260 bytes).
-int TlxSimGetHeardFile(int ch, char *buffer);
+KTDRV_EXPORT int TlxSimGetHeardFile(int ch, char *buffer);
 /// One line per channel describing its state (as the control socket's "state"), into buffer.
-int TlxSimGetStateText(char *buffer, int size);
+KTDRV_EXPORT int TlxSimGetStateText(char *buffer, int size);
 /// The driver's own log (most recent lines) into buffer; returns the length copied.
-int TlxSimGetLog(char *buffer, int size);
+KTDRV_EXPORT int TlxSimGetLog(char *buffer, int size);
 /// Enable value of a log type as last applied from the live-log block (-1 when never set); a request
 /// waiting in the block is applied first.
-int TlxSimGetLogEnable(int logType);
+KTDRV_EXPORT int TlxSimGetLogEnable(int logType);
 
 #ifdef __cplusplus
 }
