@@ -2,6 +2,7 @@
 #include "server/data/SchemaScript.h"
 #include "server/data/TDM.h"
 #include "server/settings/tests/RecordingDialogs.h"
+#include "server/data/tests/AdNoticeQueryCases.h"
 #include "server/data/tests/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,11 @@ TEST_F(PostgresTest, WrongCredentialsFailToConnect)
     EXPECT_FALSE(dm.StartDatabase(settings, dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "连接数据库失败，请与系统管理员联系！");
+}
+
+TEST_F(PostgresTest, ManagementQueryAndActions)
+{
+    testing::checkAdNoticeQueries(dm);
 }
 
 } // namespace
