@@ -1,6 +1,8 @@
 // Compaction of the embedded database: integrity check, VACUUM INTO a temporary file, atomic replace.
 #include "server/data/CompactDatabase.h"
 
+#include "common/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -9,10 +11,6 @@
 #include <QUrl>
 #include <QUuid>
 #include <QVariant>
-
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace server {
 
@@ -23,16 +21,6 @@ QString firstValue(QSqlDatabase &db, const QString &sql, bool *ok)
     QSqlQuery q(db);
     *ok = q.exec(sql) && q.next();
     return *ok ? q.value(0).toString() : QString();
-}
-
-bool syncFile(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
 }
 
 // Writes the compacted copy; runs with its own connection, which is closed before the file is replaced.
@@ -60,7 +48,7 @@ bool writeCompactCopy(const QString &path, const QString &copy)
         }
     }
     QSqlDatabase::removeDatabase(name);
-    return ok && syncFile(copy);
+    return ok;
 }
 
 } // namespace
@@ -79,9 +67,10 @@ bool CompactAccessDatabase(const QString &path, const QString &password)
             return false;
         copy = reserve.fileName();
     } // the reserved name is removed again: VACUUM INTO writes only a new file
+    // The copy is flushed to disk before it takes the database's place.
     const bool ok = writeCompactCopy(info.absoluteFilePath(), copy) &&
-                    std::rename(QFile::encodeName(copy).constData(),
-                                QFile::encodeName(info.absoluteFilePath()).constData()) == 0;
+                    common::replaceFileAtomically(QFile::encodeName(copy).toStdString(),
+                                                  QFile::encodeName(info.absoluteFilePath()).toStdString());
     if (!ok)
         QFile::remove(copy);
     return ok;

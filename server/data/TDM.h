@@ -88,6 +88,7 @@ public:
     Statement QueMyStat{"QueMyStat"};
     Statement QueMyUpdateAdNotice{"QueMyUpdateAdNotice"};
     Statement QueAgainNotice{"QueAgainNotice"};
+    Statement QueAdNotice{"QueAdNotice"};
     Statement QueCheckForbidTel{"QueCheckForbidTel"};
     Statement QueForbidImport{"QueForbidImport"};
     Statement QueDeleteStatData{"QueDeleteStatData"};

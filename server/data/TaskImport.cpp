@@ -1,0 +1,95 @@
+// The imports of notice tasks from text files and workbook rows.
+#include "server/data/TaskImport.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+namespace server {
+
+namespace {
+
+bool goOn(const ImportOptions &options, int row, ImportResult &result)
+{
+    if (options.beforeRow && !options.beforeRow(row, result)) {
+        result.cancelled = true;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool IsBlacklisted(TDM &dm, const QString &number)
+{
+    try {
+        dm.open(dm.QueCheckForbidTel, QStringLiteral("SELECT id FROM C_BlackList WHERE Telephone=:P1"),
+                {{"P1", number}});
+        QSqlQuery &rows = dm.QueCheckForbidTel.rows();
+        const bool found = rows.next();
+        rows.finish();
+        return found;
+    } catch (const DatabaseError &) {
+        return false;
+    }
+}
+
+ImportResult importTextLines(TDM &dm, const QStringList &lines, const ImportOptions &options)
+{
+    ImportResult result;
+    for (int i = 1; i < lines.size(); ++i) { // line 1 is the header
+        const int row = i + 1;
+        const QString number = lines[i].trimmed();
+        if (IsBlacklisted(dm, number)) {
+            ++result.blacklisted;
+            continue;
+        }
+        if (!goOn(options, row, result))
+            break;
+        const QString now = options.now();
+        try {
+            dm.execute(dm.QueAdNotice,
+                       QStringLiteral("INSERT INTO AdNotice(Telphone,PlanNotice,InsertDate) VALUES(:P1,:P2,:P3)"),
+                       {{"P1", number}, {"P2", options.planNotice.isEmpty() ? now : options.planNotice}, {"P3", now}});
+            ++result.imported;
+        } catch (const DatabaseError &e) {
+            result.failures.push_back({row, QString::fromStdString(e.what())});
+        }
+    }
+    return result;
+}
+
+ImportResult importWorkbookRows(TDM &dm, const std::function<QString(int row, int column)> &cell,
+                                const ImportOptions &options)
+{
+    ImportResult result;
+    for (int row = 1; row <= kMaxWorkbookRows; ++row) {
+        if (!goOn(options, row, result))
+            break;
+        const QString number = cell(row, 1), name = cell(row, 2), company = cell(row, 3), address = cell(row, 4);
+        if (number.trimmed().isEmpty() && name.trimmed().isEmpty() && company.trimmed().isEmpty())
+            break;
+        if (IsBlacklisted(dm, number)) {
+            ++result.blacklisted;
+            continue;
+        }
+        const QString now = options.now();
+        try {
+            dm.execute(dm.QueAdNotice,
+                       QStringLiteral("INSERT INTO AdNotice(Telphone,Name,CompanyName,HomeAddr,PlanNotice,InsertDate,"
+                                      "RandomValue) VALUES(:P1,:P2,:P3,:P4,:P5,:P6,:P7)"),
+                       {{"P1", number},
+                        {"P2", name},
+                        {"P3", company},
+                        {"P4", address},
+                        {"P5", options.planNotice.isEmpty() ? now : options.planNotice},
+                        {"P6", now},
+                        {"P7", QString::number(QRandomGenerator::global()->bounded(50))}});
+            ++result.imported;
+        } catch (const DatabaseError &e) {
+            result.failures.push_back({row, QString::fromStdString(e.what())});
+        }
+    }
+    return result;
+}
+
+} // namespace server
