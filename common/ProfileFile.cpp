@@ -1,6 +1,7 @@
 // Profile (INI) files in memory: parsing into sections, lookups, in-place edits and atomic saves.
 #include "common/ProfileFile.h"
 
+#include "common/AtomicFile.h"
 #include "common/ProfileInteger.h"
 #include "common/Text.h"
 
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -163,64 +163,12 @@ std::optional<std::string> readWholeFile(const std::string &path, bool &exists, 
     return data;
 }
 
-bool writeAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// The file a save replaces: the target of a symbolic link rather than the link itself.
-std::string saveTarget(const std::string &path)
-{
-    std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        const auto resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec)
-            return resolved.string();
-    }
-    return path;
-}
-
 bool replaceFile(const std::string &path, std::string_view data, std::string &error)
 {
-    const std::string target = saveTarget(path);
-    std::string temp = target + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = errnoText("cannot create a temporary file for", target);
-        return false;
-    }
-    struct stat st {};
-    const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, data) && ::fsync(fd) == 0;
-    if (!ok)
-        error = errnoText("cannot write", target);
-    if (::close(fd) != 0 && ok) {
-        error = errnoText("cannot write", target);
-        ok = false;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        error = errnoText("cannot replace", target);
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    const std::string dir = std::filesystem::path(target).parent_path().string();
-    const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return true;
+    // A profile the save creates is readable by all, whatever the umask; one it replaces keeps its bits.
+    AtomicWriteOptions options;
+    options.newFileMode = 0644;
+    return writeFileAtomically(path, data, &error, options);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 // Composed voice files written under a temporary name and renamed into place.
 #include "voxstore/OutputFile.h"
 
+#include "common/AtomicFile.h"
 #include "voxstore/VoxStore.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,20 +25,6 @@ bool writeAll(int fd, const std::uint8_t *data, std::size_t size)
         done += static_cast<std::size_t>(put);
     }
     return true;
-}
-
-// O_EXCL never follows a planted link; the process id and a counter keep the name free, and a few
-// tries step over a stale file of an earlier process with the same id.
-int createTemporary(const std::string &path, std::string &name)
-{
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        name = path + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".part";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
 }
 
 // A link, device or pipe is written through in place: renaming over it would replace the link or the
@@ -66,21 +52,16 @@ std::int32_t writeFileReplacing(const char *path, const std::uint8_t *data, std:
         return VOXSTORE_ERR_FILE;
     if (!isReplaceable(path))
         return writeInPlace(path, data, size);
-    std::string temporary;
-    const int fd = createTemporary(path, temporary);
-    if (fd < 0)
-        return VOXSTORE_ERR_FILE;
-    const bool written = writeAll(fd, data, size);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        ::unlink(temporary.c_str());
-        return VOXSTORE_ERR_WRITE;
-    }
-    if (std::rename(temporary.c_str(), path) != 0) {
-        ::unlink(temporary.c_str());
-        return VOXSTORE_ERR_FILE;
-    }
-    return VOXSTORE_OK;
+    // A new file as open(2) makes one, whatever the bits of the file it replaces; not flushed to disk,
+    // since a lost voice file is composed again from its text and a flush would cost every call.
+    common::AtomicWriteOptions options;
+    options.keepPermissions = false;
+    options.followLinks = false;
+    options.durable = false;
+    common::AtomicFile file(path, options);
+    if (file.open() && file.write(std::string_view(reinterpret_cast<const char *>(data), size)) && file.commit())
+        return VOXSTORE_OK;
+    return file.failedStage() == common::AtomicWriteStage::Write ? VOXSTORE_ERR_WRITE : VOXSTORE_ERR_FILE;
 }
 
 } // namespace voxstore

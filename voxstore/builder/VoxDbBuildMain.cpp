@@ -1,4 +1,5 @@
 // voxdb-build: writes VoiceDB.dat from a folder of per-character recordings and a mapping file.
+#include "common/AtomicFile.h"
 #include "voxstore/builder/CharacterMapping.h"
 #include "voxstore/builder/RecordingReader.h"
 #include "voxstore/builder/VoiceDbWriter.h"
@@ -13,6 +14,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -98,21 +100,16 @@ private:
     std::size_t m_lastTenth = 0;
 };
 
-// Written beside the target and renamed, so that a failed build never leaves a broken database.
+// Written beside the target and renamed, so that a failed build never leaves a broken database. The
+// new file has the bits open(2) gives it, and a symbolic link at the output is replaced itself.
 void writeAtomically(const fs::path &output, const std::vector<std::uint8_t> &image)
 {
-    const fs::path temporary = output.string() + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char *>(image.data()), static_cast<std::streamsize>(image.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            throw std::runtime_error(output.string() + ": cannot be written");
-        }
-    }
-    fs::rename(temporary, output);
+    common::AtomicWriteOptions options;
+    options.keepPermissions = false;
+    options.followLinks = false;
+    const std::string_view bytes(reinterpret_cast<const char *>(image.data()), image.size());
+    if (!common::writeFileAtomically(output.string(), bytes, nullptr, options))
+        throw std::runtime_error(output.string() + ": cannot be written");
 }
 
 int run(const Options &options)
