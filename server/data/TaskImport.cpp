@@ -92,4 +92,14 @@ ImportResult importWorkbookRows(TDM &dm, const std::function<QString(int row, in
     return result;
 }
 
+void addTask(TDM &dm, const QString &number, const QString &planNotice, const QString &now, const QString &name,
+             const QString &userId, const QString &birthday)
+{
+    dm.execute(dm.QueAdNotice,
+               QStringLiteral("INSERT INTO AdNotice(Telphone,PlanNotice,InsertDate,Name,UserID,Birthday) "
+                              "VALUES(:P1,:P2,:P3,:P4,:P5,:P6)"),
+               {{"P1", number.trimmed()}, {"P2", planNotice}, {"P3", now}, {"P4", name}, {"P5", userId},
+                {"P6", birthday}});
+}
+
 } // namespace server

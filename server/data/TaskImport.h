@@ -54,4 +54,9 @@ ImportResult importTextLines(TDM &dm, const QStringList &lines, const ImportOpti
 ImportResult importWorkbookRows(TDM &dm, const std::function<QString(int row, int column)> &cell,
                                 const ImportOptions &options);
 
+/// One task typed into the add dialog (the blacklist is not consulted); throws DatabaseError when the
+/// database refuses it.
+void addTask(TDM &dm, const QString &number, const QString &planNotice, const QString &now, const QString &name,
+             const QString &userId, const QString &birthday);
+
 } // namespace server

@@ -3,6 +3,7 @@
 
 #include "server/engine/ServiceTimers.h"
 #include "server/ui/FrmAbout.h"
+#include "server/ui/FrmAdNotice.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -72,7 +73,7 @@ QIcon rowIcon(RowImage image)
 } // namespace
 
 TFrmServer::TFrmServer(const QString &programDir, Board &board, Clock &clock, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_service(programDir.toStdString(), board, *this, clock, dialogs),
+    : QMainWindow(parent), m_clock(clock), m_dialogs(dialogs), m_service(programDir.toStdString(), board, *this, clock, dialogs),
       m_timers(new ServiceTimers(m_service, this))
 {
     setObjectName(QStringLiteral("FrmServer"));
@@ -99,6 +100,9 @@ TFrmServer::~TFrmServer() = default;
 TFrmServer::Opener TFrmServer::openerOf(std::string_view control)
 {
     static const std::pair<std::string_view, Opener> openers[] = {
+        {"btDataQuery", &TFrmServer::btDataQueryClick},
+        {"MenuDataQuery", &TFrmServer::MenuDataQueryClick},
+        {"tbDataQuery", &TFrmServer::MenuDataQueryClick},
         {"MenuAbout", &TFrmServer::MenuAboutClick},
         {"ToolButton8", &TFrmServer::MenuAboutClick},
     };
@@ -421,6 +425,23 @@ bool TFrmServer::FormShow()
         m_tbStopServer->setEnabled(true);
     }
     return started;
+}
+
+void TFrmServer::openAdNotice(QPoint place)
+{
+    TFrmAdNotice window(m_service.dataModule(), m_clock, m_dialogs, this);
+    window.move(place);
+    window.exec();
+}
+
+void TFrmServer::btDataQueryClick()
+{
+    openAdNotice({131, 80});
+}
+
+void TFrmServer::MenuDataQueryClick()
+{
+    openAdNotice({131, 102});
 }
 
 void TFrmServer::MenuAboutClick()

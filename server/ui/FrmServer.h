@@ -44,7 +44,9 @@ public:
 
     void tbStartServerClick();
     void tbStopServerClick();
-    /// Opens the About window modally.
+    /// Open the management windows and the About window, each modally.
+    void btDataQueryClick();
+    void MenuDataQueryClick();
     void MenuAboutClick();
 
     QTimer *statusTimer() const;
@@ -78,6 +80,7 @@ private:
     /// window does not exist yet.
     static Opener openerOf(std::string_view control);
     void wireOpener(QAction *action);
+    void openAdNotice(QPoint place);
     void buildMenus();
     void buildToolBar();
     void buildCentre();
@@ -87,6 +90,7 @@ private:
     /// Asks for confirmation and shuts the service down; false when the operator said no.
     bool FormClose();
 
+    const Clock &m_clock;
     Dialogs &m_dialogs;
     Service m_service;
     ServiceTimers *m_timers;
