@@ -44,6 +44,17 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                 *error = QStringLiteral("--start-time wants \"yyyy-mm-dd hh:mm:ss\", not ") + cl.startTime;
                 return std::nullopt;
             }
+        } else if (a == QStringLiteral("--import")) {
+            if (!value(i, cl.importFile))
+                return std::nullopt;
+        } else if (a == QStringLiteral("--plan")) {
+            if (!value(i, cl.planNotice))
+                return std::nullopt;
+            const auto plan = common::parseDateTime(cl.planNotice.toStdString());
+            if (!plan || common::formatDateTime("yyyy-mm-dd hh:mm:ss", *plan) != cl.planNotice.toStdString()) {
+                *error = QStringLiteral("--plan wants \"yyyy-mm-dd hh:mm:ss\", not ") + cl.planNotice;
+                return std::nullopt;
+            }
         } else if (a == QStringLiteral("--run-for")) {
             QString seconds;
             if (!value(i, seconds))
@@ -67,6 +78,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         *error = QStringLiteral("--live goes with --demo");
         return std::nullopt;
     }
+    if (!cl.planNotice.isEmpty() && cl.importFile.isEmpty()) {
+        *error = QStringLiteral("--plan goes with --import");
+        return std::nullopt;
+    }
     if ((!cl.startTime.isEmpty() || cl.runForSeconds > 0) && !cl.virtualTime) {
         *error = QStringLiteral("--start-time and --run-for go with --virtual-time");
         return std::nullopt;
@@ -81,6 +96,7 @@ QString commandLineUsage()
                           "[--run-for SECONDS]\n"
                           "       Server --init DIR [--voices VOICES] [--demo [--live]]\n"
                           "       Server [--dir DIR] --report\n"
+                          "       Server [--dir DIR] --import FILE [--plan \"yyyy-mm-dd hh:mm:ss\"]\n"
                           "  --dir DIR    program directory (default: the directory of the program)\n"
                           "  --headless   run without a display; messages go to standard error\n"
                           "  --init DIR   make a ready program directory for the software board and end\n"
@@ -91,6 +107,10 @@ QString commandLineUsage()
                           "               hour, and the second agent telephone (channel 7) is yours: answer it\n"
                           "               with ktsim DIR/ktsim.sock offhook 7\n"
                           "  --report     print the outcomes of the tasks by status and cause, and end\n"
+                          "  --import FILE  import notice tasks from FILE (.txt: a header line, then a number a\n"
+                          "               line; .xls or .xlsx: number, name, company, address in the first four\n"
+                          "               columns), leaving out the blacklist; may run beside the service\n"
+                          "  --plan         with --import: the tasks' planned notice time (default: now)\n"
                           "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
                           "  --start-time    wall time when the virtual clock starts (default: now)\n"
                           "  --run-for       virtual seconds after which the server closes (default: one hour)\n");

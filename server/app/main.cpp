@@ -1,6 +1,7 @@
 // The server program: command line, --init, the single-instance rule, then the service in its window,
 // headless or on virtual time.
 #include "server/app/CommandLine.h"
+#include "server/app/ImportCommand.h"
 #include "server/app/SingleInstance.h"
 #include "server/board/TlxBoard.h"
 #include "server/board/VirtualTime.h"
@@ -67,7 +68,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Server: %s\n%s", error.toUtf8().constData(), server::commandLineUsage().toUtf8().constData());
         return 2;
     }
-    if (cl->headless || cl->virtualTime || cl->report || !cl->initDir.isEmpty())
+    if (cl->headless || cl->virtualTime || cl->report || !cl->initDir.isEmpty() || !cl->importFile.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -87,6 +88,8 @@ int main(int argc, char **argv)
 
     const QString programDir =
         QDir(cl->programDir.isEmpty() ? QApplication::applicationDirPath() : cl->programDir).absolutePath();
+    if (!cl->importFile.isEmpty())
+        return server::runImport(programDir, cl->importFile, cl->planNotice);
     if (cl->report) {
         const QString report = server::outcomeReport(programDir, &error);
         if (report.isEmpty()) {

@@ -1,12 +1,22 @@
 // The imports of notice tasks from text files and workbook rows.
 #include "server/data/TaskImport.h"
 
+#include "common/Gbk.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringList>
 
 namespace server {
 
 namespace {
+
+// An empty cell or line is stored as empty text, never as NULL.
+QVariant text(const QString &s)
+{
+    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
+}
 
 bool goOn(const ImportOptions &options, int row, ImportResult &result)
 {
@@ -18,6 +28,34 @@ bool goOn(const ImportOptions &options, int row, ImportResult &result)
 }
 
 } // namespace
+
+TaskFileKind taskFileKind(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix == QLatin1String("txt"))
+        return TaskFileKind::Text;
+    for (const char *workbook : {"xls", "XLS", "xlsx", "XLSX"})
+        if (suffix == QLatin1String(workbook))
+            return TaskFileKind::Workbook;
+    return TaskFileKind::None;
+}
+
+std::optional<QStringList> readTaskTextFile(const QString &path, QString *error)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = path + QStringLiteral(": ") + in.errorString();
+        return std::nullopt;
+    }
+    const std::string text = common::anyToUtf8(in.readAll().toStdString());
+    QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
 
 bool IsBlacklisted(TDM &dm, const QString &number)
 {
@@ -47,9 +85,10 @@ ImportResult importTextLines(TDM &dm, const QStringList &lines, const ImportOpti
             break;
         const QString now = options.now();
         try {
-            dm.execute(dm.QueAdNotice,
-                       QStringLiteral("INSERT INTO AdNotice(Telphone,PlanNotice,InsertDate) VALUES(:P1,:P2,:P3)"),
-                       {{"P1", number}, {"P2", options.planNotice.isEmpty() ? now : options.planNotice}, {"P3", now}});
+            dm.execute(
+                dm.QueAdNotice,
+                QStringLiteral("INSERT INTO AdNotice(Telphone,PlanNotice,InsertDate) VALUES(:P1,:P2,:P3)"),
+                {{"P1", text(number)}, {"P2", options.planNotice.isEmpty() ? now : options.planNotice}, {"P3", now}});
             ++result.imported;
         } catch (const DatabaseError &e) {
             result.failures.push_back({row, QString::fromStdString(e.what())});
@@ -77,10 +116,10 @@ ImportResult importWorkbookRows(TDM &dm, const std::function<QString(int row, in
             dm.execute(dm.QueAdNotice,
                        QStringLiteral("INSERT INTO AdNotice(Telphone,Name,CompanyName,HomeAddr,PlanNotice,InsertDate,"
                                       "RandomValue) VALUES(:P1,:P2,:P3,:P4,:P5,:P6,:P7)"),
-                       {{"P1", number},
-                        {"P2", name},
-                        {"P3", company},
-                        {"P4", address},
+                       {{"P1", text(number)},
+                        {"P2", text(name)},
+                        {"P3", text(company)},
+                        {"P4", text(address)},
                         {"P5", options.planNotice.isEmpty() ? now : options.planNotice},
                         {"P6", now},
                         {"P7", QString::number(QRandomGenerator::global()->bounded(50))}});
@@ -95,11 +134,11 @@ ImportResult importWorkbookRows(TDM &dm, const std::function<QString(int row, in
 void addTask(TDM &dm, const QString &number, const QString &planNotice, const QString &now, const QString &name,
              const QString &userId, const QString &birthday)
 {
-    dm.execute(dm.QueAdNotice,
-               QStringLiteral("INSERT INTO AdNotice(Telphone,PlanNotice,InsertDate,Name,UserID,Birthday) "
-                              "VALUES(:P1,:P2,:P3,:P4,:P5,:P6)"),
-               {{"P1", number.trimmed()}, {"P2", planNotice}, {"P3", now}, {"P4", name}, {"P5", userId},
-                {"P6", birthday}});
+    dm.execute(
+        dm.QueAdNotice,
+        QStringLiteral("INSERT INTO AdNotice(Telphone,PlanNotice,InsertDate,Name,UserID,Birthday) "
+                       "VALUES(:P1,:P2,:P3,:P4,:P5,:P6)"),
+        {{"P1", number.trimmed()}, {"P2", planNotice}, {"P3", now}, {"P4", name}, {"P5", userId}, {"P6", birthday}});
 }
 
 } // namespace server

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace server {
@@ -40,6 +41,20 @@ struct ImportOptions
 
 /// At most this many workbook rows are read by one import.
 inline constexpr int kMaxWorkbookRows = 50000;
+
+/// The kinds of file an import reads, by the extension as written: ".txt"; ".xls" or ".XLS", ".xlsx"
+/// or ".XLSX". Any other spelling (".Xls", ".TXT") is none.
+enum class TaskFileKind
+{
+    None,
+    Text,
+    Workbook
+};
+TaskFileKind taskFileKind(const QString &path);
+
+/// The lines of a text file of numbers (UTF-8, or the system's GBK), without their line ends; nothing,
+/// with error set, when it cannot be read.
+std::optional<QStringList> readTaskTextFile(const QString &path, QString *error);
 
 /// True when the number is on the blacklist; false on a database error.
 bool IsBlacklisted(TDM &dm, const QString &number);

@@ -4,6 +4,8 @@
 #include "server/tests/DriverIpc.h"
 #include "server/data/tests/TestDatabase.h"
 
+#include "server/workbook/Workbook.h"
+
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"
 
@@ -281,6 +283,116 @@ TEST_F(ServerProcessTest, KilledInTheMiddleOfItsCallsAndStartedAgain)
             EXPECT_EQ(q.value(1).toInt(), 2) << number.toStdString();
         }
     }
+}
+
+TEST_F(ServerProcessTest, ImportWithoutAWindow)
+{
+    ASSERT_EQ(run({QStringLiteral("--init"), installation()}), 0);
+    Settings settings;
+    settings.ProgramDir = installation().toStdString();
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase(settings));
+        testing::exec(dm, QStringLiteral("INSERT INTO c_blacklist (Telephone) VALUES ('13900000000')"));
+    }
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const QString text = dir.file("numbers.txt");
+    write(text, "号码\r\n13800000001\r\n13900000000\r\n13800000002\r\n");
+    // A workbook: numbers stored as numbers and as text, a Chinese name, a row with only a name, and
+    // a blank row that ends the rows.
+    workbook::Workbook book;
+    workbook::Sheet &sheet = book.addSheet();
+    sheet.setText(1, 1, "13800000011");
+    sheet.setText(1, 2, "张三");
+    sheet.setText(2, 1, "13900000000");
+    sheet.setText(3, 2, "李四");
+    sheet.setText(5, 1, "13800000015");
+    QString error;
+    const QString xlsx = dir.file("people.xlsx");
+    ASSERT_TRUE(book.save(xlsx, &error)) << error.toStdString();
+
+    QString out, err;
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"), text}, &out, &err), 0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("imported 2, skipped by blacklist 1, failed 0"))) << out.toStdString();
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"), xlsx, QStringLiteral("--plan"),
+                   QStringLiteral("2026-12-11 09:00:00")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("imported 2, skipped by blacklist 1, failed 0"))) << out.toStdString();
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice")).toInt(), 4);
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT Name||'|'||PlanNotice FROM AdNotice WHERE Telphone='13800000011'"))
+                  .toString(),
+              QStringLiteral("张三|2026-12-11 09:00:00"));
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Telphone='' AND Name='李四'")).toInt(), 1);
+
+    // Bad arguments, a file that is not there, a kind the import does not read.
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"), text, QStringLiteral("--plan"),
+                   QStringLiteral("tomorrow")}),
+              2);
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"), dir.file("none.txt")}), 1);
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"), dir.file("numbers.Xls")}), 2);
+}
+
+TEST_F(ServerProcessTest, ImportKilledHalfWayLeavesTheDatabaseWhole)
+{
+    ASSERT_EQ(run({QStringLiteral("--init"), installation()}), 0);
+    workbook::Workbook book;
+    workbook::Sheet &sheet = book.addSheet();
+    for (int row = 1; row <= 50000; ++row) {
+        sheet.setText(row, 1, QStringLiteral("138%1").arg(row, 8, 10, QLatin1Char('0')).toStdString());
+        sheet.setText(row, 2, "王五");
+    }
+    QString error;
+    const QString xlsx = dir.file("many.xlsx");
+    ASSERT_TRUE(book.save(xlsx, &error)) << error.toStdString();
+    Settings settings;
+    settings.ProgramDir = installation().toStdString();
+    const auto count = [&] {
+        TDM dm;
+        EXPECT_TRUE(dm.ConnectDatabase(settings));
+        return testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice")).toInt();
+    };
+
+    QProcess import;
+    import.start(QStringLiteral(VN_SERVER_BINARY),
+                 {QStringLiteral("--dir"), installation(), QStringLiteral("--import"), xlsx});
+    ASSERT_TRUE(import.waitForStarted());
+    QElapsedTimer wall;
+    wall.start();
+    while (import.state() == QProcess::Running && count() < 200 && wall.elapsed() < 60000)
+        QThread::msleep(20);
+    ::kill(static_cast<pid_t>(import.processId()), SIGKILL);
+    ASSERT_TRUE(import.waitForFinished(15000));
+    ASSERT_EQ(import.exitStatus(), QProcess::CrashExit) << "the import ended before it was killed";
+
+    // The rows committed are there, whole; the file passes the integrity check and the service starts.
+    const int stored = count();
+    EXPECT_GE(stored, 200);
+    EXPECT_LT(stored, 50000);
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase(settings));
+        EXPECT_EQ(testing::scalar(dm, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Name<>'王五' OR "
+                                                     "length(Telphone)<>11 OR InsertDate IS NULL"))
+                      .toInt(),
+                  0);
+    }
+    QString out, err;
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--virtual-time"), QStringLiteral("--run-for"),
+                   QStringLiteral("5")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_FALSE(err.contains(QStringLiteral("严重损坏"))) << err.toStdString();
 }
 
 } // namespace

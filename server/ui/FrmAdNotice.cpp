@@ -8,6 +8,7 @@
 #include "server/settings/Dialogs.h"
 #include "server/ui/AdNoticeDialogs.h"
 #include "server/ui/DBGridEhToExcel.h"
+#include "server/workbook/Reader.h"
 
 #include "common/DateTime.h"
 #include "common/Gbk.h"
@@ -493,20 +494,28 @@ void TFrmAdNotice::btImportClick()
         return !m_importCancelled;
     };
     // The extension as written: another spelling is not a file the import reads.
-    const QString suffix = QFileInfo(file).suffix();
     ImportResult result;
-    if (suffix == QLatin1String("txt")) {
-        QFile in(file);
-        if (in.open(QIODevice::ReadOnly)) {
-            const QString text = qs(common::anyToUtf8(in.readAll().toStdString()));
-            QStringList lines = text.split(QLatin1Char('\n'));
-            for (QString &line : lines)
-                line.remove(QLatin1Char('\r'));
-            if (!lines.isEmpty() && lines.last().isEmpty())
-                lines.removeLast();
-            m_importProgress->setRange(0, static_cast<int>(lines.size()));
-            result = importTextLines(m_dm, lines, options);
+    QString error;
+    switch (taskFileKind(file)) {
+    case TaskFileKind::Text:
+        if (const auto lines = readTaskTextFile(file, &error)) {
+            m_importProgress->setRange(0, static_cast<int>(lines->size()));
+            result = importTextLines(m_dm, *lines, options);
         }
+        break;
+    case TaskFileKind::Workbook: {
+        workbook::Reader reader;
+        if (!reader.open(file)) {
+            m_dialogs.show("提示", "不能正确操作Excel文件,可能是该文件已被其他程序打开,或系统错误!", DialogIcon::Error);
+            break;
+        }
+        m_importProgress->setRange(0, std::min(reader.rowCount(), kMaxWorkbookRows));
+        result = importWorkbookRows(
+            m_dm, [&reader](int row, int column) { return reader.text(row, column); }, options);
+        break;
+    }
+    case TaskFileKind::None:
+        break;
     }
     m_importProgress->setVisible(false);
     m_importCancel->setVisible(false);
