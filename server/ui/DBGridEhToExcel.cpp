@@ -5,7 +5,13 @@
 #include "server/data/SqlLiteral.h"
 #include "server/data/TDM.h"
 
+#include "server/workbook/GridExport.h"
+#include "server/workbook/ShowToOperator.h"
+
+#include <QApplication>
 #include <QHeaderView>
+#include <QProgressBar>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -27,6 +33,57 @@ QString descStatusExpression()
     }
     return e + QStringLiteral(" ELSE '' END AS DescStatus");
 }
+
+// The grid's result set as an export reads it: its visible columns and its records.
+class GridRowsOf : public workbook::GridRows
+{
+public:
+    explicit GridRowsOf(TDBGridEhToExcel &grid) : m_grid(grid)
+    {
+        for (int c = 0; c < static_cast<int>(grid.columns().size()); ++c)
+            if (!grid.isColumnHidden(c))
+                m_visible.push_back(c);
+    }
+    int columnCount() const override { return static_cast<int>(m_visible.size()); }
+    Column column(int index) const override
+    {
+        const int c = m_visible[static_cast<std::size_t>(index)];
+        // A text field keeps what it holds as text: a number with leading zeros stays whole.
+        const auto *model = qobject_cast<const QSqlQueryModel *>(m_grid.model());
+        const QMetaType type = model ? model->record().field(c).metaType() : QMetaType();
+        const bool text = !type.isValid() || type.id() == QMetaType::QString;
+        return {m_grid.columns()[static_cast<std::size_t>(c)].title, m_grid.columnWidth(c), text};
+    }
+    bool first() override
+    {
+        m_rows = m_grid.recordCount();
+        m_row = 0;
+        return m_row < m_rows;
+    }
+    bool next() override { return ++m_row < m_rows; }
+    std::string value(int column) const override
+    {
+        return m_grid.model()
+            ->index(m_row, m_visible[static_cast<std::size_t>(column)])
+            .data(Qt::EditRole)
+            .toString()
+            .toStdString();
+    }
+    std::string displayText(int column) const override
+    {
+        return m_grid.model()
+            ->index(m_row, m_visible[static_cast<std::size_t>(column)])
+            .data(Qt::DisplayRole)
+            .toString()
+            .toStdString();
+    }
+
+private:
+    TDBGridEhToExcel &m_grid;
+    std::vector<int> m_visible;
+    int m_rows = 0;
+    int m_row = 0;
+};
 
 } // namespace
 
@@ -113,6 +170,74 @@ int TDBGridEhToExcel::currentRecord() const
 {
     const QModelIndex index = currentIndex();
     return m_open && index.isValid() ? index.row() : -1;
+}
+
+int TDBGridEhToExcel::ExportToExcelWindow(const std::function<void(void *, const QString &)> &progress, void *user,
+                                          QString *error)
+{
+    const int current = currentRecord();
+    setUpdatesEnabled(false);
+    workbook::Workbook book;
+    GridRowsOf rows(*this);
+    workbook::GridExportSettings settings;
+    settings.fontHeight = fontMetrics().height();
+    settings.terminated = &Terminated;
+    if (ProgressBar) {
+        ProgressBar->setRange(0, recordCount());
+        ProgressBar->setValue(0);
+    }
+    const int exported = workbook::fillWindowWorkbook(rows, settings, book, [&](const QString &text) {
+        if (progress)
+            progress(user, text);
+        if (ProgressBar)
+            ProgressBar->setValue(ProgressBar->value() + std::min(1000, ProgressBar->maximum() - ProgressBar->value()));
+        QApplication::processEvents(); // the service goes on between the blocks; Cancel is seen
+    });
+    if (book.sheetCount() == 0)
+        book.addSheet(); // an empty result set shows an empty workbook
+    const bool shown = workbook::showToOperator(book, error);
+    if (current >= 0)
+        selectRow(current);
+    setUpdatesEnabled(true);
+    return shown ? exported : -1;
+}
+
+void TDBGridEhToExcel::ExportToExcelFile(const QString &fileName)
+{
+    const auto say = [this](const QString &text) {
+        if (OnMessage)
+            OnMessage(text);
+    };
+    GridRowsOf rows(*this);
+    if (rows.columnCount() == 0) {
+        say(QStringLiteral("列数不能0"));
+        return;
+    }
+    const int current = currentRecord();
+    setUpdatesEnabled(false);
+    workbook::Workbook book;
+    workbook::GridExportSettings settings;
+    settings.excelTitle = ExcelTitle;
+    settings.terminated = &Terminated;
+    if (ProgressBar) {
+        ProgressBar->setRange(0, recordCount());
+        ProgressBar->setValue(0);
+    }
+    workbook::fillFileWorkbook(rows, settings, book, [this](int done) {
+        if (ProgressBar && done % 100 == 0) {
+            ProgressBar->setValue(done);
+            QApplication::processEvents();
+        }
+    });
+    if (current >= 0)
+        selectRow(current);
+    setUpdatesEnabled(true);
+    QString error;
+    if (!book.save(fileName, &error)) {
+        say(error);
+        return;
+    }
+    say(QStringLiteral("导出完成!"));
 }
 
 } // namespace server

@@ -6,8 +6,10 @@
 #include <QTableView>
 #include <QVariant>
 
+#include <functional>
 #include <vector>
 
+class QProgressBar;
 class QSqlQueryModel;
 
 namespace server {
@@ -47,6 +49,26 @@ public:
     QVariant fieldValue(int row, const QString &field) const;
     /// The row of the current record; -1 when there is none.
     int currentRecord() const;
+
+    // Handing the rows to a workbook.
+    /// The title of ExportToExcelFile.
+    QString ExcelTitle;
+    /// Set (by a Cancel button) to stop an export between records.
+    bool Terminated = false;
+    /// Advanced by one per record of ExportToExcelFile, and by the blocks of ExportToExcelWindow.
+    QProgressBar *ProgressBar = nullptr;
+    /// Receives the messages of ExportToExcelFile.
+    std::function<void(const QString &)> OnMessage;
+
+    /// Copies the visible columns and every row of the result set into a new workbook, in blocks of a
+    /// thousand rows, and hands it to the operator in the spreadsheet program; the operator saves it.
+    /// progress, when given, gets the user value and "(已导出N条)" after each block. Returns the rows
+    /// exported; -1, with error set, when the workbook cannot be shown (no spreadsheet program).
+    int ExportToExcelWindow(const std::function<void(void *, const QString &)> &progress = {}, void *user = nullptr,
+                            QString *error = nullptr);
+    /// Writes every column and row into a workbook saved under fileName (.xls or .xlsx), under the
+    /// title, and says "导出完成!" (or what went wrong) through OnMessage.
+    void ExportToExcelFile(const QString &fileName);
 
 private:
     std::vector<Column> m_columns;

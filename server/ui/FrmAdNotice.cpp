@@ -168,6 +168,14 @@ void TFrmAdNotice::buildQueryPage(QWidget *page)
         info->addWidget(m_counts[i]);
     }
     info->addStretch();
+    // The rows handed to the workbook so far, while an export runs, and its Cancel.
+    m_exportProgress = new QProgressBar;
+    m_exportProgress->setObjectName(QStringLiteral("ExportProgress"));
+    m_exportProgress->setVisible(false);
+    m_exportCancel = button("btExportCancel", QStringLiteral("取消"));
+    m_exportCancel->setVisible(false);
+    info->addWidget(m_exportProgress);
+    info->addWidget(m_exportCancel);
     info->addWidget(new QLabel(QStringLiteral("记录数：")));
     m_recordCount = new QLabel;
     m_recordCount->setObjectName(QStringLiteral("lbRecordCount"));
@@ -196,6 +204,8 @@ void TFrmAdNotice::buildQueryPage(QWidget *page)
                              {QStringLiteral("外线通道号"), QStringLiteral("TrunkCh")},
                              {QStringLiteral("座席通道号"), QStringLiteral("SlicCh")},
                              {QStringLiteral("录音文件"), QStringLiteral("RecordFile")}});
+    m_queryGrid->ProgressBar = m_exportProgress;
+    connect(m_exportCancel, &QPushButton::clicked, this, [this] { m_queryGrid->Terminated = true; });
     m_queryGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     m_gridMenu = new QMenu(this);
     m_gridMenu->setObjectName(QStringLiteral("PopupMenuGrid"));
@@ -444,7 +454,18 @@ void TFrmAdNotice::btExportClick()
     if (file.isEmpty())
         return;
     if (chosen == excel) {
+        // The file name is not used: the operator saves the workbook from the spreadsheet program.
         m_dialogs.show("提示", "导出完成后，请点EXCEL上的保存按钮！", DialogIcon::Information);
+        const WaitCursor wait;
+        m_queryGrid->Terminated = false;
+        m_exportProgress->setVisible(true);
+        m_exportCancel->setVisible(true);
+        QString error;
+        const int exported = m_queryGrid->ExportToExcelWindow({}, nullptr, &error);
+        m_exportProgress->setVisible(false);
+        m_exportCancel->setVisible(false);
+        if (exported < 0)
+            m_dialogs.show("错误", error.toStdString(), DialogIcon::Error);
         return;
     }
     // The numbers alone, one per line, from the first row to the last.

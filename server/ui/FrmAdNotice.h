@@ -91,6 +91,8 @@ private:
     QLabel *m_recordCount = nullptr;
     TDBGridEhToExcel *m_queryGrid = nullptr;
     QMenu *m_gridMenu = nullptr;
+    QProgressBar *m_exportProgress = nullptr;
+    QPushButton *m_exportCancel = nullptr;
 
     TDBGridEhToExcel *m_importGrid = nullptr;
     QStatusBar *m_importBar = nullptr;
