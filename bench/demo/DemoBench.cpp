@@ -14,7 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -247,7 +247,7 @@ int main(int argc, char **argv)
     // The server works in its program directory: a relative voice folder is taken from here.
     if (const char *voices = std::getenv("VN_VOICES_DIR"); voices && *voices)
         ::setenv("VN_VOICES_DIR", std::filesystem::absolute(voices).c_str(), 1);
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

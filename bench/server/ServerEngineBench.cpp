@@ -26,22 +26,6 @@ using namespace server;
 constexpr int kChannels = 48;
 constexpr int kTrunks = 40;
 
-class NullDisplay : public Display
-{
-public:
-    int addChannelRow(ChannelList, std::string_view, bool) override { return m_rows++; }
-    void setChannelRow(ChannelList, int, RowImage, const std::vector<std::string> &) override {}
-    void setRowImage(ChannelList, int, RowImage) override {}
-    void setRowText(ChannelList, int, int, std::string_view) override {}
-    void setRowChecked(ChannelList, int, bool) override {}
-    void addHangupMenuItem(std::string_view, std::string_view) override {}
-    void setStatusPanel(int, std::string_view) override {}
-    void addMemoLine(std::string_view) override {}
-
-private:
-    int m_rows = 0;
-};
-
 class NullDialogs : public Dialogs
 {
 public:
@@ -57,7 +41,7 @@ struct Installation
     std::filesystem::path dir;
     TDM dm;
     TlxBoard board;
-    NullDisplay display;
+    NoDisplay display;
     NullDialogs dialogs;
     std::unique_ptr<BoardClock> clock;
     std::unique_ptr<ServerEngine> engine;
