@@ -18,6 +18,13 @@ bool isZip(const QByteArray &head)
     return head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06");
 }
 
+QString xlsTooLarge(const QString &path)
+{
+    return QStringLiteral("cannot read the .xls workbook %1: it is larger than %2 MB")
+        .arg(path)
+        .arg(kMaxXlsBytes >> 20);
+}
+
 } // namespace
 
 bool Reader::open(const QString &path)
@@ -33,11 +40,9 @@ bool Reader::open(const QString &path)
         file.close();
         return openBytes(head, path, nullptr);
     }
-    // An .xls file is read whole.
+    // An .xls file is read whole, up to a size.
     if (file.size() > kMaxXlsBytes) {
-        m_error = QStringLiteral("cannot read the .xls workbook %1: it is larger than %2 MB")
-                      .arg(path)
-                      .arg(kMaxXlsBytes >> 20);
+        m_error = xlsTooLarge(path);
         return false;
     }
     file.seek(0);
@@ -60,11 +65,10 @@ bool Reader::openBytes(const QByteArray &head, const QString &path, const QByteA
     bool ok = false;
     if (head == kCompoundFileSignature) {
         QString why;
-        ok = data->size() <= kMaxXlsBytes && readXls(*data, m_cells, &why);
-        if (!ok)
-            m_error =
-                QStringLiteral("cannot read the .xls workbook %1: %2")
-                    .arg(path, why.isEmpty() ? QStringLiteral("it is larger than %1 MB").arg(kMaxXlsBytes >> 20) : why);
+        if (data->size() > kMaxXlsBytes)
+            m_error = xlsTooLarge(path);
+        else if (!(ok = readXls(*data, m_cells, &why)))
+            m_error = QStringLiteral("cannot read the .xls workbook %1: %2").arg(path, why);
     } else if (isZip(head)) {
         ZipArchive archive;
         QString why;

@@ -98,36 +98,48 @@ bool toBiffCharacters(std::string_view utf8, std::vector<std::uint16_t> *units)
     return compressed;
 }
 
+void SharedStringTable::reserve(std::size_t texts)
+{
+    m_strings.reserve(texts);
+    std::size_t slots = 1024;
+    while (slots < texts * 2)
+        slots *= 2;
+    if (slots > m_slots.size())
+        rehash(slots);
+}
+
 std::uint32_t SharedStringTable::add(std::string_view text)
 {
     ++m_total;
     if ((m_strings.size() + 1) * 2 > m_slots.size())
-        grow();
+        rehash(std::max<std::size_t>(1024, m_slots.size() * 2));
     const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>{}(text));
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const std::uint32_t slot = m_slots[i];
+        const std::uint64_t slot = m_slots[i];
         if (slot == 0) {
             m_strings.push_back(text);
-            m_hashes.push_back(hash);
-            m_slots[i] = static_cast<std::uint32_t>(m_strings.size());
+            m_slots[i] = static_cast<std::uint64_t>(hash) << 32 | m_strings.size();
             return static_cast<std::uint32_t>(m_strings.size() - 1);
         }
-        if (m_hashes[slot - 1] == hash && m_strings[slot - 1] == text)
-            return slot - 1;
+        const auto index = static_cast<std::uint32_t>(slot) - 1;
+        if (static_cast<std::uint32_t>(slot >> 32) == hash && m_strings[index] == text)
+            return index;
     }
 }
 
-void SharedStringTable::grow()
+void SharedStringTable::rehash(std::size_t slots)
 {
-    const std::size_t size = std::max<std::size_t>(1024, m_slots.size() * 2);
-    m_slots.assign(size, 0);
-    const std::size_t mask = size - 1;
-    for (std::size_t s = 0; s < m_strings.size(); ++s) {
-        std::size_t i = m_hashes[s] & mask;
+    std::vector<std::uint64_t> old(slots, 0);
+    old.swap(m_slots);
+    const std::size_t mask = slots - 1;
+    for (const std::uint64_t slot : old) {
+        if (slot == 0)
+            continue;
+        std::size_t i = (slot >> 32) & mask;
         while (m_slots[i] != 0)
             i = (i + 1) & mask;
-        m_slots[i] = static_cast<std::uint32_t>(s + 1);
+        m_slots[i] = slot;
     }
 }
 

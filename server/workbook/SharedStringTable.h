@@ -13,6 +13,8 @@ namespace server::workbook {
 class SharedStringTable
 {
 public:
+    /// Room for this many distinct texts without growing the table on the way.
+    void reserve(std::size_t texts);
     /// The index of text (UTF-8) in the table, adding it when it is new.
     std::uint32_t add(std::string_view text);
 
@@ -24,12 +26,12 @@ public:
     void writeRecords(std::vector<std::uint8_t> &out, std::size_t streamOffset) const;
 
 private:
-    void grow();
+    void rehash(std::size_t slots);
 
     std::vector<std::string_view> m_strings;
-    // Open addressing: index + 1 of a string in m_strings, 0 for a free slot.
-    std::vector<std::uint32_t> m_slots;
-    std::vector<std::uint32_t> m_hashes;
+    // Open addressing: a string's hash in the high half, its index + 1 in m_strings in the low half
+    // (0 for a free slot), so that most probes need no look at the string itself.
+    std::vector<std::uint64_t> m_slots;
     std::uint32_t m_total = 0;
 };
 
