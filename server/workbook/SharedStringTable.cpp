@@ -98,16 +98,6 @@ bool toBiffCharacters(std::string_view utf8, std::vector<std::uint16_t> *units)
     return compressed;
 }
 
-void SharedStringTable::reserve(std::size_t texts)
-{
-    m_strings.reserve(texts);
-    std::size_t slots = 1024;
-    while (slots < texts * 2)
-        slots *= 2;
-    if (slots > m_slots.size())
-        rehash(slots);
-}
-
 std::uint32_t SharedStringTable::add(std::string_view text)
 {
     ++m_total;

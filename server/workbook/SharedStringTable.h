@@ -13,8 +13,6 @@ namespace server::workbook {
 class SharedStringTable
 {
 public:
-    /// Room for this many distinct texts without growing the table on the way.
-    void reserve(std::size_t texts);
     /// The index of text (UTF-8) in the table, adding it when it is new.
     std::uint32_t add(std::string_view text);
 

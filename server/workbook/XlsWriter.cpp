@@ -384,11 +384,6 @@ bool writeXls(const std::deque<Sheet> &sheets, const QString &path, QString *err
 {
     Formats formats;
     SharedStringTable strings;
-    std::size_t cells = 0;
-    for (const Sheet &sheet : sheets)
-        for (int r = 1; r <= sheet.rowCount(); ++r)
-            cells += sheet.cells(r).size();
-    strings.reserve(cells);
     std::vector<std::vector<std::uint8_t>> sheetStreams(sheets.size());
     for (std::size_t i = 0; i < sheets.size(); ++i)
         writeSheet(sheets[i], i == 0, formats, strings, sheetStreams[i]);
