@@ -1,5 +1,6 @@
-// Fuzz target: arbitrary bytes opened as a workbook (.xls through FreeXL, .xlsx through libzip and the
-// XML parts), then every cell of the sheet read; the reader must answer with cells or an error.
+// Fuzz target: arbitrary bytes opened as a workbook (.xls through our compound-file and BIFF reader,
+// .xlsx through libzip and its XML parts), then the cells in use read; the reader must answer with
+// cells or an error.
 #include "server/workbook/Reader.h"
 
 #include <algorithm>
