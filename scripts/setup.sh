@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and runs with; only those that are missing.
+# With --fuzz also clang and its libFuzzer runtime, for the fuzz preset.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,16 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei xvfb xauth postgresql espeak-ng sox libreoffice-calc-nogui
 )
+
+for arg in "$@"; do
+    case $arg in
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *)
+        echo "usage: $0 [--fuzz]" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
