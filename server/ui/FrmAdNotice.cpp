@@ -335,9 +335,19 @@ QVariant TFrmAdNotice::currentId()
     return m_queryGrid->fieldValue(row, QStringLiteral("ID"));
 }
 
-void TFrmAdNotice::afterChange(bool ok)
+bool TFrmAdNotice::confirmed(const char *question)
 {
-    if (!ok) {
+    return hasRows() && m_dialogs.show("提示", question, DialogIcon::Information, DialogButtons::YesNo,
+                                       DialogAnswer::Yes) == DialogAnswer::Yes;
+}
+
+void TFrmAdNotice::changeRows(const char *question, const std::function<void()> &change)
+{
+    if (!confirmed(question))
+        return;
+    try {
+        change();
+    } catch (const DatabaseError &) {
         m_dialogs.show("提示", "修改记录失败！", DialogIcon::Error);
         return;
     }
@@ -347,8 +357,7 @@ void TFrmAdNotice::afterChange(bool ok)
 
 void TFrmAdNotice::DeleteCurrentClick()
 {
-    if (!hasRows() || m_dialogs.show("提示", "确定删除当前记录吗？", DialogIcon::Information, DialogButtons::YesNo,
-                                     DialogAnswer::Yes) != DialogAnswer::Yes)
+    if (!confirmed("确定删除当前记录吗？"))
         return;
     try {
         deleteAdNotice(m_dm, currentId());
@@ -360,8 +369,7 @@ void TFrmAdNotice::DeleteCurrentClick()
 
 void TFrmAdNotice::DeleteAllClick()
 {
-    if (!hasRows() || m_dialogs.show("提示", "确定删除您所查询出来的全部记录吗？", DialogIcon::Information,
-                                     DialogButtons::YesNo, DialogAnswer::Yes) != DialogAnswer::Yes)
+    if (!confirmed("确定删除您所查询出来的全部记录吗？"))
         return;
     m_queryGrid->closeQuery();
     try {
@@ -373,44 +381,17 @@ void TFrmAdNotice::DeleteAllClick()
 
 void TFrmAdNotice::RenotifyCurrentClick()
 {
-    if (!hasRows() || m_dialogs.show("提示", "你所选择的记录需要重新通知吗？", DialogIcon::Information,
-                                     DialogButtons::YesNo, DialogAnswer::Yes) != DialogAnswer::Yes)
-        return;
-    bool ok = true;
-    try {
-        renotifyAdNotice(m_dm, currentId(), now());
-    } catch (const DatabaseError &) {
-        ok = false;
-    }
-    afterChange(ok);
+    changeRows("你所选择的记录需要重新通知吗？", [this] { renotifyAdNotice(m_dm, currentId(), now()); });
 }
 
 void TFrmAdNotice::RenotifyAllClick()
 {
-    if (!hasRows() || m_dialogs.show("提示", "你所选择的记录需要重新通知吗？", DialogIcon::Information,
-                                     DialogButtons::YesNo, DialogAnswer::Yes) != DialogAnswer::Yes)
-        return;
-    bool ok = true;
-    try {
-        renotifyAdNotices(m_dm, m_condition, now());
-    } catch (const DatabaseError &) {
-        ok = false;
-    }
-    afterChange(ok);
+    changeRows("你所选择的记录需要重新通知吗？", [this] { renotifyAdNotices(m_dm, m_condition, now()); });
 }
 
 void TFrmAdNotice::PauseAllClick()
 {
-    if (!hasRows() || m_dialogs.show("提示", "你所选择的记录需要暂停拨测吗？", DialogIcon::Information,
-                                     DialogButtons::YesNo, DialogAnswer::Yes) != DialogAnswer::Yes)
-        return;
-    bool ok = true;
-    try {
-        pauseAdNotices(m_dm, m_condition, now());
-    } catch (const DatabaseError &) {
-        ok = false;
-    }
-    afterChange(ok);
+    changeRows("你所选择的记录需要暂停拨测吗？", [this] { pauseAdNotices(m_dm, m_condition, now()); });
 }
 
 void TFrmAdNotice::AddRemarkClick()

@@ -68,8 +68,10 @@ private:
     bool hasRows();
     QVariant currentId();
     QString now() const;
-    /// Runs the query shown again after a change, with its message.
-    void afterChange(bool ok);
+    /// The grid has rows and the operator answers yes to the question.
+    bool confirmed(const char *question);
+    /// After the question, changes the rows, then runs the query shown again with its message.
+    void changeRows(const char *question, const std::function<void()> &change);
     void reopenImportGrid();
 
     TDM &m_dm;
