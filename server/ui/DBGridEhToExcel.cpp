@@ -233,7 +233,10 @@ void TDBGridEhToExcel::ExportToExcelFile(const QString &fileName)
         selectRow(current);
     setUpdatesEnabled(true);
     QString error;
-    if (!book.save(fileName, &error)) {
+    // An export is made again at will, so it is not flushed to disk before it takes its name.
+    workbook::SaveOptions options;
+    options.durable = false;
+    if (!book.save(fileName, &error, options)) {
         say(error);
         return;
     }

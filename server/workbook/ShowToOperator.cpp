@@ -65,7 +65,10 @@ bool showToOperator(const Workbook &workbook, QString *error, QString *path)
         file = reserve.fileName();
     }
     QString why;
-    if (!workbook.save(file, FileFormat::Xlsx, &why)) {
+    // A file of the temporary folder: it need not outlive a crash of the machine.
+    SaveOptions options;
+    options.durable = false;
+    if (!workbook.save(file, FileFormat::Xlsx, &why, options)) {
         QFile::remove(file);
         setError(error, why);
         return false;

@@ -1,6 +1,7 @@
 // A workbook's sheets, the checks before saving, and the save through a file renamed into place.
 #include "server/workbook/Workbook.h"
 
+#include "common/AtomicFile.h"
 #include "server/workbook/XlsWriter.h"
 #include "server/workbook/XlsxWriter.h"
 
@@ -74,17 +75,17 @@ bool Workbook::check(FileFormat format, QString *error) const
     return true;
 }
 
-bool Workbook::save(const QString &path, QString *error) const
+bool Workbook::save(const QString &path, QString *error, const SaveOptions &options) const
 {
     const std::optional<FileFormat> format = formatOfPath(path);
     if (!format) {
         *error = QStringLiteral("cannot save %1: a workbook's name ends in .xls or .xlsx").arg(path);
         return false;
     }
-    return save(path, *format, error);
+    return save(path, *format, error, options);
 }
 
-bool Workbook::save(const QString &path, FileFormat format, QString *error) const
+bool Workbook::save(const QString &path, FileFormat format, QString *error, const SaveOptions &options) const
 {
     if (!check(format, error))
         return false;
@@ -92,7 +93,9 @@ bool Workbook::save(const QString &path, FileFormat format, QString *error) cons
     if (m_sheets.empty())
         empty.emplace_back(QStringLiteral("Sheet1"));
     const std::deque<Sheet> &sheets = m_sheets.empty() ? empty : m_sheets;
-    return format == FileFormat::Xls ? writeXls(sheets, path, error) : writeXlsx(sheets, path, error);
+    common::AtomicWriteOptions write;
+    write.durable = options.durable;
+    return format == FileFormat::Xls ? writeXls(sheets, path, write, error) : writeXlsx(sheets, path, write, error);
 }
 
 } // namespace server::workbook

@@ -20,6 +20,14 @@ enum class FileFormat
 /// The format named by a file's extension (".xls" or ".xlsx", in any letter case), if any.
 std::optional<FileFormat> formatOfPath(const QString &path);
 
+/// How a save treats the disk.
+struct SaveOptions
+{
+    /// The file is flushed to disk before it takes its name, so that it outlives a crash of the
+    /// machine; false for a file made again at will, like an export, which then saves faster.
+    bool durable = true;
+};
+
 /// The sheets of a workbook in the order they are shown, and saving them.
 class Workbook
 {
@@ -38,9 +46,9 @@ public:
     /// empty sheet. False with error set when the extension is neither .xls nor .xlsx, the folder
     /// cannot be written, a sheet name is not one Excel accepts, a sheet was given a cell outside
     /// its size, or an .xls sheet has more than 65,536 rows or 256 columns.
-    bool save(const QString &path, QString *error) const;
+    bool save(const QString &path, QString *error, const SaveOptions &options = {}) const;
     /// The same in the given format, whatever the extension.
-    bool save(const QString &path, FileFormat format, QString *error) const;
+    bool save(const QString &path, FileFormat format, QString *error, const SaveOptions &options = {}) const;
 
     /// Checks what save would refuse before anything is written.
     bool check(FileFormat format, QString *error) const;

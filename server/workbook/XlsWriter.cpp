@@ -380,7 +380,8 @@ std::uint16_t biffColumnWidth(double width)
     return static_cast<std::uint16_t>(std::lround(std::min(characters, 255.0) * 256));
 }
 
-bool writeXls(const std::deque<Sheet> &sheets, const QString &path, QString *error)
+bool writeXls(const std::deque<Sheet> &sheets, const QString &path, const common::AtomicWriteOptions &options,
+              QString *error)
 {
     Formats formats;
     SharedStringTable strings;
@@ -393,7 +394,7 @@ bool writeXls(const std::deque<Sheet> &sheets, const QString &path, QString *err
     std::vector<std::span<const std::uint8_t>> pieces{globals};
     for (const auto &s : sheetStreams)
         pieces.emplace_back(s);
-    common::AtomicFile file(QFile::encodeName(path).toStdString());
+    common::AtomicFile file(QFile::encodeName(path).toStdString(), options);
     const auto sink = [&file](std::span<const std::uint8_t> bytes) {
         return file.write(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
     };
