@@ -85,6 +85,7 @@ void TDM::close()
                          &QueMyUpdateAdNotice, &QueAgainNotice, &QueCheckForbidTel, &QueForbidImport,
                          &QueDeleteStatData, &QueInsertStatData, &QueDataDelete})
         s->m_query.reset();
+    ++m_connection;
     if (QSqlDatabase::contains(m_connectionName)) {
         QSqlDatabase::database(m_connectionName, false).close();
         QSqlDatabase::removeDatabase(m_connectionName);
@@ -165,12 +166,20 @@ QSqlDatabase TDM::DBConnection() const
 
 void TDM::run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
 {
-    statement.m_query.reset();
+    std::unique_ptr<QSqlQuery> query = std::move(statement.m_query);
     if (!isOpen())
         throw DatabaseError(std::string(statement.name()) + ": the database is not connected");
-    auto query = std::make_unique<QSqlQuery>(DBConnection());
-    if (!query->prepare(adaptSql(sql, m_engine)))
-        throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
+    // Preparing costs about as much as a short statement itself, and an import or a dispatcher tick
+    // runs the same statements over and over.
+    if (query && statement.m_connection == m_connection && statement.m_preparedSql == sql) {
+        query->finish();
+    } else {
+        query = std::make_unique<QSqlQuery>(DBConnection());
+        if (!query->prepare(adaptSql(sql, m_engine)))
+            throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
+        statement.m_preparedSql = sql;
+        statement.m_connection = m_connection;
+    }
     for (const SqlParam &p : params)
         query->bindValue(QLatin1Char(':') + QLatin1String(p.name), p.value);
     if (!query->exec())

@@ -31,7 +31,8 @@ struct SqlParam
     QVariant value;
 };
 
-/// A reusable statement object; its SQL text is replaced before every use.
+/// A reusable statement object; its SQL text is replaced before every use. A use with the same SQL
+/// text as the last one, on the same connection, runs the statement already prepared.
 class Statement
 {
 public:
@@ -44,6 +45,8 @@ private:
     friend class TDM;
     const char *m_name;
     std::unique_ptr<QSqlQuery> m_query;
+    QString m_preparedSql;
+    unsigned m_connection = 0;
 };
 
 class TDM : public QObject
@@ -103,6 +106,8 @@ private:
     void close();
 
     QString m_connectionName;
+    // Counts the connections made, so that a statement prepared on an earlier one is prepared anew.
+    unsigned m_connection = 1;
     SqlEngine m_engine = SqlEngine::SQLite;
     bool m_statusCounts = false;
 };
