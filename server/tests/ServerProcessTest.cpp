@@ -333,6 +333,30 @@ TEST_F(ServerProcessTest, ImportWithoutAWindow)
               QStringLiteral("张三|2026-12-11 09:00:00"));
     EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Telphone='' AND Name='李四'")).toInt(), 1);
 
+    // A workbook that LibreOffice wrote, its numbers stored as numbers and its title row a task.
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"),
+                   QStringLiteral(VN_WORKBOOK_FIXTURES "/people.xls")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("imported 3, skipped by blacklist 0, failed 0"))) << out.toStdString();
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Telphone='8613912345678' AND "
+                                                 "Name='李四'"))
+                  .toInt(),
+              1);
+
+    // Rows after the 50,000th are not read. The rows before the last two read are blacklisted, so
+    // that they are read without 50,000 commits.
+    workbook::Workbook many;
+    workbook::Sheet &rows = many.addSheet();
+    for (int row = 1; row <= 50010; ++row)
+        rows.setText(row, 1, row < 49999 ? std::string("13900000000") : "1380000" + std::to_string(row));
+    const QString manyXlsx = dir.file("many.xlsx");
+    ASSERT_TRUE(many.save(manyXlsx, &error)) << error.toStdString();
+    EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"), manyXlsx}, &out, &err), 0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("imported 2, skipped by blacklist 49998, failed 0"))) << out.toStdString();
+
     // Bad arguments, a file that is not there, a kind the import does not read.
     EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"), text, QStringLiteral("--plan"),
                    QStringLiteral("tomorrow")}),

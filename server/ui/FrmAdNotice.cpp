@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -488,10 +489,17 @@ void TFrmAdNotice::btImportClick()
 
     ImportOptions options;
     options.now = [this] { return now(); };
-    options.beforeRow = [this](int row, const ImportResult &done) {
-        m_importPanels[0]->setText(QString::number(row));
-        m_importPanels[2]->setText(QString::number(done.imported + static_cast<int>(done.failures.size())));
-        m_importProgress->setValue(row);
+    QElapsedTimer shown;
+    shown.start();
+    options.beforeRow = [this, &shown](int row, const ImportResult &done) {
+        // The counts are drawn at most every 50 ms: a repaint per row would cost more than the
+        // row itself, and nobody reads faster.
+        if (row == 1 || shown.elapsed() >= 50) {
+            shown.restart();
+            m_importPanels[0]->setText(QString::number(row));
+            m_importPanels[2]->setText(QString::number(done.imported + static_cast<int>(done.failures.size())));
+            m_importProgress->setValue(row);
+        }
         QApplication::processEvents(); // the dialler keeps calling while the rows come in
         return !m_importCancelled;
     };

@@ -2,6 +2,7 @@
 // rows found with their questions and messages, the dialogs, the text export, and the import page.
 #include "server/data/SchemaScript.h"
 #include "server/data/TDM.h"
+#include "server/data/TaskImport.h"
 #include "server/data/tests/TestDatabase.h"
 #include "server/engine/Clock.h"
 #include "server/settings/tests/RecordingDialogs.h"
@@ -9,6 +10,7 @@
 #include "server/ui/DBGridEhToExcel.h"
 #include "server/ui/FrmAdNotice.h"
 #include "server/ui/tests/WindowPicture.h"
+#include "server/workbook/Workbook.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -246,6 +249,51 @@ TEST_F(AdNoticeWindowTest, ImportPageTextFileBlacklistAndAddDialog)
               QStringLiteral("2026-12-10 14:00:00|2026-12-10 14:00:00|周九"));
     EXPECT_EQ(window->importGrid().recordCount(), 4);
     testing::saveWindowPicture(*window, "FrmAdNotice-import");
+}
+
+// Workbooks written by LibreOffice, with numbers stored as numbers: the title row is a task, and the
+// blank fourth row ends the import.
+TEST_F(AdNoticeWindowTest, ImportsWorkbooksThatLibreOfficeWrote)
+{
+    for (const char *name : {"people.xls", "people.xlsx"}) {
+        SCOPED_TRACE(name);
+        exec(dm, QStringLiteral("DELETE FROM AdNotice"));
+        const QString file = QStringLiteral(VN_WORKBOOK_FIXTURES "/") + QLatin1String(name);
+        window->setOpenFileChooser([&](const QString &, QString *) { return file; });
+        child<QTabWidget>("PageControl")->setCurrentIndex(1);
+        child<QPushButton>("btImport")->click();
+        EXPECT_EQ(text("ImportPanel0"), QStringLiteral("记录导入成功"));
+        QStringList tasks;
+        QSqlQuery q(dm.DBConnection());
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT Telphone||'|'||Name||'|'||CompanyName||'|'||HomeAddr FROM AdNotice "
+                                          "ORDER BY id")));
+        while (q.next())
+            tasks << q.value(0).toString();
+        EXPECT_EQ(tasks, (QStringList{"电话|姓名|金额|日期", "13800000000|张三|12.5|2024-03-05",
+                                      "8613912345678|李四|-3|1999-12-31"}));
+        EXPECT_EQ(window->importGrid().recordCount(), 3);
+    }
+}
+
+// A workbook longer than an import reads: rows after the 50,000th stay out. All rows but the last two
+// that are read hold a blacklisted number, so that the rows are read without 50,000 commits.
+TEST_F(AdNoticeWindowTest, AWorkbookImportReadsAtMostFiftyThousandRows)
+{
+    exec(dm, QStringLiteral("DELETE FROM AdNotice"));
+    exec(dm, QStringLiteral("INSERT INTO c_blacklist (Telephone) VALUES ('13700000000')"));
+    workbook::Workbook book;
+    workbook::Sheet &sheet = book.addSheet();
+    for (int row = 1; row <= kMaxWorkbookRows + 10; ++row)
+        sheet.setText(row, 1, row < kMaxWorkbookRows - 1 ? std::string("13700000000") : "1380000" + std::to_string(row));
+    const QString file = QString::fromStdString(dir.path()) + QStringLiteral("/many.xlsx");
+    QString error;
+    ASSERT_TRUE(book.save(file, &error)) << error.toStdString();
+    window->setOpenFileChooser([&](const QString &, QString *) { return file; });
+    child<QTabWidget>("PageControl")->setCurrentIndex(1);
+    child<QPushButton>("btImport")->click();
+    EXPECT_EQ(text("ImportPanel0"), QStringLiteral("记录导入成功"));
+    EXPECT_EQ(tasks(), 2);
+    EXPECT_EQ(tasks("Telphone IN ('138000049999','138000050000')"), 2);
 }
 
 } // namespace
