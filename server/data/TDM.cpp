@@ -82,8 +82,8 @@ void TDM::close()
 {
     for (Statement *s : {&QueUpdateCalling, &QueADNoticeForTimer, &QueUpdateAdNotice, &QueUpdateClientType,
                          &QueMyPublic, &QueBillData, &QueInsertSmsSendTask, &QueTimerQuery, &QueMyStat,
-                         &QueMyUpdateAdNotice, &QueAgainNotice, &QueCheckForbidTel, &QueForbidImport,
-                         &QueDeleteStatData, &QueInsertStatData, &QueDataDelete})
+                         &QueMyUpdateAdNotice, &QueAgainNotice, &QueAdNotice, &QueCheckForbidTel, &QueForbidTel,
+                         &QueForbidImport, &QueDeleteStatData, &QueInsertStatData, &QueDataDelete, &QueDataStat})
         s->m_query.reset();
     if (QSqlDatabase::contains(m_connectionName)) {
         QSqlDatabase::database(m_connectionName, false).close();
@@ -163,12 +163,13 @@ QSqlDatabase TDM::DBConnection() const
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-void TDM::run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+void TDM::run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params, bool forwardOnly)
 {
     statement.m_query.reset();
     if (!isOpen())
         throw DatabaseError(std::string(statement.name()) + ": the database is not connected");
     auto query = std::make_unique<QSqlQuery>(DBConnection());
+    query->setForwardOnly(forwardOnly);
     if (!query->prepare(adaptSql(sql, m_engine)))
         throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
     for (const SqlParam &p : params)
@@ -187,6 +188,21 @@ void TDM::execute(Statement &statement, const QString &sql, std::initializer_lis
 void TDM::open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
 {
     run(statement, sql, params);
+}
+
+qlonglong TDM::countRows(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+{
+    // Forward only: the rows are counted, not kept.
+    run(statement, sql, params, true);
+    qlonglong rows = 0;
+    while (statement.m_query->next())
+        ++rows;
+    const bool failed = statement.m_query->lastError().isValid();
+    const QString why = statement.m_query->lastError().text();
+    statement.m_query.reset();
+    if (failed)
+        throw DatabaseError(std::string(statement.name()) + ": " + why.toStdString());
+    return rows;
 }
 
 } // namespace server
