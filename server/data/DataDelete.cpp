@@ -31,8 +31,8 @@ void deleteInserted(TDM &dm, const DeleteBounds &bounds)
 
 bool runDataDelete(TDM &dm, Dialogs &dialogs, const QString &startDay, const QString &endDay)
 {
-    const std::string question = "数据一旦删除将无法恢复，确实要删除" + startDay.toStdString() + "至" +
-                                 endDay.toStdString() + "之间的数据吗？";
+    const std::string question =
+        "数据一旦删除将无法恢复，确实要删除" + startDay.toStdString() + "至" + endDay.toStdString() + "之间的数据吗？";
     if (dialogs.show("", question, DialogIcon::Warning, DialogButtons::YesNo, DialogAnswer::No) != DialogAnswer::Yes)
         return false;
     const DeleteBounds bounds = deleteBounds(startDay, endDay);

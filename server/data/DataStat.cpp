@@ -30,7 +30,8 @@ std::optional<StatBounds> statBounds(const QString &startDay, const QString &end
 StatCounts countNoticeStatuses(TDM &dm, const StatBounds &bounds)
 {
     StatCounts counts{};
-    counts[0] = dm.countRows(dm.QueMyStat, QStringLiteral("SELECT AreaNum FROM AdNotice WHERE Status=:P1"), {{"P1", 0}});
+    counts[0] =
+        dm.countRows(dm.QueMyStat, QStringLiteral("SELECT AreaNum FROM AdNotice WHERE Status=:P1"), {{"P1", 0}});
     for (std::size_t i = 1; i < kStatColumns.size(); ++i)
         counts[i] = dm.countRows(dm.QueMyStat,
                                  QStringLiteral("SELECT id FROM AdNotice WHERE Status=%1 AND FactNotice>=:P1 AND "
@@ -40,8 +41,7 @@ StatCounts countNoticeStatuses(TDM &dm, const StatBounds &bounds)
     return counts;
 }
 
-DataStatOutcome runDataStat(TDM &dm, const QString &startDay, const QString &endDay, const QString &now,
-                            QString *error)
+DataStatOutcome runDataStat(TDM &dm, const QString &startDay, const QString &endDay, const QString &now, QString *error)
 {
     const std::optional<StatBounds> bounds = statBounds(startDay, endDay);
     if (!bounds)

@@ -7,8 +7,8 @@
 #include "common/DateTime.h"
 
 #include <QDateEdit>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

@@ -108,11 +108,11 @@ TFrmForbidTel::TFrmForbidTel(TDM &dm, const Clock &clock, Dialogs &dialogs)
     m_grid->setColumnWidth(kTelephone, fontMetrics().horizontalAdvance(QStringLiteral("禁拨号码0000000000000")));
     m_panel->setText(QString::number(m_grid->recordCount()));
     // Leaving the pending row for another stores it, as a grid of a data set does.
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (!m_posting && m_rows->pendingRow() >= 0 && current.isValid() && current.row() != m_rows->pendingRow())
-                    post();
-            });
+    connect(
+        m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+            if (!m_posting && m_rows->pendingRow() >= 0 && current.isValid() && current.row() != m_rows->pendingRow())
+                post();
+        });
 }
 
 TFrmForbidTel::~TFrmForbidTel()
@@ -256,8 +256,8 @@ void TFrmForbidTel::tbImportClick()
             QApplication::processEvents(); // the dialler keeps calling while the rows come in
             return !m_importCancelled;
         };
-        const ImportResult result =
-            importForbidTels(m_dm, [&reader](int row) { return reader.text(row, 1); }, options);
+        const ImportResult result = importForbidTels(
+            m_dm, [&reader](int row) { return reader.text(row, 1); }, options);
         m_importProgress->setVisible(false);
         m_importCancel->setVisible(false);
         m_toolBar->setEnabled(true);
@@ -266,7 +266,8 @@ void TFrmForbidTel::tbImportClick()
             std::string text = "以下记录未能导入：";
             const std::size_t shown = std::min<std::size_t>(result.failures.size(), 20);
             for (std::size_t i = 0; i < shown; ++i)
-                text += "\n第" + std::to_string(result.failures[i].row) + "行：" + result.failures[i].reason.toStdString();
+                text +=
+                    "\n第" + std::to_string(result.failures[i].row) + "行：" + result.failures[i].reason.toStdString();
             if (shown < result.failures.size())
                 text += "\n……共" + std::to_string(result.failures.size()) + "行";
             m_dialogs.show("提示", text, DialogIcon::Warning);

@@ -18,7 +18,8 @@ namespace {
 
 int count(TDM &dm, const char *table, const char *where = "1=1")
 {
-    return scalar(dm, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(QLatin1String(table), QLatin1String(where)))
+    return scalar(dm,
+                  QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(QLatin1String(table), QLatin1String(where)))
         .toInt();
 }
 
@@ -79,8 +80,7 @@ void checkDataStat(TDM &dm)
     EXPECT_TRUE(dataStatRows(dm).empty()); // before the first run of the program run
     addTasks(dm, {
                      "('1',0,'2026-01-01 08:00:00','')", // untouched: counted whatever its days
-                     "('2',0,'2026-12-10 08:00:00','')",
-                     "('3',1,'2026-12-10 08:00:00','2026-12-10 09:00:00')",
+                     "('2',0,'2026-12-10 08:00:00','')", "('3',1,'2026-12-10 08:00:00','2026-12-10 09:00:00')",
                      "('4',2,'2026-12-01 08:00:00','2026-12-10 00:00:00')",
                      "('5',2,'2026-12-01 08:00:00','2026-12-10 23:58:59')",
                      "('6',2,'2026-12-01 08:00:00','2026-12-10 23:59:30')", // after the day's 23:59
@@ -106,15 +106,18 @@ void checkDataStat(TDM &dm)
         ASSERT_TRUE(bounds);
         EXPECT_EQ(countNoticeStatuses(dm, *bounds), c.counts) << c.start << " " << c.end;
     }
-    EXPECT_EQ(statBounds(QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10"))->to, QStringLiteral("2026-12-10 23:59"));
+    EXPECT_EQ(statBounds(QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10"))->to,
+              QStringLiteral("2026-12-10 23:59"));
     EXPECT_FALSE(statBounds(QStringLiteral("2026-12-11"), QStringLiteral("2026-12-10")));
-    EXPECT_EQ(runDataStat(dm, QStringLiteral("2026-12-11"), QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10 14:00")),
-              DataStatOutcome::StartAfterEnd);
+    EXPECT_EQ(
+        runDataStat(dm, QStringLiteral("2026-12-11"), QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10 14:00")),
+        DataStatOutcome::StartAfterEnd);
 
     // A run replaces the one row of t_statdata and keeps it in the data module.
     exec(dm, QStringLiteral("INSERT INTO t_statdata (NoNotice,StatDate) VALUES (99,'2026-12-01 10:00')"));
-    ASSERT_EQ(runDataStat(dm, QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10 14:00")),
-              DataStatOutcome::Done);
+    ASSERT_EQ(
+        runDataStat(dm, QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10 14:00")),
+        DataStatOutcome::Done);
     EXPECT_EQ(count(dm, "t_statdata"), 1);
     EXPECT_EQ(count(dm, "t_statdata",
                     "NoNotice=2 AND Noticing=1 AND SuccCount=2 AND FailCount=1 AND TranSlic=1 AND TranSlicSucc=1 AND "
@@ -130,8 +133,8 @@ void checkDataStat(TDM &dm)
     // A run whose row cannot be stored keeps the last row, in the table and in the data module.
     refuseRows(dm, QStringLiteral("t_statdata"), QStringLiteral("INSERT"), QStringLiteral("1=1"));
     QString error;
-    EXPECT_EQ(runDataStat(dm, QStringLiteral("2026-12-09"), QStringLiteral("2026-12-10"), QStringLiteral("2026-12-10 15:00"),
-                          &error),
+    EXPECT_EQ(runDataStat(dm, QStringLiteral("2026-12-09"), QStringLiteral("2026-12-10"),
+                          QStringLiteral("2026-12-10 15:00"), &error),
               DataStatOutcome::Failed);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(count(dm, "t_statdata", "StatDate='2026-12-10 14:00'"), 1);

@@ -35,7 +35,8 @@ namespace {
 
 int count(TDM &dm, const char *table, const char *where = "1=1")
 {
-    return scalar(dm, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(QLatin1String(table), QLatin1String(where)))
+    return scalar(dm,
+                  QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(QLatin1String(table), QLatin1String(where)))
         .toInt();
 }
 
@@ -79,8 +80,10 @@ const ManualClock kClock{common::DateTime{2026, 12, 10, 14, 0, 0, 0}};
 
 void checkForbidTelWindow(TDM &dm, const QString &folder, const char *picture)
 {
-    exec(dm, QStringLiteral("INSERT INTO c_blacklist (Telephone,InsertDate) VALUES ('13800000001','2026-12-01 09:00:00')"));
-    exec(dm, QStringLiteral("INSERT INTO c_blacklist (Telephone,InsertDate) VALUES ('13800000002','2026-12-01 09:00:00')"));
+    exec(dm,
+         QStringLiteral("INSERT INTO c_blacklist (Telephone,InsertDate) VALUES ('13800000001','2026-12-01 09:00:00')"));
+    exec(dm,
+         QStringLiteral("INSERT INTO c_blacklist (Telephone,InsertDate) VALUES ('13800000002','2026-12-01 09:00:00')"));
     RecordingDialogs dialogs;
     TFrmForbidTel window(dm, kClock, dialogs);
     window.show();
@@ -113,6 +116,17 @@ void checkForbidTelWindow(TDM &dm, const QString &folder, const char *picture)
     window.tbSaveClick();
     EXPECT_EQ(count(dm, "c_blacklist", "Telephone='13800000009'"), 1);
     EXPECT_EQ(count(dm, "c_blacklist", "Telephone='13800000001'"), 0);
+
+    // Leaving a pending row for another stores it.
+    window.tbNewClick();
+    typeIntoGrid(grid, QStringLiteral("13900000004"));
+    grid.endCellEdit(true);
+    grid.setCurrentIndex(grid.model()->index(0, 0));
+    EXPECT_EQ(window.rows().state(), PendingRowModel::State::Browse);
+    EXPECT_EQ(count(dm, "c_blacklist", "Telephone='13900000004'"), 1);
+    exec(dm, QStringLiteral("DELETE FROM c_blacklist WHERE Telephone='13900000004'"));
+    window.tbCancelClick();
+    grid.requery();
 
     // A row the database refuses is said and stays, so that nothing typed is lost; Cancel drops it.
     refuseRows(dm, QStringLiteral("c_blacklist"), QStringLiteral("INSERT"), QStringLiteral("NEW.Telephone='bad'"));
@@ -163,7 +177,8 @@ void checkForbidTelWindow(TDM &dm, const QString &folder, const char *picture)
          nullptr,
          {"禁拨号码", "13700000001", "13700000001"}},
         // Written by a spreadsheet program: numbers as number cells.
-        {QString::fromLocal8Bit(std::getenv("VN_SOURCE_DIR")) + QStringLiteral("/server/workbook/tests/data/people.xlsx"),
+        {QString::fromLocal8Bit(std::getenv("VN_SOURCE_DIR")) +
+             QStringLiteral("/server/workbook/tests/data/people.xlsx"),
          nullptr,
          {"电话", "13800000000", "8613912345678"}},
     };
