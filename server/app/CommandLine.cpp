@@ -5,6 +5,17 @@
 
 namespace server {
 
+namespace {
+
+// A day written exactly as "yyyy-mm-dd", and one that exists.
+bool isDay(const QString &text)
+{
+    const auto day = common::parseDateTime(text.toStdString());
+    return day && common::formatDateTime("yyyy-mm-dd", *day) == text.toStdString();
+}
+
+} // namespace
+
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
 {
     CommandLine cl;
@@ -33,6 +44,14 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             cl.live = true;
         } else if (a == QStringLiteral("--report")) {
             cl.report = true;
+        } else if (a == QStringLiteral("--from") || a == QStringLiteral("--to")) {
+            QString &day = a == QStringLiteral("--from") ? cl.reportFrom : cl.reportTo;
+            if (!value(i, day))
+                return std::nullopt;
+            if (!isDay(day)) {
+                *error = a + QStringLiteral(" wants a day \"yyyy-mm-dd\", not ") + day;
+                return std::nullopt;
+            }
         } else if (a == QStringLiteral("--headless")) {
             cl.headless = true;
         } else if (a == QStringLiteral("--virtual-time")) {
@@ -78,6 +97,14 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         *error = QStringLiteral("--live goes with --demo");
         return std::nullopt;
     }
+    if ((!cl.reportFrom.isEmpty() || !cl.reportTo.isEmpty()) && !cl.report) {
+        *error = QStringLiteral("--from and --to go with --report");
+        return std::nullopt;
+    }
+    if (!cl.reportFrom.isEmpty() && !cl.reportTo.isEmpty() && cl.reportFrom > cl.reportTo) {
+        *error = QStringLiteral("--from ") + cl.reportFrom + QStringLiteral(" lies after --to ") + cl.reportTo;
+        return std::nullopt;
+    }
     if (!cl.planNotice.isEmpty() && cl.importFile.isEmpty()) {
         *error = QStringLiteral("--plan goes with --import");
         return std::nullopt;
@@ -95,7 +122,7 @@ QString commandLineUsage()
                           "       Server [--dir DIR] --virtual-time [--start-time \"yyyy-mm-dd hh:mm:ss\"] "
                           "[--run-for SECONDS]\n"
                           "       Server --init DIR [--voices VOICES] [--demo [--live]]\n"
-                          "       Server [--dir DIR] --report\n"
+                          "       Server [--dir DIR] --report [--from yyyy-mm-dd] [--to yyyy-mm-dd]\n"
                           "       Server [--dir DIR] --import FILE [--plan \"yyyy-mm-dd hh:mm:ss\"]\n"
                           "  --dir DIR    program directory (default: the directory of the program)\n"
                           "  --headless   run without a display; messages go to standard error\n"
@@ -107,6 +134,9 @@ QString commandLineUsage()
                           "               hour, and the second agent telephone (channel 7) is yours: answer it\n"
                           "               with ktsim DIR/ktsim.sock offhook 7\n"
                           "  --report     print the outcomes of the tasks by status and cause, and end\n"
+                          "  --from DAY, --to DAY  with --report: print instead the counts of the statistics window\n"
+                          "               for the days DAY (\"yyyy-mm-dd\") to DAY 23:59; the one not given is\n"
+                          "               today. Untouched tasks are counted whatever their days\n"
                           "  --import FILE  import notice tasks from FILE (.txt: a header line, then a number a\n"
                           "               line; .xls or .xlsx: number, name, company, address in the first four\n"
                           "               columns), leaving out the blacklist; may run beside the service\n"

@@ -18,6 +18,8 @@ struct CommandLine
     bool demo = false;     ///< --demo with --init: the demo's called parties, agents and tasks
     bool live = false;     ///< --live with --demo: the demo for watching in real time, one agent by hand
     bool report = false;   ///< --report: print the outcomes of the tasks and end
+    QString reportFrom;    ///< --from "yyyy-mm-dd" with --report: the statistics from that day instead
+    QString reportTo;      ///< --to "yyyy-mm-dd" with --report: … up to that day's 23:59
     bool virtualTime = false;  ///< --virtual-time: the service runs on the software board's virtual clock
     QString startTime;         ///< --start-time "yyyy-mm-dd hh:mm:ss": wall time at virtual tick 0
     std::uint32_t runForSeconds = 0; ///< --run-for SECONDS: virtual time after which the server closes

@@ -3,6 +3,7 @@
 #include "server/app/CommandLine.h"
 #include "server/app/ImportCommand.h"
 #include "server/app/SingleInstance.h"
+#include "server/app/StatReportCommand.h"
 #include "server/board/TlxBoard.h"
 #include "server/board/VirtualTime.h"
 #include "server/engine/Clock.h"
@@ -90,6 +91,10 @@ int main(int argc, char **argv)
         QDir(cl->programDir.isEmpty() ? QApplication::applicationDirPath() : cl->programDir).absolutePath();
     if (!cl->importFile.isEmpty())
         return server::runImport(programDir, cl->importFile, cl->planNotice);
+    if (cl->report && (!cl->reportFrom.isEmpty() || !cl->reportTo.isEmpty()))
+        return server::runStatReport(
+            programDir, cl->reportFrom, cl->reportTo,
+            QString::fromStdString(common::formatDateTime("yyyy-mm-dd", common::DateTime::now())));
     if (cl->report) {
         const QString report = server::outcomeReport(programDir, &error);
         if (report.isEmpty()) {

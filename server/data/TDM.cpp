@@ -82,8 +82,8 @@ void TDM::close()
 {
     for (Statement *s : {&QueUpdateCalling, &QueADNoticeForTimer, &QueUpdateAdNotice, &QueUpdateClientType,
                          &QueMyPublic, &QueBillData, &QueInsertSmsSendTask, &QueTimerQuery, &QueMyStat,
-                         &QueMyUpdateAdNotice, &QueAgainNotice, &QueCheckForbidTel, &QueForbidImport,
-                         &QueDeleteStatData, &QueInsertStatData, &QueDataDelete})
+                         &QueMyUpdateAdNotice, &QueAgainNotice, &QueAdNotice, &QueCheckForbidTel, &QueForbidTel,
+                         &QueForbidImport, &QueDeleteStatData, &QueInsertStatData, &QueDataDelete, &QueDataStat})
         s->m_query.reset();
     ++m_connection;
     if (QSqlDatabase::contains(m_connectionName)) {
@@ -164,17 +164,19 @@ QSqlDatabase TDM::DBConnection() const
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-void TDM::run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+void TDM::run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params, bool forwardOnly)
 {
     std::unique_ptr<QSqlQuery> query = std::move(statement.m_query);
     if (!isOpen())
         throw DatabaseError(std::string(statement.name()) + ": the database is not connected");
     // Preparing costs about as much as a short statement itself, and an import or a dispatcher tick
     // runs the same statements over and over.
-    if (query && statement.m_connection == m_connection && statement.m_preparedSql == sql) {
+    if (query && statement.m_connection == m_connection && statement.m_preparedSql == sql &&
+        query->isForwardOnly() == forwardOnly) {
         query->finish();
     } else {
         query = std::make_unique<QSqlQuery>(DBConnection());
+        query->setForwardOnly(forwardOnly);
         if (!query->prepare(adaptSql(sql, m_engine)))
             throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
         statement.m_preparedSql = sql;
@@ -196,6 +198,21 @@ void TDM::execute(Statement &statement, const QString &sql, std::initializer_lis
 void TDM::open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
 {
     run(statement, sql, params);
+}
+
+qlonglong TDM::countRows(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+{
+    // Forward only: the rows are counted, not kept.
+    run(statement, sql, params, true);
+    qlonglong rows = 0;
+    while (statement.m_query->next())
+        ++rows;
+    const bool failed = statement.m_query->lastError().isValid();
+    const QString why = statement.m_query->lastError().text();
+    statement.m_query.reset();
+    if (failed)
+        throw DatabaseError(std::string(statement.name()) + ": " + why.toStdString());
+    return rows;
 }
 
 } // namespace server

@@ -78,6 +78,9 @@ public:
     void execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
     /// As execute, leaving the result set open in statement.rows().
     void open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
+    /// As open, reading the result set once from the first row to the last and closing it: its row
+    /// count. Throws DatabaseError when the database refuses it.
+    qlonglong countRows(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
 
     // The statement objects, named by their role.
     Statement QueUpdateCalling{"QueUpdateCalling"};
@@ -93,16 +96,20 @@ public:
     Statement QueAgainNotice{"QueAgainNotice"};
     Statement QueAdNotice{"QueAdNotice"};
     Statement QueCheckForbidTel{"QueCheckForbidTel"};
+    Statement QueForbidTel{"QueForbidTel"};
     Statement QueForbidImport{"QueForbidImport"};
     Statement QueDeleteStatData{"QueDeleteStatData"};
     Statement QueInsertStatData{"QueInsertStatData"};
     Statement QueDataDelete{"QueDataDelete"};
+    /// The result set of the last statistics run: it stays open for every later statistics window.
+    Statement QueDataStat{"QueDataStat"};
 
 private:
     // Open the connection; the database's message on failure, else empty.
     QString openEmbedded(const Settings &settings);
     QString openOdbc(const Settings &settings);
-    void run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params);
+    void run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params,
+             bool forwardOnly = false);
     void close();
 
     QString m_connectionName;

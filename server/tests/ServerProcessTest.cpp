@@ -285,6 +285,40 @@ TEST_F(ServerProcessTest, KilledInTheMiddleOfItsCallsAndStartedAgain)
     }
 }
 
+TEST_F(ServerProcessTest, StatisticsWithoutAWindow)
+{
+    ASSERT_EQ(run({QStringLiteral("--init"), installation()}), 0);
+    Settings settings;
+    settings.ProgramDir = installation().toStdString();
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase(settings));
+        for (const char *t : {"('1',0,'')", "('2',0,'')", "('3',2,'2026-12-09 10:00:00')", "('4',2,'2026-12-10 23:58:00')",
+                              "('5',2,'2026-12-10 23:59:30')", "('6',3,'2026-12-10 10:00:00')", "('7',5,'2026-12-11 10:00:00')"})
+            testing::exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Status,FactNotice) VALUES %1").arg(QLatin1String(t)));
+    }
+    QString out, err;
+    ASSERT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--report"), QStringLiteral("--from"),
+                   QStringLiteral("2026-12-09"), QStringLiteral("--to"), QStringLiteral("2026-12-10")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("统计范围 2026-12-09 .. 2026-12-10 23:59\n未通知数量\t2\n正在通知数量\t0\n通知成功数量\t2\n"
+                                  "通知失败数量\t1\n转人工数量\t0\n转人工接听数量\t0\n"));
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM t_statdata")).toInt(), 0); // only read
+
+    // A day that is no day, and a start after the end (the end not given is today).
+    for (const QStringList &bad : {QStringList{QStringLiteral("--from"), QStringLiteral("2026-13-01")},
+                                   QStringList{QStringLiteral("--to"), QStringLiteral("10.12.2026")},
+                                   QStringList{QStringLiteral("--from"), QStringLiteral("2999-01-01")}}) {
+        EXPECT_EQ(run(QStringList{QStringLiteral("--dir"), installation(), QStringLiteral("--report")} + bad, nullptr, &err), 2)
+            << bad.join(' ').toStdString();
+        EXPECT_TRUE(err.contains(bad[0]) || err.contains(QStringLiteral("after"))) << err.toStdString();
+    }
+}
+
 TEST_F(ServerProcessTest, ImportWithoutAWindow)
 {
     ASSERT_EQ(run({QStringLiteral("--init"), installation()}), 0);

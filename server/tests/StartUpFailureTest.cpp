@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 namespace server {
@@ -133,6 +134,43 @@ TEST_F(StartUpFailureTest, PauseAndResumeWithoutABoardStartOnlyTheDispatcher)
     EXPECT_FALSE(stop->isEnabled());
 }
 
+TEST_F(StartUpFailureTest, CommandsOpenTheirWindowsInTheirPlaces)
+{
+    auto w = makeWindow();
+    const struct
+    {
+        const char *control;
+        const char *title;
+        QPoint place;
+    } cases[] = {
+        {"Button2", "数据统计", {131, 102}},       {"ToolButton3", "数据统计", {131, 102}},
+        {"btDataDelete", "数据删除", {327, 235}},  {"MenuDataDelete", "数据删除", {327, 235}},
+        {"tbDataDelete", "数据删除", {327, 235}},  {"Button3", "黑名单设置", {131, 102}},
+    };
+    for (const auto &c : cases) {
+        QString title;
+        QPoint place;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *window = QApplication::activeModalWidget()) {
+                title = window->windowTitle();
+                place = window->pos();
+                window->close();
+            }
+        });
+        if (auto *action = w->findChild<QAction *>(QLatin1String(c.control))) {
+            EXPECT_TRUE(action->isEnabled()) << c.control;
+            action->trigger();
+        } else {
+            auto *button = w->findChild<QPushButton *>(QLatin1String(c.control));
+            ASSERT_NE(button, nullptr) << c.control;
+            EXPECT_TRUE(button->isEnabled()) << c.control;
+            button->click();
+        }
+        EXPECT_EQ(title.toStdString(), c.title) << c.control;
+        EXPECT_EQ(place, c.place) << c.control;
+    }
+}
+
 TEST(CommandLineTest, Arguments)
 {
     QString error;
@@ -148,9 +186,21 @@ TEST(CommandLineTest, Arguments)
                                        &error);
     ASSERT_TRUE(live);
     EXPECT_TRUE(live->demo && live->live);
+    const auto report = parseCommandLine({QStringLiteral("--report"), QStringLiteral("--from"), QStringLiteral("2026-12-01"),
+                                          QStringLiteral("--to"), QStringLiteral("2026-12-01")},
+                                         &error);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->reportFrom, QStringLiteral("2026-12-01"));
+    EXPECT_EQ(report->reportTo, QStringLiteral("2026-12-01"));
     for (const QStringList &bad : {QStringList{QStringLiteral("--dir")}, QStringList{QStringLiteral("--bogus")},
                                    QStringList{QStringLiteral("--init"), QString()},
-                                   QStringList{QStringLiteral("--init"), QStringLiteral("d"), QStringLiteral("--live")}}) {
+                                   QStringList{QStringLiteral("--init"), QStringLiteral("d"), QStringLiteral("--live")},
+                                   QStringList{QStringLiteral("--from"), QStringLiteral("2026-12-01")},
+                                   QStringList{QStringLiteral("--report"), QStringLiteral("--from"), QStringLiteral("2026-12-1")},
+                                   QStringList{QStringLiteral("--report"), QStringLiteral("--to"), QStringLiteral("2026-02-30")},
+                                   QStringList{QStringLiteral("--report"), QStringLiteral("--to"), QStringLiteral("2026-12-01 10:00")},
+                                   QStringList{QStringLiteral("--report"), QStringLiteral("--from"), QStringLiteral("2026-12-02"),
+                                               QStringLiteral("--to"), QStringLiteral("2026-12-01")}}) {
         EXPECT_FALSE(parseCommandLine(bad, &error));
         EXPECT_FALSE(error.isEmpty());
     }

@@ -87,8 +87,11 @@ private:
 
 } // namespace
 
-TDBGridEhToExcel::TDBGridEhToExcel(QWidget *parent) : QTableView(parent), m_model(new QSqlQueryModel(this))
+TDBGridEhToExcel::TDBGridEhToExcel(QWidget *parent) : TDBGridEhToExcel(new QSqlQueryModel, parent) {}
+
+TDBGridEhToExcel::TDBGridEhToExcel(QSqlQueryModel *model, QWidget *parent) : QTableView(parent), m_model(model)
 {
+    m_model->setParent(this);
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -170,6 +173,21 @@ int TDBGridEhToExcel::currentRecord() const
 {
     const QModelIndex index = currentIndex();
     return m_open && index.isValid() ? index.row() : -1;
+}
+
+void TDBGridEhToExcel::endCellEdit(bool commit)
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    // The cell's editor is the grid's widget over its cells while the operator types.
+    for (QWidget *editor : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!editor->isVisible())
+            continue;
+        if (commit)
+            commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return;
+    }
 }
 
 int TDBGridEhToExcel::ExportToExcelWindow(const std::function<void(void *, const QString &)> &progress, void *user,

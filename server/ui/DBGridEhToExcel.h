@@ -29,6 +29,8 @@ public:
     };
 
     explicit TDBGridEhToExcel(QWidget *parent = nullptr);
+    /// A grid on a model of its own kind (an editable one, say); the grid takes it over.
+    explicit TDBGridEhToExcel(QSqlQueryModel *model, QWidget *parent = nullptr);
     ~TDBGridEhToExcel() override;
 
     void setColumns(std::vector<Column> columns);
@@ -49,6 +51,8 @@ public:
     QVariant fieldValue(int row, const QString &field) const;
     /// The row of the current record; -1 when there is none.
     int currentRecord() const;
+    /// Ends the typing in a cell: commit true puts what was typed into the model, false drops it.
+    void endCellEdit(bool commit);
 
     // Handing the rows to a workbook.
     /// The title of ExportToExcelFile.

@@ -4,6 +4,9 @@
 #include "server/engine/ServiceTimers.h"
 #include "server/ui/FrmAbout.h"
 #include "server/ui/FrmAdNotice.h"
+#include "server/ui/FrmDataDelete.h"
+#include "server/ui/FrmDataStat.h"
+#include "server/ui/FrmForbidTel.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -103,6 +106,12 @@ TFrmServer::Opener TFrmServer::openerOf(std::string_view control)
         {"btDataQuery", &TFrmServer::btDataQueryClick},
         {"MenuDataQuery", &TFrmServer::MenuDataQueryClick},
         {"tbDataQuery", &TFrmServer::MenuDataQueryClick},
+        {"Button2", &TFrmServer::Button2Click},
+        {"ToolButton3", &TFrmServer::Button2Click},
+        {"btDataDelete", &TFrmServer::btDataDeleteClick},
+        {"MenuDataDelete", &TFrmServer::btDataDeleteClick},
+        {"tbDataDelete", &TFrmServer::btDataDeleteClick},
+        {"Button3", &TFrmServer::Button3Click},
         {"MenuAbout", &TFrmServer::MenuAboutClick},
         {"ToolButton8", &TFrmServer::MenuAboutClick},
     };
@@ -442,6 +451,27 @@ void TFrmServer::btDataQueryClick()
 void TFrmServer::MenuDataQueryClick()
 {
     openAdNotice({131, 102});
+}
+
+void TFrmServer::Button2Click()
+{
+    TFrmDataStat window(m_service.dataModule(), m_clock, m_dialogs, this);
+    window.move(131, 102);
+    window.exec();
+}
+
+void TFrmServer::btDataDeleteClick()
+{
+    TFrmDataDelete window(m_service.dataModule(), m_clock, m_dialogs, this);
+    window.move(327, 235);
+    window.exec();
+}
+
+void TFrmServer::Button3Click()
+{
+    TFrmForbidTel window(m_service.dataModule(), m_clock, m_dialogs);
+    window.move(131, 102);
+    window.exec();
 }
 
 void TFrmServer::MenuAboutClick()

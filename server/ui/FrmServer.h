@@ -47,6 +47,9 @@ public:
     /// Open the management windows and the About window, each modally.
     void btDataQueryClick();
     void MenuDataQueryClick();
+    void Button2Click();
+    void btDataDeleteClick();
+    void Button3Click();
     void MenuAboutClick();
 
     QTimer *statusTimer() const;

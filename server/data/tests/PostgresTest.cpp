@@ -1,46 +1,19 @@
 // The data module's statements against PostgreSQL through ODBC: the reset, TOP, NULL order, parameters.
-#include "server/data/SchemaScript.h"
 #include "server/data/TDM.h"
 #include "server/settings/tests/RecordingDialogs.h"
 #include "server/data/tests/AdNoticeQueryCases.h"
+#include "server/data/tests/ManagementDataCases.h"
 #include "server/data/tests/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
-#include <cstdlib>
-
 namespace server {
 namespace {
-
-QString readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 class PostgresTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        const char *dir = std::getenv("VN_PG_DIR");
-        ASSERT_NE(dir, nullptr) << "VN_PG_DIR is set by the test set-up";
-        const QString port = readFile(QString::fromLocal8Bit(dir) + QStringLiteral("/port")).trimmed();
-        ASSERT_FALSE(port.isEmpty()) << "the PostgreSQL fixture did not start";
-        settings.DBType = 1;
-        settings.OdbcDriver = "PostgreSQL Unicode";
-        settings.ServerName = "127.0.0.1," + port.toStdString();
-        settings.DataBaseName = "postgres";
-        settings.UserName = "vn";
-        QString error;
-        ASSERT_TRUE(dm.ConnectDatabase(settings, &error)) << error.toStdString();
-        QSqlQuery(dm.DBConnection()).exec(QStringLiteral("DROP TABLE IF EXISTS AdNotice, c_blacklist, t_statdata, SmsSendTask"));
-        QSqlDatabase db = dm.DBConnection();
-        const QString schema = readFile(QString::fromLocal8Bit(std::getenv("VN_SOURCE_DIR")) + QStringLiteral("/db/postgresql.sql"));
-        ASSERT_TRUE(runSchemaScript(db, schema, &error)) << error.toStdString();
-    }
+    void SetUp() override { ASSERT_TRUE(testing::connectTestPostgres(dm, settings)); }
 
     Settings settings;
     TDM dm;
@@ -84,6 +57,21 @@ TEST_F(PostgresTest, WrongCredentialsFailToConnect)
 TEST_F(PostgresTest, ManagementQueryAndActions)
 {
     testing::checkAdNoticeQueries(dm);
+}
+
+TEST_F(PostgresTest, Blacklist)
+{
+    testing::checkBlacklistStatements(dm);
+}
+
+TEST_F(PostgresTest, DataStat)
+{
+    testing::checkDataStat(dm);
+}
+
+TEST_F(PostgresTest, DataDelete)
+{
+    testing::checkDataDelete(dm);
 }
 
 } // namespace

@@ -26,6 +26,15 @@ private:
     std::filesystem::path m_path;
 };
 
+/// Connects the data module to the PostgreSQL server the test set-up started (its folder in VN_PG_DIR),
+/// on a fresh schema; fills settings with the connection. Fails the test and answers false when it
+/// cannot.
+bool connectTestPostgres(TDM &dm, Settings &settings);
+
+/// Makes the database refuse each INSERT or DELETE (event) of a row of table for which condition,
+/// written on NEW or OLD, holds: the statement fails as a lost connection or a full disk would.
+void refuseRows(TDM &dm, const QString &table, const QString &event, const QString &condition);
+
 /// Runs one statement on the data module's connection and fails the test when it does not run.
 void exec(TDM &dm, const QString &sql);
 /// The first column of the first row of a query.

@@ -1,0 +1,43 @@
+// The blacklist, statistics and deletion windows on the embedded database, with their pictures.
+#include "server/data/SchemaScript.h"
+#include "server/data/TDM.h"
+#include "server/data/tests/TestDatabase.h"
+#include "server/ui/tests/DataWindowCases.h"
+
+#include <gtest/gtest.h>
+
+namespace server {
+namespace {
+
+class DataWindowsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        settings.ProgramDir = dir.path();
+        ASSERT_TRUE(createEmbeddedDatabase(embeddedDatabasePath(settings)));
+        ASSERT_TRUE(dm.ConnectDatabase(settings));
+    }
+
+    testing::TempProgramDir dir;
+    Settings settings;
+    TDM dm;
+};
+
+TEST_F(DataWindowsTest, ForbidTel)
+{
+    testing::checkForbidTelWindow(dm, QString::fromStdString(dir.path()), "FrmForbidTel");
+}
+
+TEST_F(DataWindowsTest, DataStat)
+{
+    testing::checkDataStatWindow(dm, "FrmDataStat");
+}
+
+TEST_F(DataWindowsTest, DataDelete)
+{
+    testing::checkDataDeleteWindow(dm, "FrmDataDelete");
+}
+
+} // namespace
+} // namespace server
