@@ -369,7 +369,7 @@ TEST_F(ServerProcessTest, ImportWithoutAWindow)
 
     // A workbook that LibreOffice wrote, its numbers stored as numbers and its title row a task.
     EXPECT_EQ(run({QStringLiteral("--dir"), installation(), QStringLiteral("--import"),
-                   QStringLiteral(VN_WORKBOOK_FIXTURES "/people.xls")},
+                   QStringLiteral(VN_SOURCE_DIR_PATH "/server/workbook/tests/data/people.xls")},
                   &out, &err),
               0)
         << err.toStdString();

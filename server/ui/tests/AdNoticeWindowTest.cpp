@@ -258,7 +258,7 @@ TEST_F(AdNoticeWindowTest, ImportsWorkbooksThatLibreOfficeWrote)
     for (const char *name : {"people.xls", "people.xlsx"}) {
         SCOPED_TRACE(name);
         exec(dm, QStringLiteral("DELETE FROM AdNotice"));
-        const QString file = QStringLiteral(VN_WORKBOOK_FIXTURES "/") + QLatin1String(name);
+        const QString file = QStringLiteral(VN_SOURCE_DIR_PATH "/server/workbook/tests/data/") + QLatin1String(name);
         window->setOpenFileChooser([&](const QString &, QString *) { return file; });
         child<QTabWidget>("PageControl")->setCurrentIndex(1);
         child<QPushButton>("btImport")->click();
