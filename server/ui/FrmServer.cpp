@@ -4,6 +4,7 @@
 #include "server/engine/ServiceTimers.h"
 #include "server/ui/FrmAbout.h"
 #include "server/ui/FrmAdNotice.h"
+#include "server/ui/FormParmSet.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -103,6 +104,9 @@ TFrmServer::Opener TFrmServer::openerOf(std::string_view control)
         {"btDataQuery", &TFrmServer::btDataQueryClick},
         {"MenuDataQuery", &TFrmServer::MenuDataQueryClick},
         {"tbDataQuery", &TFrmServer::MenuDataQueryClick},
+        {"Button1", &TFrmServer::menuParaSetClick},
+        {"menuParaSet", &TFrmServer::menuParaSetClick},
+        {"ToolButton5", &TFrmServer::menuParaSetClick},
         {"MenuAbout", &TFrmServer::MenuAboutClick},
         {"ToolButton8", &TFrmServer::MenuAboutClick},
     };
@@ -442,6 +446,15 @@ void TFrmServer::btDataQueryClick()
 void TFrmServer::MenuDataQueryClick()
 {
     openAdNotice({131, 102});
+}
+
+void TFrmServer::menuParaSetClick()
+{
+    TFormParmSet dialog(m_service, this);
+    if (!dialog.FormShow())
+        return;
+    dialog.move(200, 200);
+    dialog.exec();
 }
 
 void TFrmServer::MenuAboutClick()

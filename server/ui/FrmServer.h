@@ -44,9 +44,10 @@ public:
 
     void tbStartServerClick();
     void tbStopServerClick();
-    /// Open the management windows and the About window, each modally.
+    /// Open the management windows, the parameter dialog and the About window, each modally.
     void btDataQueryClick();
     void MenuDataQueryClick();
+    void menuParaSetClick();
     void MenuAboutClick();
 
     QTimer *statusTimer() const;
