@@ -8,8 +8,10 @@
 #include "server/engine/Display.h"
 #include "server/engine/ServerEngine.h"
 #include "server/settings/Dialogs.h"
+#include "server/settings/ParmSetForm.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace server {
@@ -33,6 +35,16 @@ public:
     void resume();
     /// Closes the board, releases the segment library and closes the run's files. Runs once.
     void shutdown();
+
+    /// The parameter dialog opens: Setup.ini is read again into the running record and the tables, and
+    /// the form shows them. Nothing, after the loader's message and "初始化Setup.ini配置文件错误！",
+    /// when the file cannot be read; the service goes on with what it had read.
+    std::optional<ParmSetForm> parameterForm();
+    /// The parameter dialog's OK: saves the form to Setup.ini and applies it to the running service
+    /// (with enable, what "启用参数" applies too, opening the log file when logging is switched on and
+    /// the log is not open yet), then shows "参数配置成功！". False, after a message, when nothing
+    /// could be saved; problem (when given) then names a value that cannot be saved.
+    bool saveParameters(const ParmSetForm &form, bool enable, FormProblem *problem = nullptr);
 
     /// The settings were read: Title and the other settings hold.
     bool settingsLoaded() const { return m_settingsLoaded; }

@@ -15,32 +15,6 @@ namespace {
 // The longest text a value keeps, as the platform's profile read into a 2,048-byte buffer does.
 constexpr std::size_t kMaxTextLength = 2047;
 
-// A text value converted from GBK; the defaults of the key table are UTF-8 already.
-std::string readText(const common::ProfileFile &file, std::string_view section, std::string_view key,
-                     std::string_view def, bool trimmed)
-{
-    const auto raw = file.value(section, key);
-    if (!raw)
-        return std::string(def);
-    const std::string_view cut = common::cutGbk(*raw, kMaxTextLength);
-    return common::gbkToUtf8(trimmed ? common::trimControls(cut) : cut);
-}
-
-void readKey(const common::ProfileFile &file, const SetupKey &k, Settings &settings)
-{
-    std::visit(
-        [&](auto member) {
-            using T = std::remove_reference_t<decltype(settings.*member)>;
-            if constexpr (std::is_same_v<T, std::string>) {
-                settings.*member = readText(file, k.section, k.key, k.defaultText, k.trimmed);
-            } else {
-                // Each value is stored at its field's width: an 8-bit field keeps the low 8 bits.
-                settings.*member = static_cast<T>(file.readInteger(k.section, k.key, k.defaultValue));
-            }
-        },
-        k.field);
-}
-
 // Fills table entries from the digits of text, one per channel from channel 1; entries past the text
 // keep their values. Returns the first character that is not a digit, if any.
 std::optional<char> parseDigits(std::string_view text, std::array<std::int16_t, kMaxChannels> &table)
@@ -69,11 +43,36 @@ bool parseChannelDigits(std::string_view key, const std::string &text, std::arra
 
 } // namespace
 
+std::string readSetupText(const common::ProfileFile &file, std::string_view section, std::string_view key,
+                          std::string_view def, bool trimmed)
+{
+    const auto raw = file.value(section, key);
+    if (!raw)
+        return std::string(def);
+    const std::string_view cut = common::cutGbk(*raw, kMaxTextLength);
+    return common::gbkToUtf8(trimmed ? common::trimControls(cut) : cut);
+}
+
+void readSetupKey(const common::ProfileFile &file, const SetupKey &k, Settings &settings)
+{
+    std::visit(
+        [&](auto member) {
+            using T = std::remove_reference_t<decltype(settings.*member)>;
+            if constexpr (std::is_same_v<T, std::string>) {
+                settings.*member = readSetupText(file, k.section, k.key, k.defaultText, k.trimmed);
+            } else {
+                // Each value is stored at its field's width: an 8-bit field keeps the low 8 bits.
+                settings.*member = static_cast<T>(file.readInteger(k.section, k.key, k.defaultValue));
+            }
+        },
+        k.field);
+}
+
 void applyDefaults(Settings &settings, ChannelTables &tables)
 {
     const common::ProfileFile empty("");
     for (const SetupKey &k : setupKeys())
-        readKey(empty, k, settings);
+        readSetupKey(empty, k, settings);
     parseDigits(kCard1UseDefault, tables.InService);
     tables.Function.fill(2);
 }
@@ -105,11 +104,11 @@ bool LoadSettings(Settings &settings, ChannelTables &tables, Dialogs &dialogs)
     const std::string chPolarity = file.readString("CardParm", "ChPolarity", "");
 
     for (const SetupKey &k : setupKeys())
-        readKey(file, k, settings);
+        readSetupKey(file, k, settings);
     for (int ch = 0; ch < kMaxChannels; ++ch)
-        tables.StationId[ch] = readText(file, "FaxLocalID", stationIdKey(ch), "", true);
+        tables.StationId[ch] = readSetupText(file, "FaxLocalID", stationIdKey(ch), "", true);
     for (int ch = 0; ch < kMaxChannels; ++ch)
-        tables.DialPrefix[ch] = readText(file, "FaxLocalID", dialPrefixKey(ch), "", true);
+        tables.DialPrefix[ch] = readSetupText(file, "FaxLocalID", dialPrefixKey(ch), "", true);
 
     if (!parseChannelDigits("Card1Use", card1Use, tables.InService, dialogs))
         return false;

@@ -1,6 +1,8 @@
 // The table of Setup.ini keys.
 #include "server/settings/SetupKeys.h"
 
+#include "common/Text.h"
+
 #include <string>
 
 namespace server {
@@ -124,6 +126,14 @@ const SetupKey kKeys[] = {
 std::span<const SetupKey> setupKeys()
 {
     return kKeys;
+}
+
+const SetupKey *findSetupKey(std::string_view section, std::string_view key)
+{
+    for (const SetupKey &k : kKeys)
+        if (common::equalsIgnoreCase(k.section, section) && common::equalsIgnoreCase(k.key, key))
+            return &k;
+    return nullptr;
 }
 
 std::string stationIdKey(int channel)

@@ -30,6 +30,10 @@ struct SetupKey
 /// keys of [FaxLocalID] are not in it: they fill the channel tables).
 std::span<const SetupKey> setupKeys();
 
+/// The key of the table with that section and name (matched without regard to case); nullptr when
+/// it is not in the table.
+const SetupKey *findSetupKey(std::string_view section, std::string_view key);
+
 /// Defaults of the [CardParm] texts.
 inline constexpr std::string_view kCard1Default = "11111111111111111111111111111111";
 inline constexpr std::string_view kCard1UseDefault = "00000000000000000000000000000000";

@@ -4,6 +4,7 @@
 #include "server/engine/ServiceTimers.h"
 #include "server/ui/FrmAbout.h"
 #include "server/ui/FrmAdNotice.h"
+#include "server/ui/FormParmSet.h"
 #include "server/ui/FrmDataDelete.h"
 #include "server/ui/FrmDataStat.h"
 #include "server/ui/FrmForbidTel.h"
@@ -112,6 +113,9 @@ TFrmServer::Opener TFrmServer::openerOf(std::string_view control)
         {"MenuDataDelete", &TFrmServer::btDataDeleteClick},
         {"tbDataDelete", &TFrmServer::btDataDeleteClick},
         {"Button3", &TFrmServer::Button3Click},
+        {"Button1", &TFrmServer::menuParaSetClick},
+        {"menuParaSet", &TFrmServer::menuParaSetClick},
+        {"ToolButton5", &TFrmServer::menuParaSetClick},
         {"MenuAbout", &TFrmServer::MenuAboutClick},
         {"ToolButton8", &TFrmServer::MenuAboutClick},
     };
@@ -472,6 +476,15 @@ void TFrmServer::Button3Click()
     TFrmForbidTel window(m_service.dataModule(), m_clock, m_dialogs);
     window.move(131, 102);
     window.exec();
+}
+
+void TFrmServer::menuParaSetClick()
+{
+    TFormParmSet dialog(m_service, this);
+    if (!dialog.FormShow())
+        return;
+    dialog.move(200, 200);
+    dialog.exec();
 }
 
 void TFrmServer::MenuAboutClick()

@@ -44,12 +44,13 @@ public:
 
     void tbStartServerClick();
     void tbStopServerClick();
-    /// Open the management windows and the About window, each modally.
+    /// Open the management windows, the parameter dialog and the About window, each modally.
     void btDataQueryClick();
     void MenuDataQueryClick();
     void Button2Click();
     void btDataDeleteClick();
     void Button3Click();
+    void menuParaSetClick();
     void MenuAboutClick();
 
     QTimer *statusTimer() const;
