@@ -1,10 +1,9 @@
 // Server --import: the import page's rules on the command line.
 #include "server/app/ImportCommand.h"
 
+#include "server/app/CommandDatabase.h"
 #include "server/data/TDM.h"
 #include "server/data/TaskImport.h"
-#include "server/settings/LoadSettings.h"
-#include "server/ui/MessageDialogs.h"
 #include "server/workbook/Reader.h"
 
 #include "common/DateTime.h"
@@ -30,18 +29,10 @@ int runImport(const QString &programDir, const QString &file, const QString &pla
         return 2;
     }
     Settings settings;
-    ChannelTables tables;
-    settings.ProgramDir = programDir.toStdString();
-    HeadlessDialogs dialogs;
-    if (!LoadSettings(settings, tables, dialogs)) {
-        fail(QStringLiteral("cannot read the settings of %1").arg(programDir));
-        return 1;
-    }
-    // The service may hold the database as well: connect only, with no compaction and no reset.
     TDM dm;
     QString error;
-    if (!dm.ConnectDatabase(settings, &error)) {
-        fail(QStringLiteral("cannot open the database: ") + error);
+    if (!openCommandDatabase(programDir, settings, dm, &error)) {
+        fail(error);
         return 1;
     }
     ImportOptions options;

@@ -1,10 +1,9 @@
 // Server --report --from --to: the statistics window's counts on standard output.
 #include "server/app/StatReportCommand.h"
 
+#include "server/app/CommandDatabase.h"
 #include "server/data/DataStat.h"
 #include "server/data/TDM.h"
-#include "server/settings/LoadSettings.h"
-#include "server/ui/MessageDialogs.h"
 
 #include <cstdio>
 
@@ -29,18 +28,10 @@ int runStatReport(const QString &programDir, const QString &from, const QString 
         return 2;
     }
     Settings settings;
-    ChannelTables tables;
-    settings.ProgramDir = programDir.toStdString();
-    HeadlessDialogs dialogs;
-    if (!LoadSettings(settings, tables, dialogs)) {
-        fail(QStringLiteral("cannot read the settings of %1").arg(programDir));
-        return 1;
-    }
-    // The service may hold the database as well: connect only, and only read.
     TDM dm;
     QString error;
-    if (!dm.ConnectDatabase(settings, &error)) {
-        fail(QStringLiteral("cannot open the database: ") + error);
+    if (!openCommandDatabase(programDir, settings, dm, &error)) {
+        fail(error);
         return 1;
     }
     StatCounts counts{};

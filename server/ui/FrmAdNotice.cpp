@@ -8,6 +8,7 @@
 #include "server/settings/Dialogs.h"
 #include "server/ui/AdNoticeDialogs.h"
 #include "server/ui/DBGridEhToExcel.h"
+#include "server/ui/WaitCursor.h"
 #include "server/workbook/Reader.h"
 
 #include "common/DateTime.h"
@@ -44,15 +45,6 @@ QPushButton *button(const char *name, const QString &text)
     return b;
 }
 
-// The wait cursor for as long as the object lives.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 QString qs(std::string_view utf8)
 {

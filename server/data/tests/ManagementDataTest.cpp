@@ -1,5 +1,4 @@
 // The blacklist, statistics and deletion statements on the embedded database.
-#include "server/data/SchemaScript.h"
 #include "server/data/tests/ManagementDataCases.h"
 #include "server/data/tests/TestDatabase.h"
 
@@ -8,20 +7,7 @@
 namespace server {
 namespace {
 
-class ManagementDataTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        settings.ProgramDir = dir.path();
-        ASSERT_TRUE(createEmbeddedDatabase(embeddedDatabasePath(settings)));
-        ASSERT_TRUE(dm.ConnectDatabase(settings));
-    }
-
-    testing::TempProgramDir dir;
-    Settings settings;
-    TDM dm;
-};
+using ManagementDataTest = testing::EmbeddedDatabaseTest;
 
 TEST_F(ManagementDataTest, Blacklist)
 {

@@ -30,6 +30,13 @@ TempProgramDir::~TempProgramDir()
     std::filesystem::remove_all(m_path, ec);
 }
 
+void EmbeddedDatabaseTest::SetUp()
+{
+    settings.ProgramDir = dir.path();
+    ASSERT_TRUE(createEmbeddedDatabase(embeddedDatabasePath(settings)));
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+}
+
 namespace {
 
 QString readFile(const QString &path)
@@ -103,6 +110,23 @@ QVariant scalar(TDM &dm, const QString &sql)
         return {};
     }
     return q.value(0);
+}
+
+int count(TDM &dm, const char *table, const char *where)
+{
+    return scalar(dm,
+                  QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(QLatin1String(table), QLatin1String(where)))
+        .toInt();
+}
+
+QStringList column(TDM &dm, const QString &sql)
+{
+    QStringList values;
+    QSqlQuery q(dm.DBConnection());
+    EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString() << " in " << sql.toStdString();
+    while (q.next())
+        values << q.value(0).toString();
+    return values;
 }
 
 } // namespace server::testing

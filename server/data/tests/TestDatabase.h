@@ -3,8 +3,11 @@
 
 #include "server/data/TDM.h"
 
+#include <gtest/gtest.h>
+
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 
@@ -35,9 +38,24 @@ bool connectTestPostgres(TDM &dm, Settings &settings);
 /// written on NEW or OLD, holds: the statement fails as a lost connection or a full disk would.
 void refuseRows(TDM &dm, const QString &table, const QString &event, const QString &condition);
 
+/// A test on a fresh embedded database of the schema, in a program directory of its own, connected.
+class EmbeddedDatabaseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+
+    TempProgramDir dir;
+    Settings settings;
+    TDM dm;
+};
+
 /// Runs one statement on the data module's connection and fails the test when it does not run.
 void exec(TDM &dm, const QString &sql);
 /// The first column of the first row of a query.
 QVariant scalar(TDM &dm, const QString &sql);
+/// The rows of table that meet the condition.
+int count(TDM &dm, const char *table, const char *where = "1=1");
+/// The first column of every row of a query, in its order.
+QStringList column(TDM &dm, const QString &sql);
 
 } // namespace server::testing

@@ -33,21 +33,9 @@ namespace server::testing {
 
 namespace {
 
-int count(TDM &dm, const char *table, const char *where = "1=1")
-{
-    return scalar(dm,
-                  QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(QLatin1String(table), QLatin1String(where)))
-        .toInt();
-}
-
 QStringList blacklist(TDM &dm)
 {
-    QStringList numbers;
-    QSqlQuery q(dm.DBConnection());
-    EXPECT_TRUE(q.exec(QStringLiteral("SELECT Telephone FROM c_blacklist ORDER BY id")));
-    while (q.next())
-        numbers << q.value(0).toString();
-    return numbers;
+    return column(dm, QStringLiteral("SELECT Telephone FROM c_blacklist ORDER BY id"));
 }
 
 // A workbook of one column, row 1 first; an empty text leaves its cell empty.

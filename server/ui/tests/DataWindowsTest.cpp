@@ -1,5 +1,4 @@
 // The blacklist, statistics and deletion windows on the embedded database, with their pictures.
-#include "server/data/SchemaScript.h"
 #include "server/data/TDM.h"
 #include "server/data/tests/TestDatabase.h"
 #include "server/ui/tests/DataWindowCases.h"
@@ -9,20 +8,7 @@
 namespace server {
 namespace {
 
-class DataWindowsTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        settings.ProgramDir = dir.path();
-        ASSERT_TRUE(createEmbeddedDatabase(embeddedDatabasePath(settings)));
-        ASSERT_TRUE(dm.ConnectDatabase(settings));
-    }
-
-    testing::TempProgramDir dir;
-    Settings settings;
-    TDM dm;
-};
+using DataWindowsTest = testing::EmbeddedDatabaseTest;
 
 TEST_F(DataWindowsTest, ForbidTel)
 {
