@@ -3,7 +3,7 @@
 
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"
-#include "server/settings/tests/RecordingDialogs.h"
+#include "server/settings/tests/SetupFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -16,30 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class LoadSettingsTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("load-settings-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        settings.ProgramDir = m_dir.string();
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // Writes Setup.ini from UTF-8 text, stored as GBK like every file of the installation.
-    void writeSetup(const std::string &utf8) const
-    {
-        std::ofstream(m_dir / "Setup.ini", std::ios::binary) << common::utf8ToGbk(utf8);
-    }
-
-    fs::path m_dir;
-    Settings settings;
-    ChannelTables tables;
-    testing::RecordingDialogs dialogs;
-};
+using LoadSettingsTest = testing::SetupFolderTest;
 
 TEST_F(LoadSettingsTest, EmptyFileGivesEveryDefault)
 {

@@ -7,7 +7,7 @@
 #include "server/settings/LoadSettings.h"
 #include "server/settings/ParmSetFields.h"
 #include "server/settings/SetupKeys.h"
-#include "server/settings/tests/RecordingDialogs.h"
+#include "server/settings/tests/SetupFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -54,30 +54,9 @@ constexpr const char *kKeptSetup = "; 自动语音通知系统的配置\r\n"
                                    "[Vendor]\r\n"
                                    "Key=1";
 
-class SaveParmSetTest : public ::testing::Test
+class SaveParmSetTest : public testing::SetupFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("parm-set-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-        settings.ProgramDir = m_dir.string();
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    void writeSetup(const std::string &utf8) const
-    {
-        std::ofstream(m_dir / "Setup.ini", std::ios::binary) << common::utf8ToGbk(utf8);
-    }
-    std::string setupBytes() const
-    {
-        std::ifstream in(m_dir / "Setup.ini", std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
     /// Loads Setup.ini as the dialog does when it opens and gives its form.
     ParmSetForm open()
     {
@@ -95,11 +74,6 @@ protected:
             all += d.caption + ": " + d.text + "\n";
         return all;
     }
-
-    fs::path m_dir;
-    Settings settings;
-    ChannelTables tables;
-    testing::RecordingDialogs dialogs;
 };
 
 // The value of a record field as text, the way the form shows it.
