@@ -332,7 +332,7 @@ ParmSetForm TFormParmSet::form() const
         else if (auto *combo = qobject_cast<QComboBox *>(w))
             value = combo->currentIndex() < 0 ? std::string() : utf8(combo->currentText());
         else if (auto *box = qobject_cast<QCheckBox *>(w))
-            value = box->isChecked() ? "1" : "0";
+            value.assign(1, box->isChecked() ? '1' : '0');
         else if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
             value = utf8(memo->toPlainText());
         form.set(field.control, std::move(value));
