@@ -92,14 +92,19 @@ QString SoundDocument::changeGain(float percent)
     return {};
 }
 
+void SoundDocument::step(std::deque<Step> &from, std::deque<Step> &to)
+{
+    to.push_back({std::move(m_sound), m_selection});
+    m_sound = std::move(from.back().sound);
+    m_selection = from.back().selection;
+    from.pop_back();
+}
+
 QString SoundDocument::undo()
 {
     if (m_undo.empty())
         return QStringLiteral("没有可以取消的操作");
-    m_redo.push_back({std::move(m_sound), m_selection});
-    m_sound = std::move(m_undo.back().sound);
-    m_selection = m_undo.back().selection;
-    m_undo.pop_back();
+    step(m_undo, m_redo);
     return {};
 }
 
@@ -107,10 +112,7 @@ QString SoundDocument::redo()
 {
     if (m_redo.empty())
         return QStringLiteral("没有可以重做的操作");
-    m_undo.push_back({std::move(m_sound), m_selection});
-    m_sound = std::move(m_redo.back().sound);
-    m_selection = m_redo.back().selection;
-    m_redo.pop_back();
+    step(m_redo, m_undo);
     return {};
 }
 

@@ -63,6 +63,8 @@ private:
         Selection selection;
     };
     void pushUndo();
+    /// Moves the present state onto `to` and takes the last step of `from` in its place.
+    void step(std::deque<Step> &from, std::deque<Step> &to);
 
     Sound m_sound;
     Selection m_selection;

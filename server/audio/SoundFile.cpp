@@ -87,6 +87,15 @@ int minorOf(RawEncoding encoding)
     return SF_FORMAT_ALAW;
 }
 
+SF_INFO sfInfo(int format, int rate, int channels)
+{
+    SF_INFO info{};
+    info.format = format;
+    info.samplerate = rate;
+    info.channels = channels;
+    return info;
+}
+
 } // namespace
 
 bool isRawName(const QString &path)
@@ -145,10 +154,8 @@ std::optional<FileFormat> writeFormatFor(const QString &path, const RawFormat &r
         return std::nullopt;
     }
     // The check needs a rate and channels: those of a usual prompt stand in for the sound's own.
-    SF_INFO info{};
-    info.format = format.format;
-    info.samplerate = format.rate > 0 ? format.rate : 8000;
-    info.channels = format.channels > 0 ? format.channels : 1;
+    const SF_INFO info =
+        sfInfo(format.format, format.rate > 0 ? format.rate : 8000, format.channels > 0 ? format.channels : 1);
     if (!sf_format_check(&info)) {
         error = QStringLiteral("本机的声音库不能写这种格式：") + QFileInfo(path).fileName();
         return std::nullopt;
@@ -173,10 +180,7 @@ bool readSoundFile(const QString &path, const FileFormat &format, Sound &sound, 
         error = QStringLiteral("文件不存在：") + path;
         return false;
     }
-    SF_INFO info{};
-    info.format = format.format;
-    info.samplerate = format.rate;
-    info.channels = format.channels;
+    SF_INFO info = sfInfo(format.format, format.rate, format.channels);
     SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!file) {
         error = QStringLiteral("无法读取这种声音格式：") + path + QStringLiteral("（") + sndfileError(nullptr) +
@@ -220,10 +224,7 @@ bool writeSoundFile(const QString &path, const Sound &sound, const FileFormat &f
         error = QStringLiteral("声音转换采样率失败：") + path;
         return false;
     }
-    SF_INFO info{};
-    info.format = format.format;
-    info.samplerate = out.rate;
-    info.channels = out.channels;
+    SF_INFO info = sfInfo(format.format, out.rate, out.channels);
     MemoryFile memory;
     SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
     SNDFILE *file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);

@@ -239,11 +239,15 @@ QString TAudioEditor::AfterOpen()
 
 QString TAudioEditor::Undo()
 {
+    if (m_recording)
+        return QStringLiteral("正在录音，不能取消。");
     return edited(m_document.undo());
 }
 
 QString TAudioEditor::Redo()
 {
+    if (m_recording)
+        return QStringLiteral("正在录音，不能重做。");
     return edited(m_document.redo());
 }
 

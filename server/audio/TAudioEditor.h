@@ -63,8 +63,9 @@ public:
 
     /// Nonzero when a part of the sound is selected.
     qint16 SelectionQuery() const { return m_document.hasSelection() ? 1 : 0; }
-    bool CanUndo() const { return m_document.canUndo(); }
-    bool CanRedo() const { return m_document.canRedo(); }
+    /// Nothing is undone or redone while a recording comes in.
+    bool CanUndo() const { return !m_recording && m_document.canUndo(); }
+    bool CanRedo() const { return !m_recording && m_document.canRedo(); }
 
     const SoundDocument &document() const { return m_document; }
     /// Selects frames [begin, end) as the mouse does.

@@ -8,11 +8,8 @@
 #include "server/data/TDM.h"
 #include "server/tests/BoardInstallation.h"
 
-#include "ktdrv/KtSim.h"
-
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
 namespace server {
@@ -27,25 +24,14 @@ protected:
     void SetUp() override
     {
         BoardInstallation::SetUp();
-        // All eight channels trunks, channel 3 in service; what each call hears is written.
-        replaceFile("KtSim.ini", QByteArray("[Simulator]\r\nHeardDir=") + programDir().toUtf8() +
-                                     "/heard\r\n[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\n"
-                                     "ChannelTypes=0,0,0,0,0,0,0,0\r\n[Numbers]\r\n"
-                                     "*=ring:1,answer,voice:500,silence:4000,hangup\r\n");
-        QDir(programDir()).mkpath(QStringLiteral("heard"));
+        // Channel 3 in service; what each call hears is written.
+        simulateHeardTrunks("ring:1,answer,voice:500,silence:4000,hangup");
         setup("CardParm", "Card1Use", "00010000");
         replaceFile("Notice.voc", QByteArray(8000, char(0x37))); // the notice before the operator's
         setup("Voice", "AdNotice", notice().toStdString());
     }
 
     QString notice() const { return programDir() + QStringLiteral("/Notice.voc"); }
-
-    QByteArray heard(int ch)
-    {
-        char path[260] = {};
-        TlxSimGetHeardFile(ch, path);
-        return testing::wavData(QString::fromUtf8(path));
-    }
 
     QByteArray noticeBytes()
     {

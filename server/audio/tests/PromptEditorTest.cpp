@@ -103,6 +103,7 @@ TEST_F(PromptEditorTest, RecordIntoANewDocumentThenPlayAndSave)
     EXPECT_EQ(editor.editor().document().sound().frames(), 4000u);
     EXPECT_TRUE(enabled(B::Stop));
     EXPECT_FALSE(enabled(B::Save));
+    EXPECT_FALSE(enabled(B::Undo)); // not while the recording comes in
 
     editor.click(B::Stop);
     EXPECT_EQ(editor.flags(), (EditorFlags{.newDocument = true, .recorded = true}));
