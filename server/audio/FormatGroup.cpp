@@ -11,6 +11,21 @@
 
 namespace server::audio {
 
+void nameDialog(QDialog &dialog, const char *name, const QString &caption)
+{
+    dialog.setObjectName(QLatin1String(name));
+    dialog.setWindowTitle(caption);
+    dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+QStringList rateItems(std::span<const int> rates)
+{
+    QStringList items;
+    for (int r : rates)
+        items << QString::number(r);
+    return items;
+}
+
 QGroupBox *formatGroup(const QString &title, const QStringList &items, int chosen, int columns, QButtonGroup *&group,
                        QWidget *owner)
 {

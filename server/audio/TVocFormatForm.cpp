@@ -17,15 +17,10 @@ const int kRates[] = {6000, 8000, 11025, 12000, 16000, 22050, 24000, 32000, 4410
 
 TVocFormatForm::TVocFormatForm(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("VocFormatForm"));
-    setWindowTitle(QStringLiteral("语音格式"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QStringList rates;
-    for (int r : kRates)
-        rates << QString::number(r);
+    nameDialog(*this, "VocFormatForm", QStringLiteral("语音格式"));
     auto *layout = new QVBoxLayout(this);
     auto *groups = new QHBoxLayout;
-    groups->addWidget(formatGroup(QStringLiteral("频率"), rates, 1, 2, m_rate, this));
+    groups->addWidget(formatGroup(QStringLiteral("频率"), rateItems(kRates), 1, 2, m_rate, this));
     auto *right = new QVBoxLayout;
     right->addWidget(
         formatGroup(QStringLiteral("音质"), {QStringLiteral("普通"), QStringLiteral("立体")}, 0, 1, m_quality, this));

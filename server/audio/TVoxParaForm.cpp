@@ -17,14 +17,9 @@ const int kRates[] = {8000, 12000, 24000, 32000, 11025, 22050, 44100, 48000};
 
 TVoxParaForm::TVoxParaForm(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("VoxParaForm"));
-    setWindowTitle(QStringLiteral("语音设置"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QStringList rates;
-    for (int r : kRates)
-        rates << QString::number(r);
+    nameDialog(*this, "VoxParaForm", QStringLiteral("语音设置"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(formatGroup(QStringLiteral("频率"), rates, 0, 2, m_rate, this));
+    layout->addWidget(formatGroup(QStringLiteral("频率"), rateItems(kRates), 0, 2, m_rate, this));
     addOkCancel(*this, *layout);
 }
 

@@ -458,5 +458,25 @@ TEST_F(PromptEditorTest, PictureWithAWaveformAndASelection)
     server::testing::saveWindowPicture(editor, "PromptEditor");
 }
 
+TEST_F(PromptEditorTest, PicturesOfTheFormatDialogs)
+{
+    dialogResult = QDialog::Rejected;
+    answerDialog = [](QDialog &d) {
+        d.show();
+        QApplication::processEvents();
+        EXPECT_GE(d.width(), d.sizeHint().width());
+        server::testing::saveWindowPicture(d, d.objectName() == QLatin1String("VoxParaForm") ? "TVoxParaForm"
+                                                                                             : "TVocFormatForm");
+        d.hide();
+    };
+    chooseFile(QStringLiteral("/nonexistent/a.raw"), 1);
+    editor.click(B::Open);
+    chooseFile(QStringLiteral("/nonexistent/a.vox"), 6);
+    editor.click(B::Open);
+    EXPECT_EQ(shownDialogs, (QStringList{QStringLiteral("VocFormatForm"), QStringLiteral("VoxParaForm")}));
+    EXPECT_EQ(editor.vocFormatForm()->windowTitle(), QStringLiteral("语音格式"));
+    EXPECT_EQ(editor.voxParaForm()->windowTitle(), QStringLiteral("语音设置"));
+}
+
 } // namespace
 } // namespace server::audio
