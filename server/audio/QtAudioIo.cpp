@@ -43,14 +43,20 @@ QString QtAudioIo::play(const Sound &sound)
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return QStringLiteral("没有可用的放音设备，不能播放。");
-    const QAudioFormat format = int16Format(sound.rate, sound.channels);
-    if (!device.isFormatSupported(format))
-        return QStringLiteral("放音设备不支持这种声音格式（%1 Hz，%2 声道）。").arg(sound.rate).arg(sound.channels);
+    QAudioFormat format = int16Format(sound.rate, sound.channels);
     m_playing = sound;
-    m_bytes.resize(static_cast<qsizetype>(sound.samples.size() * sizeof(qint16)));
+    m_soundRate = sound.rate;
+    if (!device.isFormatSupported(format)) {
+        // A card that cannot play the sound's own rate plays it converted to the rate it prefers.
+        const QAudioFormat preferred = device.preferredFormat();
+        format = int16Format(preferred.sampleRate(), std::min(preferred.channelCount(), 2));
+        if (!device.isFormatSupported(format) || !convert(m_playing, format.sampleRate(), format.channelCount()))
+            return QStringLiteral("放音设备不支持这种声音格式（%1 Hz，%2 声道）。").arg(sound.rate).arg(sound.channels);
+    }
+    m_bytes.resize(static_cast<qsizetype>(m_playing.samples.size() * sizeof(qint16)));
     auto *out = reinterpret_cast<qint16 *>(m_bytes.data());
-    for (std::size_t i = 0; i < sound.samples.size(); ++i)
-        out[i] = static_cast<qint16>(std::lround(std::clamp(sound.samples[i], -1.0f, 1.0f) * 32767));
+    for (std::size_t i = 0; i < m_playing.samples.size(); ++i)
+        out[i] = static_cast<qint16>(std::lround(std::clamp(m_playing.samples[i], -1.0f, 1.0f) * 32767));
     m_buffer.close();
     m_buffer.setData(m_bytes);
     m_buffer.open(QIODevice::ReadOnly);
@@ -68,9 +74,10 @@ void QtAudioIo::pollPlayback()
 {
     if (!m_sink)
         return;
-    const qint64 frame = m_sink->processedUSecs() * m_playing.rate / 1000000;
-    emit position(frame);
-    const auto f = static_cast<std::size_t>(std::max<qint64>(0, frame));
+    const qint64 played = m_sink->processedUSecs();
+    // The position in the frames of the sound given, which may differ from those played.
+    emit position(played * m_soundRate / 1000000);
+    const auto f = static_cast<std::size_t>(std::max<qint64>(0, played * m_playing.rate / 1000000));
     const auto [left, right] = peakLevels(m_playing, f, f + static_cast<std::size_t>(m_playing.rate / 20));
     emit meter(left, right);
     if (m_sink->error() != QAudio::NoError && m_sink->error() != QAudio::UnderrunError) {

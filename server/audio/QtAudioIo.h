@@ -40,6 +40,7 @@ private:
     QBuffer m_buffer;
     QByteArray m_bytes;
     Sound m_playing;
+    int m_soundRate = 8000;
     QIODevice *m_input = nullptr;
     QTimer *m_poll = nullptr;
     int m_recordChannels = 1;

@@ -24,10 +24,16 @@ void SoundDocument::select(std::size_t begin, std::size_t end)
 
 void SoundDocument::pushUndo()
 {
-    m_undo.push_back({m_sound, m_selection});
-    if (m_undo.size() > kUndoDepth)
-        m_undo.pop_front();
     m_redo.clear();
+    m_undo.push_back({m_sound, m_selection});
+    std::size_t bytes = 0;
+    for (const Step &s : m_undo)
+        bytes += s.sound.samples.size() * sizeof(float);
+    // The latest step always stays, however long the sound.
+    while (m_undo.size() > 1 && (m_undo.size() > kUndoDepth || bytes > m_undoBytes)) {
+        bytes -= m_undo.front().sound.samples.size() * sizeof(float);
+        m_undo.pop_front();
+    }
 }
 
 void SoundDocument::keepForUndo()

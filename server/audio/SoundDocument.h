@@ -25,8 +25,12 @@ struct Selection
 class SoundDocument
 {
 public:
-    /// How many steps undo reaches back.
+    /// How many steps undo reaches back at the most, and how many bytes of samples the steps keep at
+    /// the most: a long sound keeps fewer steps.
     static constexpr std::size_t kUndoDepth = 32;
+    static constexpr std::size_t kUndoBytes = 256u << 20;
+
+    explicit SoundDocument(std::size_t undoBytes = kUndoBytes) : m_undoBytes(undoBytes) {}
 
     const Sound &sound() const { return m_sound; }
     const Selection &selection() const { return m_selection; }
@@ -66,6 +70,7 @@ private:
     /// Moves the present state onto `to` and takes the last step of `from` in its place.
     void step(std::deque<Step> &from, std::deque<Step> &to);
 
+    std::size_t m_undoBytes;
     Sound m_sound;
     Selection m_selection;
     std::optional<Sound> m_clipboard;

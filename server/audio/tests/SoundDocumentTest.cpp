@@ -66,7 +66,7 @@ TEST(SoundDocumentTest, UndoAndRedoGiveBackEveryStepExactly)
     EXPECT_FALSE(doc.canRedo());
 }
 
-TEST(SoundDocumentTest, UndoReachesBackAFixedNumberOfSteps)
+TEST(SoundDocumentTest, UndoReachesBackALimitedNumberOfSteps)
 {
     SoundDocument doc;
     doc.reset(ramp(10));
@@ -77,6 +77,22 @@ TEST(SoundDocumentTest, UndoReachesBackAFixedNumberOfSteps)
     while (doc.undo().isEmpty())
         ++undone;
     EXPECT_EQ(undone, SoundDocument::kUndoDepth);
+
+    // A long sound keeps as many steps as fit in the bytes given, and always the last one.
+    SoundDocument small(3 * 1000 * sizeof(float));
+    small.reset(ramp(1000));
+    small.select(0, 1000);
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(small.changeGain(100.0f).isEmpty());
+    undone = 0;
+    while (small.undo().isEmpty())
+        ++undone;
+    EXPECT_EQ(undone, 3u);
+    SoundDocument tiny(1);
+    tiny.reset(ramp(1000));
+    tiny.select(0, 10);
+    ASSERT_TRUE(tiny.changeGain(140.0f).isEmpty());
+    EXPECT_TRUE(tiny.undo().isEmpty());
 }
 
 TEST(SoundDocumentTest, PasteReplacesTheSelectionOrInsertsAtTheCursor)
