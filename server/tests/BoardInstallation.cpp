@@ -44,6 +44,21 @@ void BoardInstallation::replaceFile(const char *name, const QByteArray &text)
     f.write(text);
 }
 
+void BoardInstallation::simulateHeardTrunks(const char *script)
+{
+    replaceFile("KtSim.ini", QByteArray("[Simulator]\r\nHeardDir=") + programDir().toUtf8() +
+                                 "/heard\r\n[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\n"
+                                 "ChannelTypes=0,0,0,0,0,0,0,0\r\n[Numbers]\r\n*=" + script + "\r\n");
+    QDir(programDir()).mkpath(QStringLiteral("heard"));
+}
+
+QByteArray BoardInstallation::heard(int ch) const
+{
+    char path[260] = {};
+    TlxSimGetHeardFile(ch, path);
+    return wavData(QString::fromUtf8(path));
+}
+
 void BoardInstallation::setup(const char *section, const char *key, const std::string &value)
 {
     ASSERT_TRUE(

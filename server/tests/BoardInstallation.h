@@ -33,6 +33,11 @@ protected:
     void replaceFile(const char *name, const QByteArray &text);
     /// Writes one key of Setup.ini (the value in UTF-8, stored as GBK).
     void setup(const char *section, const char *key, const std::string &value);
+    /// A device of eight trunk channels where every number called follows `script`; what each call
+    /// heard is written into the installation's folder "heard".
+    void simulateHeardTrunks(const char *script);
+    /// The A-law bytes of what the last call on a trunk channel heard; empty when it heard nothing.
+    QByteArray heard(int ch) const;
     /// Runs the service's start-up sequence at a wall time, shown on the recording display.
     Service &start(common::DateTime at = {2026, 12, 9, 10, 0, 0, 0});
     /// Opens the main window at a wall time instead; it runs the service's start-up sequence.

@@ -166,19 +166,8 @@ protected:
         replaceFile("VoiceDB.dat", testing::oneSegmentDatabase(char(0x21)));
         replaceFile("Notice.voc", QByteArray(8000, char(0x37)));
         // All eight channels trunks; only channels 3 and 7 in service.
-        replaceFile("KtSim.ini", QByteArray("[Simulator]\r\nHeardDir=") + programDir().toUtf8() +
-                                     "/heard\r\n[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\n"
-                                     "ChannelTypes=0,0,0,0,0,0,0,0\r\n[Numbers]\r\n"
-                                     "*=ring:1,answer,voice:500,silence:4000,hangup\r\n");
-        QDir(programDir()).mkpath(QStringLiteral("heard"));
+        simulateHeardTrunks("ring:1,answer,voice:500,silence:4000,hangup");
         setup("CardParm", "Card1Use", "00010001");
-    }
-
-    QByteArray heard(int ch)
-    {
-        char path[260] = {};
-        TlxSimGetHeardFile(ch, path);
-        return testing::wavData(QString::fromUtf8(path));
     }
 
     QByteArray composed(int characters) { return testing::composedName(characters, char(0x21)); }

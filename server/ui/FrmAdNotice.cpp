@@ -1,6 +1,8 @@
 // The management window: its query page with the actions on the tasks found, and its import page.
 #include "server/ui/FrmAdNotice.h"
 
+#include "server/audio/PromptEditor.h"
+#include "server/audio/TAudioEditor.h"
 #include "server/data/AdNoticeQuery.h"
 #include "server/data/TDM.h"
 #include "server/data/TaskImport.h"
@@ -224,17 +226,15 @@ void TFrmAdNotice::buildQueryPage(QWidget *page)
     connect(m_queryGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_gridMenu->popup(m_queryGrid->viewport()->mapToGlobal(at)); });
 
-    // The place of the prompt editor, which records and plays the notice and the recordings.
-    auto *editorPlace = new QFrame;
-    editorPlace->setObjectName(QStringLiteral("PromptEditorPlace"));
-    editorPlace->setFrameShape(QFrame::StyledPanel);
-    editorPlace->setMinimumHeight(90);
+    // The prompt editor, which records and plays the notice and the recordings of calls.
+    m_promptEditor = new audio::PromptEditor(m_dialogs);
+    m_promptEditor->setMinimumHeight(180);
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(conditions);
     layout->addLayout(info);
     layout->addWidget(m_queryGrid, 1);
-    layout->addWidget(editorPlace);
+    layout->addWidget(m_promptEditor);
 }
 
 void TFrmAdNotice::buildImportPage(QWidget *page)
@@ -413,9 +413,12 @@ void TFrmAdNotice::btModifyClick()
 
 void TFrmAdNotice::PlayRecordClick()
 {
-    // The recording plays in the prompt editor below the grid, which is not yet part of the window.
     if (!hasRows())
         return;
+    const int row = std::max(m_queryGrid->currentRecord(), 0);
+    const QString file = m_queryGrid->fieldValue(row, QStringLiteral("RecordFile")).toString().trimmed();
+    if (!file.isEmpty())
+        m_promptEditor->LoadAndPlay(file, audio::TAudioEditor::kVoxRecording);
 }
 
 void TFrmAdNotice::btExportClick()

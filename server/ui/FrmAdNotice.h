@@ -18,6 +18,10 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 
+namespace server::audio {
+class PromptEditor;
+}
+
 namespace server {
 
 class Clock;
@@ -59,6 +63,8 @@ public:
     void btImportClick();
 
     TDBGridEhToExcel &queryGrid() { return *m_queryGrid; }
+    /// The prompt editor under the query grid.
+    audio::PromptEditor &promptEditor() { return *m_promptEditor; }
     TDBGridEhToExcel &importGrid() { return *m_importGrid; }
 
 private:
@@ -95,6 +101,7 @@ private:
     QMenu *m_gridMenu = nullptr;
     QProgressBar *m_exportProgress = nullptr;
     QPushButton *m_exportCancel = nullptr;
+    audio::PromptEditor *m_promptEditor = nullptr;
 
     TDBGridEhToExcel *m_importGrid = nullptr;
     QStatusBar *m_importBar = nullptr;

@@ -1,6 +1,7 @@
 // The main window: layout, the display operations, the start-up sequence, pause, resume and shutdown.
 #include "server/ui/FrmServer.h"
 
+#include "server/audio/PromptEditor.h"
 #include "server/engine/ServiceTimers.h"
 #include "server/ui/FrmAbout.h"
 #include "server/ui/FrmAdNotice.h"
@@ -443,6 +444,9 @@ bool TFrmServer::FormShow()
 void TFrmServer::openAdNotice(QPoint place)
 {
     TFrmAdNotice window(m_service.dataModule(), m_clock, m_dialogs, this);
+    // A notice recorded there and saved under the notice file's name is what the next call plays.
+    if (m_service.settingsLoaded())
+        window.promptEditor().setNoticeFile(QString::fromStdString(m_service.settings().AdNotice));
     window.move(place);
     window.exec();
 }

@@ -1,5 +1,9 @@
 // The management window driven as an operator drives it: the query and its counts, the actions on the
 // rows found with their questions and messages, the dialogs, the text export, and the import page.
+#include "server/audio/EditorToolbar.h"
+#include "server/audio/PromptEditor.h"
+#include "server/audio/SoundFile.h"
+#include "server/audio/tests/WavAudioIo.h"
 #include "server/data/SchemaScript.h"
 #include "server/data/TDM.h"
 #include "server/data/TaskImport.h"
@@ -14,10 +18,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sndfile.h>
+
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -208,6 +217,39 @@ TEST_F(AdNoticeWindowTest, TextExportWritesTheNumbersAlone)
     EXPECT_EQ(lines,
               (QStringList{"13800000001", "13800000002", "13800000003", "13800000005", "13800000006", "13900000004"}));
     testing::saveWindowPicture(*window, "FrmAdNotice-query");
+}
+
+TEST_F(AdNoticeWindowTest, PlayRecordingOfATransferredCallInThePromptEditor)
+{
+    // The board records a call as an A-law WAV file; the row of the transferred call names it.
+    const QString record = QString::fromStdString(dir.path()) + QStringLiteral("/Record/7-13800000005-801-123000.wav");
+    QDir().mkpath(QFileInfo(record).path());
+    QString error;
+    ASSERT_TRUE(audio::writeSoundFile(record, audio::testing::testTone(8000, 1, 1.5),
+                                      {SF_FORMAT_WAV | SF_FORMAT_ALAW, 0, 0}, error));
+    exec(dm, QStringLiteral("UPDATE AdNotice SET RecordFile=' %1 ' WHERE Telphone='13800000005'").arg(record));
+    auto *io = new audio::testing::WavAudioIo;
+    audio::PromptEditor &editor = window->promptEditor();
+    editor.setAudioIo(io);
+
+    window->PlayRecordClick(); // no rows yet: nothing
+    EXPECT_FALSE(io->playing);
+    query();
+    window->queryGrid().setCurrentIndex(window->queryGrid().model()->index(0, 0)); // 孙八: no recording
+    window->PlayRecordClick();
+    EXPECT_FALSE(io->playing);
+    EXPECT_EQ(editor.flags(), audio::EditorFlags{});
+
+    window->queryGrid().setCurrentIndex(window->queryGrid().model()->index(1, 0)); // 钱七
+    window->PlayRecordClick();
+    EXPECT_TRUE(io->playing);
+    EXPECT_EQ(io->played.frames(), 12000u);
+    EXPECT_EQ(editor.flags(), (audio::EditorFlags{.fileOpen = true, .playing = true}));
+    EXPECT_TRUE(editor.action(audio::EditorButton::Stop)->isEnabled());
+    EXPECT_TRUE(dialogs.shown.empty());
+    editor.click(audio::EditorButton::Stop);
+    EXPECT_FALSE(io->playing);
+    EXPECT_EQ(editor.flags(), (audio::EditorFlags{.fileOpen = true}));
 }
 
 TEST_F(AdNoticeWindowTest, ImportPageTextFileBlacklistAndAddDialog)
