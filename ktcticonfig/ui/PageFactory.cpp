@@ -1,0 +1,16 @@
+// The page of every kind of tree item.
+#include "ktcticonfig/ui/ConfigPage.h"
+#include "ktcticonfig/ui/PlaceholderPage.h"
+
+namespace ktcticonfig {
+
+ConfigPage *createPage(PageKind kind, PageHost &host, QWidget *parent)
+{
+    switch (kind) {
+    default:
+        // The option pages of the other kinds are placeholders until their pages are built.
+        return new PlaceholderPage(kind, host, parent);
+    }
+}
+
+} // namespace ktcticonfig
