@@ -41,7 +41,7 @@ class ConfigPage : public QWidget
     Q_OBJECT
 
 public:
-    ConfigPage(PageHost &host, QWidget *parent = nullptr) : QWidget(parent), m_host(host) {}
+    ConfigPage(PageHost &host, QWidget *parent = nullptr);
 
     /// Fills the controls from the model for a board and PCM (-1 where not applicable).
     virtual void load(int boardId, int pcmIndex) = 0;
@@ -51,13 +51,7 @@ public:
     virtual bool keepsChangedFlag() const { return false; }
 
     bool isChanged() const { return m_changed; }
-    void setChanged(bool changed)
-    {
-        if (m_changed == changed)
-            return;
-        m_changed = changed;
-        emit changedFlagChanged(changed);
-    }
+    void setChanged(bool changed);
 
 signals:
     void changedFlagChanged(bool changed);
