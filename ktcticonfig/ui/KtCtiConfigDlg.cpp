@@ -125,13 +125,13 @@ void KtCtiConfigDlg::buildWidgets()
     connect(m_hide, &QCheckBox::toggled, this, &KtCtiConfigDlg::onHideToggled);
 
     auto *buttons = new QHBoxLayout;
-    const std::pair<const char *, void (KtCtiConfigDlg::*)()> actions[] = {
-        {QT_TR_NOOP("OK"), &KtCtiConfigDlg::onOk},
-        {QT_TR_NOOP("CLOSE"), &KtCtiConfigDlg::onClose},
-        {QT_TR_NOOP("INI FILE..."), &KtCtiConfigDlg::onIniFile},
-        {QT_TR_NOOP("Apply"), &KtCtiConfigDlg::onApply},
-        {QT_TR_NOOP("Default"), &KtCtiConfigDlg::onDefault},
-        {QT_TR_NOOP("Detect"), &KtCtiConfigDlg::onDetect},
+    const std::pair<const char *, std::function<void()>> actions[] = {
+        {QT_TR_NOOP("OK"), [this] { onOk(); }},
+        {QT_TR_NOOP("CLOSE"), [this] { onClose(); }},
+        {QT_TR_NOOP("INI FILE..."), [this] { onIniFile(); }},
+        {QT_TR_NOOP("Apply"), [this] { onApply(); }},
+        {QT_TR_NOOP("Default"), [this] { onDefault(); }},
+        {QT_TR_NOOP("Detect"), [this] { onDetect(); }},
     };
     buttons->addWidget(m_hide);
     buttons->addStretch();
@@ -193,10 +193,17 @@ void KtCtiConfigDlg::autoActionTick()
         onDefault();
     } else if (m_autoTicks == kSecondActionTick) {
         m_autoTimer.stop();
-        if (m_setup.autoAction == "1")
+        // A mode whose last step is refused (a check, a failed write) ends with 1 after saying why:
+        // nobody is there to correct the values and try again.
+        bool started = false;
+        if (m_setup.autoAction == "1") {
             onApply();
-        else
-            onOk();
+            started = m_busy;
+        } else {
+            started = onOk();
+        }
+        if (!started)
+            m_setup.quit(1);
     }
 }
 
@@ -363,21 +370,22 @@ void KtCtiConfigDlg::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetI
 
 // ---- buttons ----
 
-void KtCtiConfigDlg::onOk()
+bool KtCtiConfigDlg::onOk()
 {
     if (refusedWhileBusy() || !storeCurrentPage())
-        return;
+        return false;
     if (const auto error = checkBeforeOk(m_model)) {
         m_dialogs.show(*error);
         if (*error == kClockMasterText)
             setStatus(kConfigErrorText, StatusState::Error);
-        return;
+        return false;
     }
     if (!writeModel(m_setup.configPath, m_model, m_dialogs))
-        return;
+        return false;
     hideIfWanted();
     if (!m_setup.autoAction.empty())
         m_setup.quit(0);
+    return true;
 }
 
 void KtCtiConfigDlg::onApply()

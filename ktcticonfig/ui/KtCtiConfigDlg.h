@@ -106,7 +106,8 @@ private:
     void setStatus(const std::string &text, StatusState state);
     bool refusedWhileBusy();
 
-    void onOk();
+    /// False when OK was refused (busy, a value out of range, a failed write).
+    bool onOk();
     void onApply();
     void onApplyDone(const TestStartResult &result);
     void onDefault();

@@ -162,6 +162,20 @@ TEST_F(MainWindow, ModeTwoDetectsSavesAndEnds)
     EXPECT_TRUE(std::filesystem::exists(configPath()));
 }
 
+// A mode whose last step is refused says why and ends with 1, instead of waiting for a user.
+TEST_F(MainWindow, ModeOneThatCannotApplyEndsWithOne)
+{
+    ConfigModel model = detectedModel();
+    model.settings.setSystem("WhoSupplySysClock", 5);
+    m_dir.put("KtSim.ini", "[Simulator]\n"); // Default finds nothing and keeps the boards
+    KtCtiConfigDlg &window = open(std::move(model), "1");
+    for (int tick = 1; tick <= 8; ++tick)
+        window.autoActionTick();
+    EXPECT_EQ(m_dialogs.shown.back(), kClockMasterText);
+    EXPECT_EQ(m_quitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(configPath()));
+}
+
 // Opening a file and applying without a change leaves it byte for byte as it was.
 TEST_F(MainWindow, ApplyWithoutChangesKeepsTheFile)
 {
