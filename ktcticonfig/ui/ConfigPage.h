@@ -16,6 +16,7 @@
 
 #include "ktcticonfig/app/Dialogs.h"
 #include "ktcticonfig/app/PageTree.h"
+#include "ktcticonfig/app/SharedLogBlock.h"
 #include "ktcticonfig/model/ConfigModel.h"
 
 #include <QWidget>
@@ -34,6 +35,9 @@ public:
     virtual void rebuildTree(int selectBoard = -1) = 0;
     /// Selects and expands the item of a board, which opens its board page.
     virtual void selectBoard(int boardId) = 0;
+    /// The live-log block shared with a running driver (nullptr where the window runs without one,
+    /// as in tests).
+    virtual SharedLogBlock *logBlock() = 0;
 };
 
 class ConfigPage : public QWidget

@@ -50,6 +50,8 @@ struct WindowSetup
     std::function<void()> waitOneSecond;
     /// Ends the program with an exit code (Close, and the end of the command-line modes).
     std::function<void(int)> quit;
+    /// The live-log block the log page writes its requests into; may be nullptr.
+    SharedLogBlock *logBlock = nullptr;
 };
 
 class KtCtiConfigDlg : public QDialog, private PageHost
@@ -94,6 +96,7 @@ private:
     Dialogs &dialogs() override { return m_dialogs; }
     void rebuildTree(int selectBoard = -1) override;
     void selectBoard(int boardId) override;
+    SharedLogBlock *logBlock() override { return m_setup.logBlock; }
 
     void buildWidgets();
     void buildTray();

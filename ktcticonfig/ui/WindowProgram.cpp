@@ -106,6 +106,7 @@ int runWindowProgram(const CommandLine &commandLine, const std::string &programD
         settings.setValue(QStringLiteral("HideKtCtiConfigDlg"), 1);
     settings.sync();
 
+    setup.logBlock = &block;
     KtCtiConfigDlg window(setup, std::move(model), dialogs);
     dialogs.setParent(&window);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &KtCtiConfigDlg::showAndRaise);

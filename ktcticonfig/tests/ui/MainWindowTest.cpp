@@ -200,6 +200,16 @@ TEST_F(MainWindow, ApplyWithoutChangesKeepsTheFile)
     EXPECT_EQ(TempDirectory::read(configPath()), before);
 }
 
+// Boards read or listed are never waiting to be identified again: Detect leaves them as they are.
+TEST_F(MainWindow, DetectLeavesListedBoardsAlone)
+{
+    KtCtiConfigDlg &window = open(detectedModel());
+    const ConfigModel before = window.model();
+    click("Detect");
+    EXPECT_EQ(window.model(), before);
+    EXPECT_TRUE(m_dialogs.shown.empty());
+}
+
 TEST_F(MainWindow, DefaultThatFindsNoBoardKeepsTheBoardList)
 {
     KtCtiConfigDlg &window = open(detectedModel());
