@@ -90,8 +90,11 @@ KtCtiConfigDlg::KtCtiConfigDlg(WindowSetup setup, ConfigModel model, Dialogs &di
 
 KtCtiConfigDlg::~KtCtiConfigDlg()
 {
-    if (m_worker)
+    // A test start still running ends before the window goes; its result is not shown any more.
+    if (m_worker) {
         m_worker->wait();
+        delete m_worker;
+    }
     if (m_tray)
         m_tray->hide();
 }
