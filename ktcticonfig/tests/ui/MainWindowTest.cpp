@@ -73,18 +73,41 @@ TEST_F(MainWindow, SecondApplyWhileTheFirstRunsIsRefused)
     }
 }
 
-// The driver refuses a configuration whose board it cannot find: its reason is shown in the box.
-TEST_F(MainWindow, DriverErrorIsShownWithTheErrorStatus)
+// The window may go while its test start runs: the worker ends first (and nothing is left behind).
+TEST_F(MainWindow, WindowGoneWhileApplyRunsWaitsForTheWorker)
+{
+    open(detectedModel());
+    click("Apply");
+    ASSERT_TRUE(m_window->isBusy());
+    m_window.reset();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_dialogs.shown.empty());
+}
+
+// A board the driver cannot find is a warning before the result.
+TEST_F(MainWindow, FewerBoardsStartedIsAWarningBeforeTheResult)
 {
     ConfigModel model = detectedModel();
     model.boards[1].serialNumber = 9999;
     KtCtiConfigDlg &window = open(std::move(model));
     ASSERT_TRUE(applyAndWait());
-    ASSERT_GE(m_dialogs.shown.size(), 2u);
+    ASSERT_EQ(m_dialogs.shown.size(), 2u);
     EXPECT_EQ(m_dialogs.shown[0].rfind("Warning:only 1 within 2 boards were initialized successfully!", 0), 0u)
         << m_dialogs.shown[0];
-    EXPECT_EQ(m_dialogs.shown.back(), kSucceeded);
+    EXPECT_EQ(m_dialogs.shown[1], kSucceeded);
     EXPECT_FALSE(window.isBusy());
+}
+
+// A driver that does not start shows its reason; the status line says the configuration has an error.
+TEST_F(MainWindow, DriverThatDoesNotStartShowsItsReason)
+{
+    KtCtiConfigDlg &window = open(detectedModel());
+    std::filesystem::remove(m_dir.file("KtIndex.ini"));
+    ASSERT_TRUE(applyAndWait());
+    ASSERT_EQ(m_dialogs.shown.size(), 1u);
+    EXPECT_NE(m_dialogs.shown[0].find("KtIndex.ini"), std::string::npos) << m_dialogs.shown[0];
+    EXPECT_EQ(window.statusText().toStdString(), kConfigErrorText);
+    EXPECT_EQ(window.statusState(), StatusState::Error);
 }
 
 struct ChangedCase
