@@ -3,6 +3,7 @@
 #include "ktcticonfig/UnattendedDetection.h"
 #include "ktcticonfig/detect/DetectionPass.h"
 #include "ktcticonfig/detect/DriverProbe.h"
+#include "vn/Version.h"
 
 #include <filesystem>
 #include <iostream>
@@ -28,6 +29,17 @@ std::string programDirectory()
 int main(int argc, char **argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        std::cout << "KtCtiConfig " VN_VERSION "\n";
+        return 0;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--help") {
+        std::cout << "usage: KtCtiConfig [1 | 2]     the window on KtConfig.ini of the current folder; 1: Default\n"
+                     "                                then Apply and end; 2: Default then OK and end\n"
+                     "       KtCtiConfig \"|DIR|\"    detect the boards and write DIR/KtConfig.ini\n"
+                     "       KtCtiConfig --help | --version\n";
+        return 0;
+    }
     const ktcticonfig::CommandLine commandLine = ktcticonfig::parseCommandLine(arguments);
     StderrReporter reporter;
     if (!commandLine.unattendedDirectory) {
