@@ -4,6 +4,7 @@
 #include "ktcticonfig/detect/DetectionPass.h"
 #include "ktcticonfig/detect/DriverProbe.h"
 #include "ktcticonfig/ui/WindowProgram.h"
+#include "vn/Version.h"
 
 #include <QApplication>
 
@@ -39,11 +40,28 @@ int runUnattended(const ktcticonfig::CommandLine &commandLine)
     return ktcticonfig::runUnattendedDetection(path, *probe, reporter);
 }
 
+constexpr const char *kUsage =
+    "usage: KtCtiConfig [--dir DIR] [1 | 2]\n"
+    "       KtCtiConfig \"|DIR|\"\n"
+    "       KtCtiConfig --help | --version\n"
+    "  --dir DIR  the folder of KtConfig.ini (default: the program's folder)\n"
+    "  1          Default, then Apply, then end\n"
+    "  2          Default, then OK, then end\n"
+    "  \"|DIR|\"    detect the boards without a window and write DIR/KtConfig.ini\n";
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        std::cout << "KtCtiConfig " VN_VERSION "\n";
+        return 0;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
     const ktcticonfig::CommandLine commandLine = ktcticonfig::parseCommandLine(arguments);
     if (commandLine.unattendedDirectory)
         return runUnattended(commandLine);

@@ -6,12 +6,17 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "vn/Version.h"
+
 namespace {
+
+constexpr const char *kUsage = "usage: ktsim SOCKET COMMAND [ARGS...]\n"
+                               "       ktsim --help | --version\n"
+                               "commands: offhook CH | onhook CH | flash CH | keys CH DIGITS | voltage CH V | state\n";
 
 int usage()
 {
-    std::fprintf(stderr, "usage: ktsim SOCKET COMMAND [ARGS...]\n"
-                         "commands: offhook CH | onhook CH | flash CH | keys CH DIGITS | voltage CH V | state\n");
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
@@ -19,6 +24,14 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("ktsim %s\n", VN_VERSION);
+        return 0;
+    }
     if (argc < 3)
         return usage();
     std::string line;

@@ -22,6 +22,7 @@ std::string cliUsage()
 {
     return "usage: lumosms send [options] NUMBER TEXT   send one SMS and print the modem's result\n"
            "       lumosms list [options]               print the messages received meanwhile\n"
+           "       lumosms --help | --version\n"
            "options:\n"
            "  --port N         serial port number (device LUMOSMS_COM<N> or /dev/ttyS<N-1>), default 1\n"
            "  --baud RATE      baud rate, default 115200\n"

@@ -4,6 +4,7 @@
 #include "lumosms/LumoSms.h"
 #include "lumosms/Timing.h"
 #include "lumosms/cli/CliOptions.h"
+#include "vn/Version.h"
 
 #include <chrono>
 #include <cstdio>
@@ -91,6 +92,10 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(lumosms::cliUsage().c_str(), stdout);
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        std::printf("lumosms %s\n", VN_VERSION);
         return 0;
     }
     std::string error;

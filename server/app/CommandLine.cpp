@@ -124,6 +124,7 @@ QString commandLineUsage()
                           "       Server --init DIR [--voices VOICES] [--demo [--live]]\n"
                           "       Server [--dir DIR] --report [--from yyyy-mm-dd] [--to yyyy-mm-dd]\n"
                           "       Server [--dir DIR] --import FILE [--plan \"yyyy-mm-dd hh:mm:ss\"]\n"
+                          "       Server --help | --version\n"
                           "  --dir DIR    program directory (default: the directory of the program)\n"
                           "  --headless   run without a display; messages go to standard error\n"
                           "  --init DIR   make a ready program directory for the software board and end\n"
@@ -143,7 +144,9 @@ QString commandLineUsage()
                           "  --plan         with --import: the tasks' planned notice time (default: now)\n"
                           "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
                           "  --start-time    wall time when the virtual clock starts (default: now)\n"
-                          "  --run-for       virtual seconds after which the server closes (default: one hour)\n");
+                          "  --run-for       virtual seconds after which the server closes (default: one hour)\n"
+                          "  --help       print this text and end\n"
+                          "  --version    print the program's version and end\n");
 }
 
 } // namespace server

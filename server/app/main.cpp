@@ -16,6 +16,7 @@
 #include "server/ui/MessageDialogs.h"
 
 #include "ktdrv/KtSim.h"
+#include "vn/Version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,6 +62,10 @@ int main(int argc, char **argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (arguments.contains(QStringLiteral("--help"))) {
         std::fputs(server::commandLineUsage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (arguments.contains(QStringLiteral("--version"))) {
+        std::printf("Server %s\n", VN_VERSION);
         return 0;
     }
     QString error;

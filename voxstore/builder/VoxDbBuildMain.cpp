@@ -3,6 +3,7 @@
 #include "voxstore/builder/CharacterMapping.h"
 #include "voxstore/builder/RecordingReader.h"
 #include "voxstore/builder/VoiceDbWriter.h"
+#include "vn/Version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -24,6 +25,7 @@ namespace fs = std::filesystem;
 
 const char *const kUsage =
     "usage: voxdb-build [--unknown FILE] [--quiet] RECORDINGS_DIR MAPPING_FILE OUTPUT_FILE\n"
+    "       voxdb-build --help | --version\n"
     "\n"
     "Writes the voice-segment database OUTPUT_FILE (VoiceDB.dat) from recordings in RECORDINGS_DIR.\n"
     "MAPPING_FILE (UTF-8) has one line per character: the character (an ASCII character, a GB2312\n"
@@ -51,6 +53,9 @@ Options parseOptions(int argc, char **argv)
             options.unknown = argv[++i];
         else if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            std::exit(0);
+        } else if (arg == "--version") {
+            std::cout << "voxdb-build " VN_VERSION "\n";
             std::exit(0);
         } else if (arg.starts_with("-"))
             throw std::invalid_argument("unknown option " + arg);
