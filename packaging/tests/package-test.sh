@@ -38,6 +38,7 @@ for program in Server KtCtiConfig ktsim lumosms voxdb-build; do
     env -u LD_LIBRARY_PATH "$bin/$program" --version | grep -q "$version" || fail "$program --version"
     env -u LD_LIBRARY_PATH "$bin/$program" --help >/dev/null || fail "$program --help"
 done
+[ -f "$root/usr/share/voice-notice/translations/ktcticonfig_zh_CN.qm" ] || fail "no translations in the package"
 # Every library the programs need from the package is found inside the unpacked root.
 for program in Server KtCtiConfig; do
     libraries=$(env -u LD_LIBRARY_PATH ldd "$bin/$program")
