@@ -1,0 +1,66 @@
+// The queue SmsSendTask as the sender reads it, and the sender's bookkeeping of every row it sends.
+#pragma once
+
+#include "smssender/Modem.h"
+
+#include "server/data/TDM.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace smssender {
+
+/// One row of SmsSendTask due for sending.
+struct QueuedSms
+{
+    int id = 0;
+    std::string mobile;
+    std::string content; ///< UTF-8
+    int needTimes = 1;   ///< how often the row is to be sent: NeedTimes, at least 1
+    bool known = false;  ///< the row has a line in SmsSendState already
+};
+
+/// The current time as "yyyy-mm-dd hh:mm:ss".
+using NowText = std::function<std::string()>;
+
+/// The wall clock as NowText.
+std::string wallClockText();
+
+/// Every statement throws server::DatabaseError when the database refuses it.
+class SmsQueue
+{
+public:
+    SmsQueue(server::TDM &dm, int attempts, NowText now = wallClockText);
+
+    /// At start: a row left in flight by the last run may or may not have reached the modem. It counts
+    /// as one failed try and is sent again unless that was its last try (a notice is sent at least once).
+    /// Returns how many rows were in flight.
+    int recoverInFlight();
+
+    /// Up to `limit` rows due now (PlanNotice reached or empty), neither sent as often as they need nor
+    /// given up nor in flight: by Priority (lowest first), then age (InsertDate, then id).
+    std::vector<QueuedSms> due(int limit);
+
+    /// Records that the row is handed to the modem now: one more try, in flight.
+    void markInFlight(const QueuedSms &row);
+    /// Records the modem's OK: one more send; the row is done when it was sent NeedTimes times.
+    void markSent(const QueuedSms &row);
+    /// Records a failed try with its reason; the row is given up when it used its last try, or at once
+    /// when `final` (a row that cannot be sent as it stands).
+    void markFailed(const QueuedSms &row, const std::string &reason, bool final = false);
+
+    /// Stores a message the modem received.
+    void storeReceived(const ReceivedSms &message);
+
+private:
+    server::TDM &m_dm;
+    int m_attempts;
+    NowText m_now;
+    server::Statement m_select{"QueSmsDue"};
+    server::Statement m_update{"QueSmsState"};
+    server::Statement m_insert{"QueSmsStateInsert"};
+    server::Statement m_received{"QueSmsReceived"};
+};
+
+} // namespace smssender
