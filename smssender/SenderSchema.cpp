@@ -99,13 +99,15 @@ QStringList keyColumnStatements(QSqlDatabase db, SqlEngine engine)
 
 QStringList senderTableStatements(SqlEngine engine)
 {
+    // The same tables as db/make-schemas.py writes into the schema scripts.
+    const QString integer = engine == SqlEngine::SqlServer ? QStringLiteral("INT") : QStringLiteral("INTEGER");
+    const QString count = integer + QStringLiteral(" NOT NULL DEFAULT 0");
     const QString t20 = text(engine, 20);
     return {
-        // State: 0 waits for its next try, 1 handed to the modem (in flight), 2 sent, 3 given up.
-        QStringLiteral("CREATE TABLE SmsSendState (TaskID INTEGER PRIMARY KEY, State SMALLINT NOT NULL DEFAULT 0, "
-                       "Attempts INTEGER NOT NULL DEFAULT 0, Sent INTEGER NOT NULL DEFAULT 0, "
-                       "Failures INTEGER NOT NULL DEFAULT 0, LastTry %1, SentAt %1, Answer %2)")
-            .arg(t20, text(engine, 200)),
+        // State: 0 waits for its next try, 1 in flight, 2 sent, 3 given up.
+        QStringLiteral("CREATE TABLE SmsSendState (TaskID %1 PRIMARY KEY, State SMALLINT NOT NULL DEFAULT 0, "
+                       "Attempts %2, Sent %2, Failures %2, LastTry %3, SentAt %3, Answer %4)")
+            .arg(integer, count, t20, text(engine, 200)),
         QStringLiteral("CREATE INDEX IX_SmsSendState_State ON SmsSendState (State)"),
         QStringLiteral("CREATE TABLE SmsReceived (id %1, Mobile %2, ReceivedAt %2, Content %3, InsertDate %2)")
             .arg(autoKey(engine), t20, text(engine, 400)),

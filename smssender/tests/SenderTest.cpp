@@ -2,7 +2,14 @@
 // modem, restarts and received messages.
 #include "SenderTestBench.h"
 
+#include "smssender/SenderSchema.h"
+
+#include <QFile>
+#include <QSqlField>
 #include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <cstdlib>
 
 namespace smssender::testing {
 namespace {
@@ -178,6 +185,54 @@ TEST_F(SenderTest, ReceivedMessagesAreStored)
                 .toStdString());
     EXPECT_EQ(rows, (std::vector<std::string>{"13900000000|2007-12-19 13:45:28|1|2026-12-11 10:00:00",
                                               "12345|2007-12-19 13:45:28|你好|2026-12-11 10:00:00"}));
+}
+
+TEST_F(SenderTest, QueueWithoutKeyColumnGetsOneAndKeepsItsRows)
+{
+    // SmsSendTask as a database made before the sender has it: no key column.
+    server::testing::exec(dm, QStringLiteral("DROP TABLE SmsSendTask"));
+    server::testing::exec(dm, QStringLiteral("CREATE TABLE SmsSendTask (Mobile VARCHAR(20), NoticeMode INTEGER, "
+                                             "Priority INTEGER, NeedTimes INTEGER, Content VARCHAR(400), "
+                                             "PlanNotice VARCHAR(20), InsertDate VARCHAR(20), OperID VARCHAR(20), "
+                                             "VisitID INTEGER, NoticeTaskID INTEGER)"));
+    for (const char *mobile : {"13900000009", "13900000008"})
+        server::testing::exec(dm, QStringLiteral("INSERT INTO SmsSendTask (Mobile,NeedTimes,Content,OperID) "
+                                                 "VALUES ('%1',1,'kept','corvida')")
+                                      .arg(QLatin1String(mobile)));
+    QString error;
+    ASSERT_TRUE(prepareSenderTables(dm, &error)) << error.toStdString();
+    EXPECT_EQ(server::testing::column(dm, QStringLiteral("SELECT Mobile FROM SmsSendTask ORDER BY id")),
+              (QStringList{QStringLiteral("13900000009"), QStringLiteral("13900000008")}));
+    // The server's insert works as before and gets the next key.
+    EXPECT_EQ(queue({"13900000007", "new"}), 3);
+    EXPECT_EQ(server::testing::count(dm, "SmsSendTask", "Content='kept' AND OperID='corvida' AND NeedTimes=1"), 2);
+}
+
+TEST_F(SenderTest, OwnTablesAreThoseOfTheSchemaScript)
+{
+    const auto columns = [this](const char *table) {
+        QSqlQuery q(dm.DBConnection());
+        EXPECT_TRUE(q.exec(QStringLiteral("SELECT * FROM %1 WHERE 1=0").arg(QLatin1String(table))));
+        QStringList names;
+        const QSqlRecord record = q.record();
+        for (int i = 0; i < record.count(); ++i)
+            names << record.fieldName(i).toLower() + QLatin1Char(' ') +
+                         QString::number(record.field(i).metaType().id());
+        return names;
+    };
+    const QStringList made = columns("SmsSendState") + columns("SmsReceived");
+    server::testing::exec(dm, QStringLiteral("DROP TABLE SmsSendState"));
+    server::testing::exec(dm, QStringLiteral("DROP TABLE SmsReceived"));
+    const char *source = std::getenv("VN_SOURCE_DIR");
+    QFile script(QString::fromLocal8Bit(source ? source : VN_SOURCE_DIR_PATH) +
+                 (dm.engine() == server::SqlEngine::SQLite ? QStringLiteral("/db/sqlite.sql")
+                                                           : QStringLiteral("/db/postgresql.sql")));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    for (const QString &statement : QString::fromUtf8(script.readAll()).split(QLatin1Char(';')))
+        if (statement.contains(QStringLiteral("SmsSendState")) ||
+            statement.contains(QStringLiteral("TABLE SmsReceived")))
+            server::testing::exec(dm, statement);
+    EXPECT_EQ(columns("SmsSendState") + columns("SmsReceived"), made);
 }
 
 } // namespace

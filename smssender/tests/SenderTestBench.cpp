@@ -19,12 +19,14 @@ void SenderTestBench::SetUp()
     lumosms::setTiming(lumosms::test::testTiming());
 #ifdef SENDER_ON_POSTGRES
     ASSERT_TRUE(server::testing::connectTestPostgres(dm, settings));
-    server::testing::exec(dm, QStringLiteral("DROP TABLE IF EXISTS SmsSendState, SmsReceived"));
 #else
     settings.ProgramDir = dir.path();
     ASSERT_TRUE(server::createEmbeddedDatabase(server::embeddedDatabasePath(settings)));
     ASSERT_TRUE(dm.ConnectDatabase(settings));
 #endif
+    // The sender makes its own tables in a database made before it.
+    server::testing::exec(dm, QStringLiteral("DROP TABLE SmsSendState"));
+    server::testing::exec(dm, QStringLiteral("DROP TABLE SmsReceived"));
     QString error;
     ASSERT_TRUE(prepareSenderTables(dm, &error)) << error.toStdString();
 }
