@@ -11,7 +11,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-constexpr auto kSlice = 100ms; // the longest wait of one step, so that a stop is seen at once
+constexpr auto kSlice = 100ms;   // the longest wait of one step, so that a stop is seen at once
+constexpr auto kFinishWait = 5s; // the longest wait for the answer in flight at a stop
 
 std::string seconds(std::chrono::milliseconds d)
 {
@@ -53,7 +54,7 @@ void SendLoop::run()
 {
     while (!m_stop())
         step();
-    m_modem.close();
+    finish();
 }
 
 bool SendLoop::runOnce()
@@ -62,8 +63,18 @@ bool SendLoop::runOnce()
     while (!m_stop() && m_state != State::Closed && !(m_state == State::Idle && m_queueEmpty))
         step();
     const bool complete = m_state == State::Idle && m_queueEmpty;
-    m_modem.close();
+    finish();
     return complete;
+}
+
+void SendLoop::finish()
+{
+    // A stop waits a moment for the answer to the message in flight, so that the next run need not
+    // send it again.
+    const auto limit = Clock::now() + kFinishWait;
+    while (m_state == State::Awaiting && Clock::now() < limit)
+        stepAwaiting();
+    m_modem.close();
 }
 
 void SendLoop::stepClosed()

@@ -47,8 +47,9 @@ public:
     bool start();
     /// One step of the current state; it waits at most a moment (100 ms) or the time its state asks for.
     void step();
-    /// After start(): steps until a stop is requested, then closes the modem. A modem that stops
-    /// answering is reopened whenever it is back.
+    /// After start(): steps until a stop is requested, then waits at most 5 s for the answer to the
+    /// message in flight and closes the modem. A modem that stops answering is reopened whenever it
+    /// is back.
     void run();
     /// After start(): sends every row due now (a failed one again until its tries are used up), then
     /// closes the modem. False when the modem was lost or a stop came first; the rows left stay queued.
@@ -62,6 +63,8 @@ private:
     void stepIdle();
     void stepAwaiting();
 
+    /// Waits a moment for the answer to a message in flight, then closes the modem.
+    void finish();
     void sendNext();
     void listen();
     /// Waits until `until` or a stop, whichever comes first.

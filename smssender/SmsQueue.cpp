@@ -38,11 +38,9 @@ int SmsQueue::recoverInFlight()
     const int rows = static_cast<int>(m_dm.countRows(
         m_select, QStringLiteral("SELECT TaskID FROM SmsSendState WHERE State=:P1"), {{"P1", int(InFlight)}}));
     if (rows > 0)
-        m_dm.execute(
-            m_update,
-            QStringLiteral("UPDATE SmsSendState SET Failures=Failures+1,"
-                           "State=CASE WHEN Failures+1>=:P1 THEN 3 ELSE 0 END,Answer=:P2 WHERE State=1"),
-            {{"P1", m_attempts}, {"P2", QStringLiteral("interrupted before the modem's answer was recorded")}});
+        m_dm.execute(m_update,
+                     QStringLiteral("UPDATE SmsSendState SET Failures=Failures+1,State=0,Answer=:P1 WHERE State=1"),
+                     {{"P1", QStringLiteral("interrupted before the modem's answer was recorded")}});
     return rows;
 }
 

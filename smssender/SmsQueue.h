@@ -34,7 +34,8 @@ public:
     SmsQueue(server::TDM &dm, int attempts, NowText now = wallClockText);
 
     /// At start: a row left in flight by the last run may or may not have reached the modem. It counts
-    /// as one failed try and is sent again unless that was its last try (a notice is sent at least once).
+    /// as one failed try and is sent again, even when that was its last try: a try whose outcome is
+    /// unknown never gives a row up, so that every notice is sent at least once.
     /// Returns how many rows were in flight.
     int recoverInFlight();
 
