@@ -52,7 +52,7 @@ std::vector<QueuedSms> SmsQueue::due(int limit)
                              "WHERE (t.PlanNotice<=:P1 OR t.PlanNotice IS NULL OR t.PlanNotice='') "
                              "AND (s.TaskID IS NULL OR s.State=0) ORDER BY t.Priority,t.InsertDate,t.id")
                   .arg(limit),
-              {{"P1", qs(m_now())}});
+              {{"P1", qs(m_dueBy.empty() ? m_now() : m_dueBy)}});
     std::vector<QueuedSms> rows;
     QSqlQuery &q = m_select.rows();
     while (q.next())

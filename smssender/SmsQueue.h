@@ -39,6 +39,9 @@ public:
     /// Returns how many rows were in flight.
     int recoverInFlight();
 
+    /// Rows planned up to this time ("yyyy-mm-dd hh:mm:ss") count as due, instead of up to now.
+    void setDueBy(std::string time) { m_dueBy = std::move(time); }
+
     /// Up to `limit` rows due now (PlanNotice reached or empty), neither sent as often as they need nor
     /// given up nor in flight: by Priority (lowest first), then age (InsertDate, then id).
     std::vector<QueuedSms> due(int limit);
@@ -58,6 +61,7 @@ private:
     server::TDM &m_dm;
     int m_attempts;
     NowText m_now;
+    std::string m_dueBy;
     server::Statement m_select{"QueSmsDue"};
     server::Statement m_update{"QueSmsState"};
     server::Statement m_insert{"QueSmsStateInsert"};

@@ -13,6 +13,7 @@ struct SenderCommandLine
     int port = 0;           ///< --port; 0: the setting
     int baud = 0;           ///< --baud; 0: the setting
     bool once = false;      ///< --once: send what is due, then exit
+    std::string dueBy;      ///< --due-by: rows planned up to this time are due, "yyyy-mm-dd hh:mm:ss"; empty: now
     bool headless = false;  ///< --headless: accepted as the server accepts it; the sender has no window
     bool help = false;
 };

@@ -57,6 +57,7 @@ int main(int argc, char **argv)
         settings.baud = cl->baud;
 
     smssender::SmsQueue queue(database.dm(), settings.attempts);
+    queue.setDueBy(cl->dueBy);
     try {
         if (const int interrupted = queue.recoverInFlight())
             report(std::to_string(interrupted) + " SMS were in flight when the last run ended; they are sent again");

@@ -43,14 +43,16 @@ TEST(SenderSettingsTest, DatabaseAndSenderKeysWithDefaultsForWhatIsMissingOrWron
 TEST(SenderCommandLineTest, OptionsAndMistakes)
 {
     std::string error;
-    const auto cl =
-        parseSenderCommandLine({"--dir", "/x", "--port", "4", "--baud", "9600", "--once", "--headless"}, error);
+    const auto cl = parseSenderCommandLine(
+        {"--dir", "/x", "--port", "4", "--baud", "9600", "--once", "--headless", "--due-by", "2026-12-11 10:00"},
+        error);
     ASSERT_TRUE(cl);
     EXPECT_EQ(cl->programDir, "/x");
     EXPECT_EQ(cl->port, 4);
     EXPECT_EQ(cl->baud, 9600);
     EXPECT_TRUE(cl->once);
     EXPECT_TRUE(cl->headless);
+    EXPECT_EQ(cl->dueBy, "2026-12-11 10:00:00");
 
     const struct
     {
@@ -61,6 +63,7 @@ TEST(SenderCommandLineTest, OptionsAndMistakes)
         {{"--baud"}, "option --baud needs a value"},
         {{"--port", "2x"}, "bad value for --port: 2x"},
         {{"send"}, "unknown argument send"},
+        {{"--due-by", "2026-02-30 10:00:00"}, "bad value for --due-by (\"yyyy-mm-dd hh:mm:ss\"): 2026-02-30 10:00:00"},
     };
     for (const auto &m : mistakes) {
         EXPECT_FALSE(parseSenderCommandLine(m.args, error));

@@ -85,6 +85,14 @@ TEST_F(ProgramTest, OnceSendsWhatIsDueAndSaysHowMany)
     EXPECT_EQ(status, 0) << err;
     EXPECT_EQ(out, "SmsSender: 2 SMS sent, 0 tries failed, 0 received\n");
     EXPECT_EQ(server::testing::count(dm, "SmsSendState", "State=2"), 2);
+
+    // A row planned on a virtual clock ahead of the wall clock goes when the run is told its time.
+    server::testing::exec(dm, QStringLiteral("INSERT INTO SmsSendTask(Mobile,NeedTimes,Content,PlanNotice) "
+                                             "VALUES('13900000009',1,'later','2099-01-01 09:30:00')"));
+    start({QStringLiteral("--once"), QStringLiteral("--due-by"), QStringLiteral("2099-01-01 10:00:00")});
+    const auto [laterStatus, laterOut, laterErr] = finish();
+    EXPECT_EQ(laterStatus, 0) << laterErr;
+    EXPECT_EQ(laterOut, "SmsSender: 1 SMS sent, 0 tries failed, 0 received\n");
 }
 
 TEST_F(ProgramTest, StopsCleanlyOnSigterm)
