@@ -18,20 +18,6 @@ void onSent(int result, int messageId)
     answers.put({messageId, result == 1});
 }
 
-const char *refusal(int result)
-{
-    switch (result) {
-    case 1:
-        return "the text is empty";
-    case 2:
-        return "the text is longer than 70 characters";
-    case 3:
-        return "the number is not usable (11 to 15 digits in international form)";
-    default:
-        return "the modem took nothing";
-    }
-}
-
 } // namespace
 
 LumoModem::LumoModem(int port, int baud, std::string serviceCentre)
@@ -58,7 +44,7 @@ QueueResult LumoModem::send(int messageId, const std::string &number, const std:
     const int result = Lumo_gsmSendMessage(messageId, number.c_str(), common::utf8ToGbk(text).c_str());
     if (result == 0)
         return QueueResult::Queued;
-    *why = refusal(result);
+    *why = Lumo_gsmSendResultText(result);
     return result <= 3 ? QueueResult::Refused : QueueResult::NotReady;
 }
 

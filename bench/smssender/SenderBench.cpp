@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include <filesystem>
@@ -136,12 +135,3 @@ void BM_SendQueuedRows(benchmark::State &state)
 BENCHMARK(BM_SendQueuedRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
