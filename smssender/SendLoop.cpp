@@ -28,6 +28,10 @@ SendLoop::SendLoop(SmsQueue &queue, Modem &modem, LoopOptions options, Report re
 
 void SendLoop::step()
 {
+    if (m_unrecorded) {
+        recordPending();
+        return;
+    }
     switch (m_state) {
     case State::Closed:
         stepClosed();
@@ -60,7 +64,9 @@ void SendLoop::run()
 bool SendLoop::runOnce()
 {
     m_queueEmpty = false;
-    while (!m_stop() && m_state != State::Closed && !(m_state == State::Idle && m_queueEmpty))
+    // A database that refuses ends the run: the rows left stay queued for the next.
+    while (!m_stop() && m_state != State::Closed && !m_databaseReported &&
+           !(m_state == State::Idle && m_queueEmpty && !m_unrecorded))
         step();
     const bool complete = m_state == State::Idle && m_queueEmpty;
     finish();
@@ -74,6 +80,8 @@ void SendLoop::finish()
     const auto limit = Clock::now() + kFinishWait;
     while (m_state == State::Awaiting && Clock::now() < limit)
         stepAwaiting();
+    if (m_unrecorded && !database(m_unrecorded))
+        m_report("a result could not be recorded; a message in flight is sent again by the next run");
     m_modem.close();
 }
 
@@ -133,12 +141,12 @@ void SendLoop::sendNext()
     case QueueResult::Refused:
         ++m_counts.failed;
         m_report("SMS " + std::to_string(row.id) + " to " + row.mobile + " cannot be sent: " + why);
-        database([&] { m_queue.markFailed(row, why, true); });
+        record([this, row, why] { m_queue.markFailed(row, why, true); });
         m_pollNow = true;
         return;
     case QueueResult::NotReady:
         ++m_counts.failed;
-        database([&] { m_queue.markFailed(row, why); });
+        record([this, row, why] { m_queue.markFailed(row, why); });
         lose("the modem took no message");
         return;
     }
@@ -147,8 +155,10 @@ void SendLoop::sendNext()
 void SendLoop::listen()
 {
     if (std::optional<ReceivedSms> message = m_modem.receive()) {
-        if (database([&] { m_queue.storeReceived(*message); }))
+        record([this, received = *message] {
+            m_queue.storeReceived(received);
             ++m_counts.received;
+        });
         return;
     }
     pause(std::min(Clock::now() + kSlice, m_nextPoll));
@@ -166,10 +176,10 @@ void SendLoop::stepAwaiting()
         m_pollNow = true; // a failed row may be due again, and rows may have come meanwhile
         if (answer->accepted) {
             ++m_counts.sent;
-            database([&] { m_queue.markSent(row); });
+            record([this, row] { m_queue.markSent(row); });
         } else {
             ++m_counts.failed;
-            database([&] { m_queue.markFailed(row, "ERROR"); });
+            record([this, row] { m_queue.markFailed(row, "ERROR"); });
         }
         return;
     }
@@ -179,7 +189,7 @@ void SendLoop::stepAwaiting()
     m_inFlight.reset();
     ++m_counts.failed;
     const std::string why = "no answer within " + seconds(m_options.answerTimeout);
-    database([&] { m_queue.markFailed(row, why); });
+    record([this, row, why] { m_queue.markFailed(row, why); });
     lose("the modem gave no answer to SMS " + std::to_string(row.id) + " within " + seconds(m_options.answerTimeout));
 }
 
@@ -200,6 +210,21 @@ void SendLoop::pause(Clock::time_point until)
             return;
         std::this_thread::sleep_for(std::min<Clock::duration>(until - now, kSlice));
     }
+}
+
+void SendLoop::record(std::function<void()> write)
+{
+    if (!database(write))
+        m_unrecorded = std::move(write);
+}
+
+void SendLoop::recordPending()
+{
+    if (database(m_unrecorded)) {
+        m_unrecorded = nullptr;
+        return;
+    }
+    pause(Clock::now() + m_options.pollPeriod);
 }
 
 bool SendLoop::database(const std::function<void()> &action)

@@ -52,7 +52,8 @@ public:
     /// is back.
     void run();
     /// After start(): sends every row due now (a failed one again until its tries are used up), then
-    /// closes the modem. False when the modem was lost or a stop came first; the rows left stay queued.
+    /// closes the modem. False when the modem was lost, the database refused or a stop came first; the
+    /// rows left stay queued.
     bool runOnce();
 
     State state() const { return m_state; }
@@ -71,6 +72,11 @@ private:
     void pause(std::chrono::steady_clock::time_point until);
     /// Runs a database action; a refusal is reported (once until the database works again) and false.
     bool database(const std::function<void()> &action);
+    /// Writes what became of a message (an answer, a failure, a received message). When the database
+    /// refuses, the write is kept and tried again before anything else: nothing is sent meanwhile,
+    /// so that no answer goes unrecorded and no received message is lost.
+    void record(std::function<void()> write);
+    void recordPending();
     void lose(const std::string &why);
 
     SmsQueue &m_queue;
@@ -82,6 +88,7 @@ private:
     State m_state = State::Closed;
     std::deque<QueuedSms> m_batch;
     std::optional<QueuedSms> m_inFlight;
+    std::function<void()> m_unrecorded; ///< a write the database refused, tried again first
     std::chrono::steady_clock::time_point m_deadline;
     std::chrono::steady_clock::time_point m_nextPoll;
     bool m_pollNow = true;

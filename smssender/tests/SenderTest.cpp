@@ -130,6 +130,27 @@ TEST_F(SenderTest, ModemThatVanishesIsReportedOnceAndReopenedWhenBack)
     EXPECT_EQ(stateOf(first), "2/1/0/OK");
 }
 
+TEST_F(SenderTest, AnswerTheDatabaseRefusesIsKeptAndNothingIsSentMeanwhile)
+{
+    const int first = queue({"13900000001", "first"});
+    const int second = queue({"13900000002", "second"});
+    startModem();
+    makeLoop();
+    ASSERT_TRUE(loop->start());
+    ASSERT_TRUE(stepUntil([&] { return loop->state() == SendLoop::State::Awaiting; }));
+    // The database goes away while the modem holds the first message.
+    server::testing::exec(dm, QStringLiteral("ALTER TABLE SmsSendState RENAME TO SmsSendStateAway"));
+    ASSERT_TRUE(stepUntil([&] { return reportsContaining("the database refused") == 1; }));
+    const auto meanwhile = std::chrono::steady_clock::now() + 300ms;
+    stepUntil([&] { return std::chrono::steady_clock::now() > meanwhile; });
+    EXPECT_EQ(sentPdus().size(), 1u);
+
+    server::testing::exec(dm, QStringLiteral("ALTER TABLE SmsSendStateAway RENAME TO SmsSendState"));
+    ASSERT_TRUE(stepUntil([&] { return stateOf(first) == "2/1/0/OK" && stateOf(second) == "2/1/0/OK"; }));
+    EXPECT_EQ(sentPdus().size(), 1u); // the second only: the first went once
+    EXPECT_EQ(reportsContaining("the database works again"), 1);
+}
+
 TEST_F(SenderTest, RowInFlightWhenKilledIsSentAgainAndSentRowsNever)
 {
     const int sent = queue({"13900000001", "sent before"});
