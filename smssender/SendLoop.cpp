@@ -240,6 +240,8 @@ bool SendLoop::database(const std::function<void()> &action)
             m_report(std::string("the database refused a statement: ") + e.what());
         m_databaseReported = true;
         m_pollNow = false; // look again after a poll period
+        if (m_reconnect)
+            m_reconnect();
         return false;
     }
 }

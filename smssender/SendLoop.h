@@ -43,6 +43,10 @@ public:
 
     SendLoop(SmsQueue &queue, Modem &modem, LoopOptions options, Report report, StopRequested stop);
 
+    /// Sets what makes the database connection again after the database refused a statement (a
+    /// server database that restarted drops its connections).
+    void setReconnect(std::function<void()> reconnect) { m_reconnect = std::move(reconnect); }
+
     /// Opens the modem; false when it cannot be opened or does not answer.
     bool start();
     /// One step of the current state; it waits at most a moment (100 ms) or the time its state asks for.
@@ -84,6 +88,7 @@ private:
     LoopOptions m_options;
     Report m_report;
     StopRequested m_stop;
+    std::function<void()> m_reconnect;
 
     State m_state = State::Closed;
     std::deque<QueuedSms> m_batch;

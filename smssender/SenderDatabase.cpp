@@ -10,8 +10,18 @@ namespace smssender {
 bool SenderDatabase::open(const std::string &programDir, std::string *error)
 {
     m_settings.ProgramDir = programDir;
-    if (!loadSenderSettings(m_settings, m_sender, error))
+    if (!loadSenderSettings(m_settings, m_sender, error) || !reconnect(error))
         return false;
+    QString why;
+    if (!prepareSenderTables(m_dm, &why)) {
+        *error = "cannot prepare the sender's tables: " + why.toStdString();
+        return false;
+    }
+    return true;
+}
+
+bool SenderDatabase::reconnect(std::string *error)
+{
     QString why;
     if (!m_dm.ConnectDatabase(m_settings, &why)) {
         *error = "cannot open the database: " + why.toStdString();
@@ -23,10 +33,6 @@ bool SenderDatabase::open(const std::string &programDir, std::string *error)
     // cost more than the rest of the sender's work on a message.
     if (m_dm.engine() == server::SqlEngine::SQLite)
         QSqlQuery(m_dm.DBConnection()).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    if (!prepareSenderTables(m_dm, &why)) {
-        *error = "cannot prepare the sender's tables: " + why.toStdString();
-        return false;
-    }
     return true;
 }
 

@@ -17,6 +17,9 @@ public:
     /// False with error set when any of that fails.
     bool open(const std::string &programDir, std::string *error);
 
+    /// Makes the connection again (statements prepared on the old one must be released first).
+    bool reconnect(std::string *error);
+
     server::TDM &dm() { return m_dm; }
     const server::Settings &settings() const { return m_settings; }
     SenderSettings &senderSettings() { return m_sender; }

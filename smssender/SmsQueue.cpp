@@ -35,10 +35,11 @@ SmsQueue::SmsQueue(server::TDM &dm, int attempts, NowText now) : m_dm(dm), m_att
 
 int SmsQueue::recoverInFlight()
 {
-    const int rows = static_cast<int>(m_dm.countRows(
-        m_select, QStringLiteral("SELECT TaskID FROM SmsSendState WHERE State=:P1"), {{"P1", int(InFlight)}}));
+    const int rows = static_cast<int>(m_dm.countRows(m_statements->select,
+                                                     QStringLiteral("SELECT TaskID FROM SmsSendState WHERE State=:P1"),
+                                                     {{"P1", int(InFlight)}}));
     if (rows > 0)
-        m_dm.execute(m_update,
+        m_dm.execute(m_statements->update,
                      QStringLiteral("UPDATE SmsSendState SET Failures=Failures+1,State=0,Answer=:P1 WHERE State=1"),
                      {{"P1", QStringLiteral("interrupted before the modem's answer was recorded")}});
     return rows;
@@ -46,7 +47,7 @@ int SmsQueue::recoverInFlight()
 
 std::vector<QueuedSms> SmsQueue::due(int limit)
 {
-    m_dm.open(m_select,
+    m_dm.open(m_statements->select,
               QStringLiteral("SELECT TOP %1 t.id,t.Mobile,t.Content,t.NeedTimes,s.TaskID FROM SmsSendTask t "
                              "LEFT JOIN SmsSendState s ON s.TaskID=t.id "
                              "WHERE (t.PlanNotice<=:P1 OR t.PlanNotice IS NULL OR t.PlanNotice='') "
@@ -54,7 +55,7 @@ std::vector<QueuedSms> SmsQueue::due(int limit)
                   .arg(limit),
               {{"P1", qs(m_dueBy.empty() ? m_now() : m_dueBy)}});
     std::vector<QueuedSms> rows;
-    QSqlQuery &q = m_select.rows();
+    QSqlQuery &q = m_statements->select.rows();
     while (q.next())
         rows.push_back({q.value(0).toInt(), q.value(1).toString().toStdString(), q.value(2).toString().toStdString(),
                         std::max(1, q.value(3).toInt()), !q.value(4).isNull()});
@@ -65,11 +66,11 @@ std::vector<QueuedSms> SmsQueue::due(int limit)
 void SmsQueue::markInFlight(const QueuedSms &row)
 {
     if (row.known)
-        m_dm.execute(m_update,
+        m_dm.execute(m_statements->update,
                      QStringLiteral("UPDATE SmsSendState SET State=1,Attempts=Attempts+1,LastTry=:P2 WHERE TaskID=:P1"),
                      {{"P1", row.id}, {"P2", qs(m_now())}});
     else
-        m_dm.execute(m_insert,
+        m_dm.execute(m_statements->insert,
                      QStringLiteral("INSERT INTO SmsSendState (TaskID,State,Attempts,Sent,Failures,LastTry,Answer) "
                                     "VALUES (:P1,1,1,0,0,:P2,'')"),
                      {{"P1", row.id}, {"P2", qs(m_now())}});
@@ -77,7 +78,7 @@ void SmsQueue::markInFlight(const QueuedSms &row)
 
 void SmsQueue::markSent(const QueuedSms &row)
 {
-    m_dm.execute(m_update,
+    m_dm.execute(m_statements->update,
                  QStringLiteral("UPDATE SmsSendState SET Sent=Sent+1,State=CASE WHEN Sent+1>=:P2 THEN 2 ELSE 0 END,"
                                 "SentAt=:P3,Answer='OK' WHERE TaskID=:P1"),
                  {{"P1", row.id}, {"P2", row.needTimes}, {"P3", qs(m_now())}});
@@ -85,7 +86,7 @@ void SmsQueue::markSent(const QueuedSms &row)
 
 void SmsQueue::markFailed(const QueuedSms &row, const std::string &reason, bool final)
 {
-    m_dm.execute(m_update,
+    m_dm.execute(m_statements->update,
                  QStringLiteral("UPDATE SmsSendState SET Failures=Failures+1,"
                                 "State=CASE WHEN Failures+1>=:P2 THEN 3 ELSE 0 END,Answer=:P3 WHERE TaskID=:P1"),
                  {{"P1", row.id}, {"P2", final ? 0 : m_attempts}, {"P3", qs(reason).left(200)}});
@@ -94,7 +95,7 @@ void SmsQueue::markFailed(const QueuedSms &row, const std::string &reason, bool 
 void SmsQueue::storeReceived(const ReceivedSms &message)
 {
     m_dm.execute(
-        m_received,
+        m_statements->received,
         QStringLiteral("INSERT INTO SmsReceived (Mobile,ReceivedAt,Content,InsertDate) VALUES (:P1,:P2,:P3,:P4)"),
         {{"P1", qs(message.number)}, {"P2", qs(message.time)}, {"P3", qs(message.text)}, {"P4", qs(m_now())}});
 }

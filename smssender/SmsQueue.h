@@ -6,6 +6,7 @@
 #include "server/data/TDM.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,15 +58,22 @@ public:
     /// Stores a message the modem received.
     void storeReceived(const ReceivedSms &message);
 
+    /// Drops the prepared statements, before the connection is made again.
+    void releaseStatements() { m_statements = std::make_unique<Statements>(); }
+
 private:
     server::TDM &m_dm;
     int m_attempts;
     NowText m_now;
     std::string m_dueBy;
-    server::Statement m_select{"QueSmsDue"};
-    server::Statement m_update{"QueSmsState"};
-    server::Statement m_insert{"QueSmsStateInsert"};
-    server::Statement m_received{"QueSmsReceived"};
+    struct Statements
+    {
+        server::Statement select{"QueSmsDue"};
+        server::Statement update{"QueSmsState"};
+        server::Statement insert{"QueSmsStateInsert"};
+        server::Statement received{"QueSmsReceived"};
+    };
+    std::unique_ptr<Statements> m_statements = std::make_unique<Statements>();
 };
 
 } // namespace smssender

@@ -68,6 +68,11 @@ int main(int argc, char **argv)
     smssender::LumoModem modem(settings.port, settings.baud, settings.serviceCentre);
     smssender::SendLoop loop(queue, modem, {settings.pollPeriod, settings.answerTimeout}, report,
                              [] { return stopRequested.load(); });
+    loop.setReconnect([&queue, &database] {
+        queue.releaseStatements();
+        std::string why;
+        database.reconnect(&why);
+    });
     if (!loop.start()) {
         report("the modem on port " + std::to_string(settings.port) + " (" + std::to_string(settings.baud) +
                " baud) cannot be opened or does not answer");

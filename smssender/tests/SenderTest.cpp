@@ -151,6 +151,29 @@ TEST_F(SenderTest, AnswerTheDatabaseRefusesIsKeptAndNothingIsSentMeanwhile)
     EXPECT_EQ(reportsContaining("the database works again"), 1);
 }
 
+#ifdef SENDER_ON_POSTGRES
+TEST_F(SenderTest, ConnectionTheServerDropsIsMadeAgain)
+{
+    const int id = queue({"13900000001", "after the restart"});
+    startModem();
+    makeLoop();
+    ASSERT_TRUE(loop->start());
+    {
+        // The database server ends every other connection, as a restart does.
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), QStringLiteral("other"));
+        other.setDatabaseName(server::odbcConnectionText(settings));
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                             "WHERE pid<>pg_backend_pid() AND datname=current_database()"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    ASSERT_TRUE(stepUntil([&] { return loop->counts().sent == 1 && reportsContaining("works again") == 1; }));
+    EXPECT_EQ(stateOf(id), "2/1/0/OK");
+    EXPECT_EQ(reportsContaining("the database refused"), 1);
+}
+#endif
+
 TEST_F(SenderTest, RowInFlightWhenKilledIsSentAgainAndSentRowsNever)
 {
     const int sent = queue({"13900000001", "sent before"});

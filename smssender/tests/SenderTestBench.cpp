@@ -70,6 +70,10 @@ void SenderTestBench::makeLoop(int attempts, std::chrono::milliseconds answerTim
     options.answerTimeout = answerTimeout;
     loop = std::make_unique<SendLoop>(
         *smsQueue, *lumo, options, [this](const std::string &text) { reports.push_back(text); }, [] { return false; });
+    loop->setReconnect([this] {
+        smsQueue->releaseStatements();
+        dm.ConnectDatabase(settings);
+    });
 }
 
 bool SenderTestBench::stepUntil(const std::function<bool()> &condition, std::chrono::milliseconds limit)
