@@ -2,6 +2,7 @@
 #include "smssender/SendLoop.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <thread>
 
 namespace smssender {
@@ -16,7 +17,12 @@ constexpr auto kFinishWait = 5s; // the longest wait for the answer in flight at
 
 std::string seconds(std::chrono::milliseconds d)
 {
-    return std::to_string(d.count() / 1000) + (d.count() % 1000 ? "." + std::to_string(d.count() % 1000) : "") + " s";
+    char text[32];
+    if (d.count() % 1000 == 0)
+        std::snprintf(text, sizeof text, "%lld s", static_cast<long long>(d.count() / 1000));
+    else
+        std::snprintf(text, sizeof text, "%.3f s", static_cast<double>(d.count()) / 1000);
+    return text;
 }
 
 } // namespace

@@ -16,7 +16,7 @@ namespace smssender {
 struct LoopOptions
 {
     std::chrono::milliseconds pollPeriod{5000};     ///< between two looks for due rows while idle
-    std::chrono::milliseconds answerTimeout{60000}; ///< longest wait for the modem's answer to one message
+    std::chrono::milliseconds answerTimeout{30000}; ///< longest wait for the modem's answer to one message
     int batch = 50;                                 ///< rows read from the database at a time
 };
 

@@ -17,6 +17,12 @@ int readInRange(const common::ProfileFile &file, const char *key, int def, int l
     return value >= lowest && value <= highest ? value : def;
 }
 
+std::chrono::milliseconds readSeconds(const common::ProfileFile &file, const char *key, std::chrono::milliseconds def)
+{
+    const int seconds = static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(def).count());
+    return std::chrono::seconds(readInRange(file, key, seconds, 1, 3600));
+}
+
 } // namespace
 
 bool loadSenderSettings(server::Settings &database, SenderSettings &sender, std::string *error)
@@ -40,9 +46,9 @@ bool loadSenderSettings(server::Settings &database, SenderSettings &sender, std:
     sender.port = readInRange(file, "Port", defaults.port, 1, 255);
     sender.baud = readInRange(file, "Baud", defaults.baud, 1, 921600);
     sender.serviceCentre = server::readSetupText(file, kSenderSection, "ServiceCentre", "", true);
-    sender.pollPeriod = std::chrono::seconds(readInRange(file, "PollSeconds", 5, 1, 3600));
+    sender.pollPeriod = readSeconds(file, "PollSeconds", defaults.pollPeriod);
     sender.attempts = readInRange(file, "Attempts", defaults.attempts, 1, 100);
-    sender.answerTimeout = std::chrono::seconds(readInRange(file, "AnswerSeconds", 60, 1, 3600));
+    sender.answerTimeout = readSeconds(file, "AnswerSeconds", defaults.answerTimeout);
     return true;
 }
 

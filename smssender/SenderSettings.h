@@ -18,7 +18,7 @@ struct SenderSettings
     std::string serviceCentre; ///< ServiceCentre: used when the SIM reports none
     std::chrono::milliseconds pollPeriod{5000};     ///< PollSeconds: between two looks for due rows
     int attempts = 3;                               ///< Attempts: failed tries after which a row is given up
-    std::chrono::milliseconds answerTimeout{60000}; ///< AnswerSeconds: longest wait for the modem's answer
+    std::chrono::milliseconds answerTimeout{30000}; ///< AnswerSeconds: longest wait for the modem's answer
 };
 
 /// Reads [Database] (as the server reads it) and [SmsSender] from Setup.ini of database.ProgramDir, which
