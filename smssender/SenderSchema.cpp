@@ -72,7 +72,12 @@ QStringList sqliteKeyedCopy(QSqlDatabase db)
     while (q.next()) {
         const QString name = q.value(QStringLiteral("name")).toString();
         columns << name;
-        definitions << name + QLatin1Char(' ') + q.value(QStringLiteral("type")).toString();
+        QString definition = name + QLatin1Char(' ') + q.value(QStringLiteral("type")).toString();
+        if (q.value(QStringLiteral("notnull")).toInt())
+            definition += QStringLiteral(" NOT NULL");
+        if (const QVariant def = q.value(QStringLiteral("dflt_value")); !def.isNull())
+            definition += QStringLiteral(" DEFAULT ") + def.toString();
+        definitions << definition;
     }
     const QString list = columns.join(QLatin1Char(','));
     return {QStringLiteral("CREATE TABLE SmsSendTask_keyed (id INTEGER PRIMARY KEY AUTOINCREMENT, %1)")

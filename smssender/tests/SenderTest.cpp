@@ -237,10 +237,11 @@ TEST_F(SenderTest, QueueWithoutKeyColumnGetsOneAndKeepsItsRows)
 {
     // SmsSendTask as a database made before the sender has it: no key column.
     server::testing::exec(dm, QStringLiteral("DROP TABLE SmsSendTask"));
-    server::testing::exec(dm, QStringLiteral("CREATE TABLE SmsSendTask (Mobile VARCHAR(20), NoticeMode INTEGER, "
-                                             "Priority INTEGER, NeedTimes INTEGER, Content VARCHAR(400), "
-                                             "PlanNotice VARCHAR(20), InsertDate VARCHAR(20), OperID VARCHAR(20), "
-                                             "VisitID INTEGER, NoticeTaskID INTEGER)"));
+    server::testing::exec(
+        dm, QStringLiteral("CREATE TABLE SmsSendTask (Mobile VARCHAR(20) NOT NULL, NoticeMode INTEGER DEFAULT 1, "
+                           "Priority INTEGER, NeedTimes INTEGER, Content VARCHAR(400), "
+                           "PlanNotice VARCHAR(20), InsertDate VARCHAR(20), OperID VARCHAR(20), "
+                           "VisitID INTEGER, NoticeTaskID INTEGER)"));
     for (const char *mobile : {"13900000009", "13900000008"})
         server::testing::exec(dm, QStringLiteral("INSERT INTO SmsSendTask (Mobile,NeedTimes,Content,OperID) "
                                                  "VALUES ('%1',1,'kept','corvida')")
@@ -251,7 +252,7 @@ TEST_F(SenderTest, QueueWithoutKeyColumnGetsOneAndKeepsItsRows)
               (QStringList{QStringLiteral("13900000009"), QStringLiteral("13900000008")}));
     // The server's insert works as before and gets the next key.
     EXPECT_EQ(queue({"13900000007", "new"}), 3);
-    EXPECT_EQ(server::testing::count(dm, "SmsSendTask", "Content='kept' AND OperID='corvida' AND NeedTimes=1"), 2);
+    EXPECT_EQ(server::testing::count(dm, "SmsSendTask", "Content='kept' AND OperID='corvida' AND NoticeMode=1"), 2);
 }
 
 TEST_F(SenderTest, OwnTablesAreThoseOfTheSchemaScript)
