@@ -17,6 +17,9 @@ enum State
     GivenUp = 3,  // its tries are used up, or it cannot be sent as it stands
 };
 
+// How often the look for due rows starts from the first row instead of the floor.
+constexpr int kLooksPerFullScan = 64;
+
 QString qs(const std::string &utf8)
 {
     return QString::fromStdString(utf8);
@@ -45,15 +48,41 @@ int SmsQueue::recoverInFlight()
     return rows;
 }
 
+void SmsQueue::raiseFloor()
+{
+    // A row that another connection inserted but had not committed at the last look may have a key
+    // below the floor: now and then the look starts from the first row again, so that it is late,
+    // never lost.
+    if (++m_looks % kLooksPerFullScan == 0)
+        m_floor = 0;
+    m_dm.open(m_statements->firstOpen,
+              QStringLiteral("SELECT TOP 1 t.id FROM SmsSendTask t LEFT JOIN SmsSendState s ON s.TaskID=t.id "
+                             "WHERE t.id>:P1 AND (s.TaskID IS NULL OR s.State<2) ORDER BY t.id"),
+              {{"P1", m_floor}});
+    QSqlQuery &first = m_statements->firstOpen.rows();
+    const QVariant open = first.next() ? first.value(0) : QVariant();
+    first.finish();
+    if (!open.isNull()) {
+        m_floor = open.toLongLong() - 1;
+        return;
+    }
+    m_dm.open(m_statements->lastKey, QStringLiteral("SELECT MAX(id) FROM SmsSendTask"));
+    QSqlQuery &last = m_statements->lastKey.rows();
+    if (last.next() && !last.value(0).isNull())
+        m_floor = last.value(0).toLongLong();
+    last.finish();
+}
+
 std::vector<QueuedSms> SmsQueue::due(int limit)
 {
+    raiseFloor();
     m_dm.open(m_statements->select,
               QStringLiteral("SELECT TOP %1 t.id,t.Mobile,t.Content,t.NeedTimes,s.TaskID FROM SmsSendTask t "
                              "LEFT JOIN SmsSendState s ON s.TaskID=t.id "
-                             "WHERE (t.PlanNotice<=:P1 OR t.PlanNotice IS NULL OR t.PlanNotice='') "
+                             "WHERE t.id>:P2 AND (t.PlanNotice<=:P1 OR t.PlanNotice IS NULL OR t.PlanNotice='') "
                              "AND (s.TaskID IS NULL OR s.State=0) ORDER BY t.Priority,t.InsertDate,t.id")
                   .arg(limit),
-              {{"P1", qs(m_dueBy.empty() ? m_now() : m_dueBy)}});
+              {{"P1", qs(m_dueBy.empty() ? m_now() : m_dueBy)}, {"P2", m_floor}});
     std::vector<QueuedSms> rows;
     QSqlQuery &q = m_statements->select.rows();
     while (q.next())

@@ -66,9 +66,18 @@ private:
     int m_attempts;
     NowText m_now;
     std::string m_dueBy;
+    // Every row with a key up to here is sent or given up, and keys only grow: the look for due rows
+    // starts above it, so that a queue of years does not cost a scan of every row at each poll.
+    qlonglong m_floor = 0;
+    int m_looks = 0;
+    /// Moves the floor up to just below the first row that is neither sent nor given up.
+    void raiseFloor();
+
     struct Statements
     {
         server::Statement select{"QueSmsDue"};
+        server::Statement firstOpen{"QueSmsFirstOpen"};
+        server::Statement lastKey{"QueSmsLastKey"};
         server::Statement update{"QueSmsState"};
         server::Statement insert{"QueSmsStateInsert"};
         server::Statement received{"QueSmsReceived"};

@@ -233,6 +233,32 @@ TEST_F(SenderTest, ReceivedMessagesAreStored)
                                               "12345|2007-12-19 13:45:28|你好|2026-12-11 10:00:00"}));
 }
 
+TEST_F(SenderTest, RowCommittedLateBelowTheFinishedOnesIsFoundAtTheNextFullLook)
+{
+    makeLoop();
+    for (int id : {5, 6}) {
+        server::testing::exec(dm, QStringLiteral("INSERT INTO SmsSendTask (id,Mobile,NeedTimes,Content) "
+                                                 "VALUES (%1,'13900000001',1,'done')")
+                                      .arg(id));
+        QueuedSms row;
+        row.id = id;
+        smsQueue->markInFlight(row);
+        smsQueue->markSent(row);
+    }
+    EXPECT_TRUE(smsQueue->due(10).empty()); // the look starts above key 6 from now on
+    server::testing::exec(dm, QStringLiteral("INSERT INTO SmsSendTask (id,Mobile,NeedTimes,Content) "
+                                             "VALUES (3,'13900000003',1,'late')"));
+    int looks = 1;
+    std::vector<QueuedSms> due;
+    while (due.empty() && looks < 100) {
+        due = smsQueue->due(10);
+        ++looks;
+    }
+    ASSERT_EQ(due.size(), 1u);
+    EXPECT_EQ(due[0].id, 3);
+    EXPECT_LE(looks, 64);
+}
+
 TEST_F(SenderTest, QueueWithoutKeyColumnGetsOneAndKeepsItsRows)
 {
     // SmsSendTask as a database made before the sender has it: no key column.
