@@ -55,6 +55,7 @@ bool SendLoop::start()
 {
     if (!m_modem.open())
         return false;
+    m_nextProgress = Clock::now() + m_options.progressPeriod;
     m_state = State::Idle;
     m_pollNow = true;
     return true;
@@ -187,6 +188,7 @@ void SendLoop::stepAwaiting()
             ++m_counts.failed;
             record([this, row] { m_queue.markFailed(row, "ERROR"); });
         }
+        reportProgress();
         return;
     }
     if (answer || Clock::now() < m_deadline)
@@ -206,6 +208,14 @@ void SendLoop::lose(const std::string &why)
     m_state = State::Closed;
     m_report(why + "; the port is closed and opened again when the modem is back");
     m_lostReported = true;
+}
+
+void SendLoop::reportProgress()
+{
+    if (Clock::now() < m_nextProgress)
+        return;
+    m_nextProgress = Clock::now() + m_options.progressPeriod;
+    m_report(std::to_string(m_counts.sent) + " SMS sent so far, " + std::to_string(m_counts.failed) + " tries failed");
 }
 
 void SendLoop::pause(Clock::time_point until)

@@ -15,9 +15,10 @@ namespace smssender {
 
 struct LoopOptions
 {
-    std::chrono::milliseconds pollPeriod{5000};     ///< between two looks for due rows while idle
-    std::chrono::milliseconds answerTimeout{30000}; ///< longest wait for the modem's answer to one message
-    int batch = 50;                                 ///< rows read from the database at a time
+    std::chrono::milliseconds pollPeriod{5000};      ///< between two looks for due rows while idle
+    std::chrono::milliseconds answerTimeout{30000};  ///< longest wait for the modem's answer to one message
+    int batch = 50;                                  ///< rows read from the database at a time
+    std::chrono::milliseconds progressPeriod{10000}; ///< at most this often a line of how many were sent
 };
 
 /// Counts of one run, for the report at its end.
@@ -82,6 +83,8 @@ private:
     void record(std::function<void()> write);
     void recordPending();
     void lose(const std::string &why);
+    /// Says how many were sent so far, at most once a progress period.
+    void reportProgress();
 
     SmsQueue &m_queue;
     Modem &m_modem;
@@ -96,6 +99,7 @@ private:
     std::function<void()> m_unrecorded; ///< a write the database refused, tried again first
     std::chrono::steady_clock::time_point m_deadline;
     std::chrono::steady_clock::time_point m_nextPoll;
+    std::chrono::steady_clock::time_point m_nextProgress;
     bool m_pollNow = true;
     bool m_lostReported = false;
     bool m_databaseReported = false;

@@ -35,9 +35,11 @@ TEST_F(SenderTest, SendsDueRowsByPriorityAndAgeAsOftenAsTheyNeed)
     const int future = queue({"13900000004", "not yet", 1, 1, "2026-12-11 10:00:01"});
     const int shortNumber = queue({"12345", "refused"});
     startModem();
+    options.progressPeriod = 0ms; // a line after every answer
     makeLoop();
     ASSERT_TRUE(loop->start());
     EXPECT_TRUE(loop->runOnce());
+    EXPECT_EQ(reports.back(), "4 SMS sent so far, 1 tries failed");
 
     const std::vector<std::string> pdus = sentPdus();
     const std::vector<std::string> expected = {submitTail("13900000001", "您的通知已送达，谢谢。"),

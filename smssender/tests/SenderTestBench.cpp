@@ -65,7 +65,6 @@ void SenderTestBench::makeLoop(int attempts, std::chrono::milliseconds answerTim
     loop.reset();
     lumo = std::make_unique<LumoModem>(kPort, 115200, "");
     smsQueue = std::make_unique<SmsQueue>(dm, attempts, [this] { return now; });
-    LoopOptions options;
     options.pollPeriod = 50ms;
     options.answerTimeout = answerTimeout;
     loop = std::make_unique<SendLoop>(

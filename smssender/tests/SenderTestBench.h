@@ -60,6 +60,7 @@ protected:
     std::unique_ptr<LumoModem> lumo;
     std::unique_ptr<SmsQueue> smsQueue;
     std::unique_ptr<SendLoop> loop;
+    LoopOptions options; ///< what makeLoop gives the loop besides the tries and the time-out
     std::vector<std::string> reports;
     std::string now = "2026-12-11 10:00:00";
 };
