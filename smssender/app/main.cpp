@@ -2,6 +2,7 @@
 #include "smssender/LumoModem.h"
 #include "smssender/SendLoop.h"
 #include "smssender/SenderDatabase.h"
+#include "smssender/app/InstanceLock.h"
 #include "smssender/app/SenderCommandLine.h"
 
 #include <QCoreApplication>
@@ -43,9 +44,15 @@ int main(int argc, char **argv)
     std::signal(SIGTERM, onSignal);
     std::signal(SIGINT, onSignal);
 
-    smssender::SenderDatabase database;
     const std::string dir = cl->programDir.empty() ? QCoreApplication::applicationDirPath().toStdString()
                                                    : std::filesystem::absolute(cl->programDir).string();
+    // Two senders on one queue would send its rows twice.
+    const smssender::InstanceLock lock(dir + "/SmsSender.lock");
+    if (!lock.held()) {
+        report("another SmsSender runs on " + dir + " (or " + dir + "/SmsSender.lock cannot be made)");
+        return 1;
+    }
+    smssender::SenderDatabase database;
     if (!database.open(dir, &error)) {
         report(error);
         return 1;

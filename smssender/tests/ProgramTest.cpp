@@ -95,13 +95,21 @@ TEST_F(ProgramTest, OnceSendsWhatIsDueAndSaysHowMany)
     EXPECT_EQ(laterOut, "SmsSender: 1 SMS sent, 0 tries failed, 0 received\n");
 }
 
-TEST_F(ProgramTest, StopsCleanlyOnSigterm)
+TEST_F(ProgramTest, RunsAloneAndStopsCleanlyOnSigterm)
 {
     makeDatabase(0);
     lumosms::test::FakeModem modem;
     modem.installAsPort(kPort);
     start({});
     ASSERT_TRUE(modem.nextStartingWith("AT+CMGF=0", std::chrono::milliseconds(5000)));
+    {
+        QProcess second;
+        second.start(QStringLiteral(SMSSENDER_PATH),
+                     {QStringLiteral("--dir"), QString::fromStdString(dir.path()), QStringLiteral("--once")});
+        ASSERT_TRUE(second.waitForFinished(10000));
+        EXPECT_EQ(second.exitCode(), 1);
+        EXPECT_NE(second.readAllStandardError().toStdString().find("another SmsSender runs on"), std::string::npos);
+    }
     sender.terminate();
     const auto [status, out, err] = finish();
     EXPECT_EQ(status, 0) << err;
