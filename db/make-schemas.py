@@ -19,6 +19,12 @@ TABLES = [
     ("SmsSendTask", [("id", "id"), ("Mobile", 20), ("NoticeMode", "int"), ("Priority", "int"),
                      ("NeedTimes", "int"), ("Content", 400), ("PlanNotice", 20), ("InsertDate", 20),
                      ("OperID", 20), ("VisitID", "int"), ("NoticeTaskID", "int")]),
+    # The SMS sender's own tables: what became of each row of SmsSendTask (State 0 waits for its next
+    # try, 1 in flight, 2 sent, 3 given up), and the messages its modem received. The sender creates
+    # them itself in a database that lacks them.
+    ("SmsSendState", [("TaskID", "key"), ("State", "zero"), ("Attempts", "count"), ("Sent", "count"),
+                      ("Failures", "count"), ("LastTry", 20), ("SentAt", 20), ("Answer", 200)]),
+    ("SmsReceived", [("id", "id"), ("Mobile", 20), ("ReceivedAt", 20), ("Content", 400), ("InsertDate", 20)]),
 ]
 INDEXES = [
     ("IX_AdNotice_New", "AdNotice", "Status, RandomValue", "the next new task, in random order"),
@@ -29,6 +35,7 @@ INDEXES = [
     ("IX_AdNotice_InsertDate", "AdNotice", "InsertDate", "deletion by insertion date"),
     ("IX_AdNotice_Telphone", "AdNotice", "Telphone", "queries by number"),
     ("IX_BlackList_Telephone", "c_blacklist", "Telephone", "the blacklist check of every imported number"),
+    ("IX_SmsSendState_State", "SmsSendState", "State", "the SMS sender's rows in flight at its start"),
 ]
 # The embedded database keeps the number of tasks per status and notice time in a table of its own,
 # so that the status bar counts a million tasks without reading them; triggers keep it exact.
@@ -75,8 +82,12 @@ ENGINES = {
 def column_type(engine, kind):
     if kind == "id":
         return engine["id"]
+    if kind == "key":
+        return engine["int"] + " PRIMARY KEY"
     if kind == "zero":
         return engine["small"] + " NOT NULL DEFAULT 0"
+    if kind == "count":
+        return engine["int"] + " NOT NULL DEFAULT 0"
     if kind == "small":
         return engine["small"]
     if kind == "int":

@@ -67,6 +67,25 @@ CREATE TABLE SmsSendTask (
     NoticeTaskID INTEGER
 );
 
+CREATE TABLE SmsSendState (
+    TaskID INTEGER PRIMARY KEY,
+    State SMALLINT NOT NULL DEFAULT 0,
+    Attempts INTEGER NOT NULL DEFAULT 0,
+    Sent INTEGER NOT NULL DEFAULT 0,
+    Failures INTEGER NOT NULL DEFAULT 0,
+    LastTry VARCHAR(20),
+    SentAt VARCHAR(20),
+    Answer VARCHAR(200)
+);
+
+CREATE TABLE SmsReceived (
+    id SERIAL PRIMARY KEY,
+    Mobile VARCHAR(20),
+    ReceivedAt VARCHAR(20),
+    Content VARCHAR(400),
+    InsertDate VARCHAR(20)
+);
+
 -- the next new task, in random order
 CREATE INDEX IX_AdNotice_New ON AdNotice (Status, RandomValue);
 -- due retries by attempt count
@@ -83,3 +102,5 @@ CREATE INDEX IX_AdNotice_InsertDate ON AdNotice (InsertDate);
 CREATE INDEX IX_AdNotice_Telphone ON AdNotice (Telphone);
 -- the blacklist check of every imported number
 CREATE INDEX IX_BlackList_Telephone ON c_blacklist (Telephone);
+-- the SMS sender's rows in flight at its start
+CREATE INDEX IX_SmsSendState_State ON SmsSendState (State);

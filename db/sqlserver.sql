@@ -67,6 +67,25 @@ CREATE TABLE SmsSendTask (
     NoticeTaskID INT
 );
 
+CREATE TABLE SmsSendState (
+    TaskID INT PRIMARY KEY,
+    State SMALLINT NOT NULL DEFAULT 0,
+    Attempts INT NOT NULL DEFAULT 0,
+    Sent INT NOT NULL DEFAULT 0,
+    Failures INT NOT NULL DEFAULT 0,
+    LastTry NVARCHAR(20),
+    SentAt NVARCHAR(20),
+    Answer NVARCHAR(200)
+);
+
+CREATE TABLE SmsReceived (
+    id INT IDENTITY(1,1) PRIMARY KEY,
+    Mobile NVARCHAR(20),
+    ReceivedAt NVARCHAR(20),
+    Content NVARCHAR(400),
+    InsertDate NVARCHAR(20)
+);
+
 -- the next new task, in random order
 CREATE INDEX IX_AdNotice_New ON AdNotice (Status, RandomValue);
 -- due retries by attempt count
@@ -83,3 +102,5 @@ CREATE INDEX IX_AdNotice_InsertDate ON AdNotice (InsertDate);
 CREATE INDEX IX_AdNotice_Telphone ON AdNotice (Telphone);
 -- the blacklist check of every imported number
 CREATE INDEX IX_BlackList_Telephone ON c_blacklist (Telephone);
+-- the SMS sender's rows in flight at its start
+CREATE INDEX IX_SmsSendState_State ON SmsSendState (State);

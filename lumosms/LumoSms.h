@@ -60,6 +60,27 @@ LUMOSMS_EXPORT int Lumo_gsmInit(const char *defaultSca, int port, int baud, Lumo
             was closed while waiting for room, or a full queue inside the callback). */
 LUMOSMS_EXPORT int Lumo_gsmSendMessage(int messageId, const char *number, const char *text);
 
+/*! \brief What a result of Lumo_gsmSendMessage other than 0 means, in English, for a caller's messages.
+    \param result A result of Lumo_gsmSendMessage.
+    \return A static text, never NULL. */
+static inline const char *Lumo_gsmSendResultText(int result)
+{
+    switch (result) {
+    case 0:
+        return "queued";
+    case 1:
+        return "the text is empty";
+    case 2:
+        return "the text is longer than 70 characters";
+    case 3:
+        return "the number is not usable (11 to 15 digits in international form)";
+    case 4:
+        return "the library is not initialised";
+    default:
+        return "the message was not queued";
+    }
+}
+
 /*! \brief Takes the oldest received message, waiting at most 100 ms for one.
     Every buffer receives a zero-terminated text cut to fit its size (never in the middle of a GBK
     character); a NULL buffer or a size below 1 receives nothing, the message is taken all the same.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds the release preset, makes the voices, runs the server
-# on a demo installation of the software board for one hour of virtual time, then the benchmarks.
+# on a demo installation of the software board for one hour of virtual time, sends the SMS it queued
+# through a simulated modem, then the benchmarks.
 # With --window (and a display), the demo runs in the server's window in real time instead, and a
 # person answers the second agent telephone with ktsim.
 set -euo pipefail
@@ -55,6 +56,20 @@ echo "main: the server on $demo, from 09:00 today for one hour of virtual time o
 build/release/server/Server --dir "$demo" --virtual-time --start-time "$(date +%F) 09:00:00" --run-for 3600
 echo "main: the outcomes"
 build/release/server/Server --dir "$demo" --report
+
+# The SMS the demo queued, sent by SmsSender through a simulated modem on a pseudo-terminal.
+echo "main: the demo's SMS through SmsSender on a simulated modem"
+build/release/lumosms/tests/lumosms-fake-modem >"$demo/fake-modem.txt" &
+modem=$!
+for _ in $(seq 50); do [ -s "$demo/fake-modem.txt" ] && break; sleep 0.1; done
+sender=0
+# The queue's times are those of the virtual hour, which may lie ahead of the wall clock.
+LUMOSMS_COM1=$(head -n 1 "$demo/fake-modem.txt") build/release/smssender/SmsSender --dir "$demo" --once --headless \
+    --due-by "$(date +%F) 10:00:00" || sender=$?
+kill "$modem"
+wait "$modem" || true
+tail -n 1 "$demo/fake-modem.txt"
+[ "$sender" = 0 ] || { echo "main: SmsSender failed ($sender)" >&2; exit 1; }
 
 echo "main: the benchmarks"
 for b in build/release/bench/*/vn_bench_*; do

@@ -30,22 +30,6 @@ void onUndecodable(int storageIndex, const char *pdu)
     std::fprintf(stderr, "lumosms: message %d could not be decoded and was deleted; its PDU: %s\n", storageIndex, pdu);
 }
 
-const char *sendFailure(int result)
-{
-    switch (result) {
-    case 1:
-        return "the text is empty";
-    case 2:
-        return "the text is longer than 70 characters";
-    case 3:
-        return "the number is not usable (11 to 15 digits in international form)";
-    case 4:
-        return "the library is not initialised";
-    default:
-        return "the message was not queued";
-    }
-}
-
 std::chrono::milliseconds toDuration(double seconds)
 {
     return std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
@@ -56,7 +40,7 @@ int runSend(const lumosms::CliOptions &options)
     constexpr int kMessageId = 1;
     const int queued = Lumo_gsmSendMessage(kMessageId, options.number.c_str(), common::utf8ToGbk(options.text).c_str());
     if (queued != 0) {
-        std::fprintf(stderr, "lumosms: %s (result %d)\n", sendFailure(queued), queued);
+        std::fprintf(stderr, "lumosms: %s (result %d)\n", Lumo_gsmSendResultText(queued), queued);
         return 3;
     }
     const auto deadline = Clock::now() + toDuration(options.seconds);

@@ -70,7 +70,8 @@ bool connectTestPostgres(TDM &dm, Settings &settings)
         return false;
     }
     QSqlDatabase db = dm.DBConnection();
-    QSqlQuery(db).exec(QStringLiteral("DROP TABLE IF EXISTS AdNotice, c_blacklist, t_statdata, SmsSendTask"));
+    QSqlQuery(db).exec(QStringLiteral(
+        "DROP TABLE IF EXISTS AdNotice, c_blacklist, t_statdata, SmsSendTask, SmsSendState, SmsReceived"));
     const char *source = std::getenv("VN_SOURCE_DIR");
     const QString schema =
         readFile(QString::fromLocal8Bit(source ? source : VN_SOURCE_DIR_PATH) + QStringLiteral("/db/postgresql.sql"));
