@@ -32,7 +32,7 @@ grep -q './usr/include/lumosms/LumoSms.h' <<<"$contents" || fail "the -dev packa
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 bin=$root/usr/bin
-for program in Server KtCtiConfig ktsim lumosms voxdb-build; do
+for program in Server KtCtiConfig SmsSender ktsim lumosms voxdb-build; do
     [ -x "$bin/$program" ] || fail "$program is not in the package"
     [ -f "$root/usr/share/man/man1/$program.1.gz" ] || fail "no man page for $program"
     env -u LD_LIBRARY_PATH "$bin/$program" --version | grep -q "$version" || fail "$program --version"
