@@ -12,16 +12,19 @@ usage: new-installation.sh [--voices VOICES] [--no-start] NAME
                   /var/lib/voice-notice/NAME and its unit voice-notice@NAME.service
   --voices VOICES take the voice database and prompts that make-voices.sh wrote into VOICES
   --no-start      enable the unit without starting it now
+  --no-unit       make the folder only; leave the unit alone
 EOT
 }
 
 voices=()
 start=1
+unit=1
 name=
 while [ $# -gt 0 ]; do
     case $1 in
     --voices) [ $# -ge 2 ] || { usage >&2; exit 2; }; voices=(--voices "$2"); shift 2 ;;
     --no-start) start=0; shift ;;
+    --no-unit) unit=0; shift ;;
     -h|--help) usage; exit 0 ;;
     -*) usage >&2; exit 2 ;;
     *) [ -z "$name" ] || { usage >&2; exit 2; }; name=$1; shift ;;
@@ -44,7 +47,9 @@ if getent passwd voice-notice >/dev/null; then
     chown -R voice-notice:voice-notice "$dir"
 fi
 echo "new-installation: made $dir"
-if command -v systemctl >/dev/null && [ -d /run/systemd/system ]; then
+if [ "$unit" = 0 ]; then
+    :
+elif command -v systemctl >/dev/null && [ -d /run/systemd/system ]; then
     if [ "$start" = 1 ]; then
         systemctl enable --now "voice-notice@$name.service"
     else

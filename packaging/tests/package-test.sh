@@ -56,6 +56,14 @@ env -u LD_LIBRARY_PATH "$bin/Server" --dir "$inst" --virtual-time --start-time "
 report=$(env -u LD_LIBRARY_PATH "$bin/Server" --dir "$inst" --report)
 grep -q '通知成功' <<<"$report" || fail "no task was notified: $report"
 
+# new-installation.sh makes an installation where the unit expects it (here under a root of the test's).
+VOICE_NOTICE_ROOT=$work/var VOICE_NOTICE_SERVER=$bin/Server env -u LD_LIBRARY_PATH \
+    "$root/usr/share/voice-notice/new-installation.sh" --no-unit main >"$work/new.log" 2>&1 ||
+    { cat "$work/new.log" >&2; fail "new-installation.sh"; }
+[ -f "$work/var/main/Setup.ini" ] || fail "new-installation.sh made no installation"
+VOICE_NOTICE_ROOT=$work/var VOICE_NOTICE_SERVER=$bin/Server \
+    "$root/usr/share/voice-notice/new-installation.sh" --no-unit main >/dev/null 2>&1 && fail "new-installation.sh made main twice"
+
 mkdir "$work/kt"
 (cd "$inst" && env -u LD_LIBRARY_PATH "$bin/KtCtiConfig" "|$work/kt|") || fail "KtCtiConfig \"|DIR|\""
 grep -qi '^\[SystemConfig\]' "$work/kt/KtConfig.ini" || fail "KtCtiConfig wrote no configuration"
