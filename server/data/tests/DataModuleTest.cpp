@@ -117,6 +117,24 @@ TEST_F(DataModuleTest, StartUpResetsInterruptedTasks)
             EXPECT_EQ(row(status, succ), std::to_string(status) + "|2|2026-01-01 10:00:00||old");
 }
 
+TEST_F(DataModuleTest, SchemaOfAnEarlierVersionIsBroughtUpToDate)
+{
+    createDatabase();
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_TRUE(dm.hasServerColumn());
+    exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Status) VALUES ('kept',1)"));
+    exec(dm, QStringLiteral("ALTER TABLE AdNotice DROP COLUMN ServerID"));
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_FALSE(dm.serverId().isEmpty());
+    EXPECT_TRUE(dm.hasServerColumn());
+    EXPECT_EQ(scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE ServerID IS NULL")).toInt(), 1);
+    // The embedded file has one server: every interrupted task is its own, whoever claimed it.
+    exec(dm, QStringLiteral("UPDATE AdNotice SET ServerID='elsewhere:1'"));
+    dm.ConnectDatabase(settings); // let go of the connection so that the compaction may run
+    ASSERT_TRUE(dm.StartDatabase(settings, dialogs));
+    EXPECT_EQ(scalar(dm, QStringLiteral("SELECT Status FROM AdNotice")).toInt(), 0);
+}
+
 TEST_F(DataModuleTest, ResetFailureIsReportedAndStartUpGoesOn)
 {
     createDatabase();
