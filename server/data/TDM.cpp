@@ -209,7 +209,7 @@ void TDM::run(Statement &statement, const QString &sql, std::initializer_list<Sq
     if (query && statement.m_connection == m_connection && statement.m_preparedSql != sql) {
         query->finish();
         earlier.push_back({statement.m_preparedSql, std::move(query)});
-        constexpr std::size_t kKept = 4;
+        constexpr std::size_t kKept = 8;
         if (earlier.size() > kKept)
             earlier.erase(earlier.begin());
         for (auto it = earlier.begin(); it != earlier.end(); ++it) {

@@ -57,8 +57,8 @@ protected:
 
     QString serverDir(int i) const { return dir.file("server") + QString::number(i); }
 
-    // An installation of its own for server i: eight trunks whose called parties all answer, hear the
-    // one-second notice and hang up; the shared database; no retries and no repeats.
+    // An installation of its own for server i: eight trunks whose called parties all answer and hang up
+    // while they hear the one-second notice; the shared database; no retries and no repeats.
     void makeServer(int i)
     {
         const QString d = serverDir(i);
@@ -75,8 +75,10 @@ protected:
         write(d + QStringLiteral("/KtSim.ini"),
               "[Device0]\r\nBus=pci\r\nHardwareId=10\r\nSerialNumber=1001\r\n"
               "ChannelTypes=0,0,0,0,0,0,0,0\r\nLineVoltage=48,48,48,48,48,48,48,48\r\n"
-              "[Numbers]\r\n*=ring:1,answer,voice:1000,silence:8000,hangup\r\n");
+              "[Numbers]\r\n*=ring:1,answer,voice:600,wait:1500,hangup\r\n");
         write(d + QStringLiteral("/Notice.voc"), QByteArray(8000, char(0xD5)));
+        // The smallest voice database: names compose to nothing.
+        write(d + QStringLiteral("/VoiceDB.dat"), QByteArray(13794, '\0'));
         common::ProfileFile setup((d + QStringLiteral("/Setup.ini")).toStdString());
         for (const auto &[section, key, value] : std::vector<std::tuple<const char *, const char *, std::string>>{
                  {"Database", "DBType", "1"},
