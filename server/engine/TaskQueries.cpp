@@ -64,6 +64,17 @@ bool TaskQueries::nextCount(const QString &sql, int from, int *count)
     return found;
 }
 
+bool TaskQueries::ran(FetchedTask &task, const std::function<void()> &query)
+{
+    try {
+        query();
+        return true;
+    } catch (const DatabaseError &) {
+        task = {};
+        return false;
+    }
+}
+
 void TaskQueries::fetchDue(const Due &due, int limit, FetchedTask &task)
 {
     // A range on the count would make the database walk every task of the status that is not due; a
@@ -80,16 +91,12 @@ void TaskQueries::fetchDue(const Due &due, int limit, FetchedTask &task)
 
 bool TaskQueries::FetchNewTask(FetchedTask &task)
 {
-    try {
+    return ran(task, [&] {
         fetchTask(QStringLiteral("SELECT TOP 1 ID,Telphone,UserID,Name,Birthday,HomeAddr,CompanyName,CompanyAddr,"
                                  "CompanyTel,CompanyTitle,NoticeTimes FROM AdNotice \nWHERE Status=0 ORDER BY "
                                  "RandomValue,ID FOR UPDATE SKIP LOCKED"),
                   {}, 0, task);
-        return true;
-    } catch (const DatabaseError &) {
-        task = {};
-        return false;
-    }
+    });
 }
 
 bool TaskQueries::FetchRetryTask(FetchedTask &task)
@@ -102,13 +109,7 @@ bool TaskQueries::FetchRetryTask(FetchedTask &task)
             "SELECT TOP 1 ID,Telphone,Name,UserID,Birthday,HomeAddr,CompanyName,CompanyAddr,CompanyTel,"
             "CompanyTitle,NoticeTimes FROM AdNotice \nWHERE (Status=3 AND NoticeTimes=:P1 AND NextNotice<=:P2) "
             "ORDER BY NextNotice,ID FOR UPDATE SKIP LOCKED")};
-    try {
-        fetchDue(retry, m_settings.ReSendTimes, task);
-        return true;
-    } catch (const DatabaseError &) {
-        task = {};
-        return false;
-    }
+    return ran(task, [&] { fetchDue(retry, m_settings.ReSendTimes, task); });
 }
 
 bool TaskQueries::FetchRepeatTask(FetchedTask &task)
@@ -117,13 +118,7 @@ bool TaskQueries::FetchRepeatTask(FetchedTask &task)
         2, QStringLiteral("SELECT TOP 1 SuccTimes FROM AdNotice WHERE Status=2 AND SuccTimes>=:P1 ORDER BY SuccTimes"),
         QStringLiteral("SELECT TOP 1 ID,Telphone,Name,UserID,Birthday,NoticeTimes FROM AdNotice \nWHERE (Status=2 AND "
                        "SuccTimes=:P1 AND NextNotice<=:P2) ORDER BY NextNotice,ID FOR UPDATE SKIP LOCKED")};
-    try {
-        fetchDue(repeat, m_settings.RetSucc, task);
-        return true;
-    } catch (const DatabaseError &) {
-        task = {};
-        return false;
-    }
+    return ran(task, [&] { fetchDue(repeat, m_settings.RetSucc, task); });
 }
 
 } // namespace server

@@ -6,6 +6,7 @@
 #include "server/engine/Clock.h"
 #include "server/settings/Settings.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -47,6 +48,8 @@ private:
         QString countSql;
         QString taskSql;
     };
+    // Runs the query: false, with the task emptied, when the database refused it.
+    bool ran(FetchedTask &task, const std::function<void()> &query);
     void fetchTask(const QString &sql, std::initializer_list<SqlParam> params, int status, FetchedTask &task);
     bool nextCount(const QString &sql, int from, int *count);
     void fetchDue(const Due &due, int limit, FetchedTask &task);

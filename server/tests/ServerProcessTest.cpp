@@ -32,12 +32,7 @@ class ServerProcessTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        testing::useOwnDriverIpc();
-        ::unsetenv("KTSIM_CONFIG");
-        // Qt complains on standard error without a runtime folder; the tests read standard error.
-        QDir().mkpath(dir.file("run"));
-        QFile::setPermissions(dir.file("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        ::setenv("XDG_RUNTIME_DIR", dir.file("run").toLocal8Bit().constData(), 1);
+        testing::prepareServerProcesses(dir.file("run")); // the tests read standard error
     }
 
     QString installation() const { return dir.file("notice"); }

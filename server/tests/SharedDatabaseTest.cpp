@@ -34,13 +34,7 @@ class SharedDatabaseTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        testing::useOwnDriverIpc();
-        ::unsetenv("KTSIM_CONFIG");
-        // Qt complains on standard error without a runtime folder.
-        QDir().mkpath(dir.file("run"));
-        QFile::setPermissions(dir.file("run"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        ::setenv("XDG_RUNTIME_DIR", dir.file("run").toLocal8Bit().constData(), 1);
+        testing::prepareServerProcesses(dir.file("run"));
         ASSERT_TRUE(testing::connectTestPostgres(dm, settings));
         for (int i = 0; i < kServers; ++i)
             makeServer(i);
