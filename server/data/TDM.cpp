@@ -143,6 +143,7 @@ QString TDM::openEmbedded(const Settings &settings)
         return q.lastError().text();
     m_statusCounts = q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='AdNoticeCounts'")) &&
                      q.next();
+    m_synchronous = q.exec(QStringLiteral("PRAGMA synchronous")) && q.next() ? q.value(0).toString() : QString();
     return {};
 }
 
@@ -245,6 +246,23 @@ qlonglong TDM::execute(Statement &statement, const QString &sql, std::initialize
     const qlonglong changed = statement.m_query->numRowsAffected();
     statement.m_query->finish();
     return changed;
+}
+
+qlonglong TDM::executeUnflushed(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+{
+    if (m_engine != SqlEngine::SQLite || m_synchronous.isEmpty())
+        return execute(statement, sql, params);
+    QSqlQuery pragma(DBConnection());
+    // In WAL mode, NORMAL writes the commit to the log without a flush; the next flushed commit or
+    // checkpoint flushes it too, in order.
+    pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    struct Restore
+    {
+        QSqlQuery &pragma;
+        const QString &setting;
+        ~Restore() { pragma.exec(QStringLiteral("PRAGMA synchronous=") + setting); }
+    } restore{pragma, m_synchronous};
+    return execute(statement, sql, params);
 }
 
 void TDM::open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)

@@ -96,6 +96,11 @@ public:
     /// execute it. The number of rows it changed (-1 when the database does not tell). Throws
     /// DatabaseError when the database refuses it.
     qlonglong execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
+    /// As execute, for a write that marks a task as being called, which the start-up reset undoes
+    /// anyway: on the embedded file its commit goes to disk with the next commit that is flushed,
+    /// sparing the dispatcher's tick and the polling loop a flush of their own. A power failure may
+    /// take it back; the task is then new again, as the start-up reset would make it.
+    qlonglong executeUnflushed(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
     /// As execute, leaving the result set open in statement.rows().
     void open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
     /// As open, reading the result set once from the first row to the last and closing it: its row
@@ -139,6 +144,8 @@ private:
     bool m_statusCounts = false;
     bool m_serverColumn = false;
     QString m_serverId;
+    // The embedded file's synchronous setting, restored after an unflushed write.
+    QString m_synchronous;
 };
 
 /// The ODBC connection text of a server database: DSN-less, from [Database]. ServerName may carry a

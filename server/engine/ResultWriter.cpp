@@ -30,7 +30,7 @@ ResultWriter::Claim ResultWriter::ClaimTask(int c, const ChannelRecord &ch, int 
     try {
         const qlonglong changed =
             m_dm.hasServerColumn()
-                ? m_dm.execute(
+                ? m_dm.executeUnflushed(
                       m_dm.QueUpdateAdNotice,
                       QStringLiteral("UPDATE AdNotice SET Status=:P1,NoticeTimes=NoticeTimes+1,FactNotice=:P2,"
                                      "TrunkCh=:P4,ServerID=:P5 WHERE ID=:P3 AND Status=:P6 AND NoticeTimes=:P7"),
@@ -41,7 +41,7 @@ ResultWriter::Claim ResultWriter::ClaimTask(int c, const ChannelRecord &ch, int 
                        {"P5", m_dm.serverId()},
                        {"P6", readStatus},
                        {"P7", readNoticeTimes}})
-                : m_dm.execute(m_dm.QueUpdateAdNotice,
+                : m_dm.executeUnflushed(m_dm.QueUpdateAdNotice,
                                QStringLiteral("UPDATE AdNotice SET Status=:P1,NoticeTimes=NoticeTimes+1,FactNotice=:P2,"
                                               "TrunkCh=:P4 WHERE ID=:P3 AND Status=:P6 AND NoticeTimes=:P7"),
                                {{"P1", code},
@@ -94,7 +94,7 @@ void ResultWriter::WriteNoticeResult(int /*c*/, const ChannelRecord &ch, NoticeS
                           {"P8", qs(ch.RecordFile)}});
             break;
         case NoticeStatus::Playing:
-            m_dm.execute(m_dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=:P1 \nWHERE ID=:P2"),
+            m_dm.executeUnflushed(m_dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=:P1 \nWHERE ID=:P2"),
                          {{"P1", code}, {"P2", id}});
             break;
         default:

@@ -171,6 +171,17 @@ TEST_F(DataModuleTest, StatementPattern)
 
     EXPECT_THROW(dm.execute(dm.QueMyPublic, QStringLiteral("UPDATE NoSuchTable SET x=1")), DatabaseError);
     EXPECT_THROW(dm.QueMyPublic.rows(), DatabaseError);
+
+    // The rows a statement changed; an unflushed write changes them alike and leaves the file's
+    // flushing as it was, also when it fails.
+    const QString synchronous = scalar(dm, QStringLiteral("PRAGMA synchronous")).toString();
+    EXPECT_EQ(dm.execute(dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=9 WHERE Telphone<>'c'")), 2);
+    EXPECT_EQ(dm.executeUnflushed(dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=1 WHERE Status=:P1"),
+                                  {{"P1", 9}}),
+              2);
+    EXPECT_EQ(scalar(dm, QStringLiteral("PRAGMA synchronous")).toString(), synchronous);
+    EXPECT_THROW(dm.executeUnflushed(dm.QueMyPublic, QStringLiteral("UPDATE NoSuchTable SET x=1")), DatabaseError);
+    EXPECT_EQ(scalar(dm, QStringLiteral("PRAGMA synchronous")).toString(), synchronous);
 }
 
 TEST_F(DataModuleTest, PerStatusCountsFollowEveryChange)
