@@ -2,6 +2,8 @@
 """Writes the schema scripts of the notification database, one per engine, from one column list."""
 import os
 
+# ServerID names the server that claimed the task for its last dial, so that a server starting again
+# sets back only its own interrupted tasks when several share one database.
 ADNOTICE = [
     ("ID", "id"), ("Telphone", 20), ("Status", "zero"), ("PlanNotice", 20), ("FactNotice", 20),
     ("NextNotice", 20), ("InsertDate", 20), ("NoticeTimes", "zero"), ("SuccTimes", "zero"),
@@ -9,7 +11,7 @@ ADNOTICE = [
     ("HomeAddr", 80), ("CompanyName", 80), ("CompanyAddr", 80), ("CompanyTel", 20), ("CompanyTitle", 20),
     ("AreaNum", 15), ("ClientType", 10), ("TrunkCh", "small"), ("SlicCh", "small"), ("RecordFile", 200),
     ("StartBill", 20), ("FinishBill", 20), ("FactTotalTime", 20), ("ResultTotalTime", 20), ("TranSlic", "int"),
-    ("RandomValue", "int"),
+    ("RandomValue", "int"), ("ServerID", 80),
 ]
 TABLES = [
     ("AdNotice", ADNOTICE),
@@ -26,10 +28,30 @@ TABLES = [
                       ("Failures", "count"), ("LastTry", 20), ("SentAt", 20), ("Answer", 200)]),
     ("SmsReceived", [("id", "id"), ("Mobile", 20), ("ReceivedAt", 20), ("Content", 400), ("InsertDate", 20)]),
 ]
+# The dispatcher finds its next task with one index seek per query: new tasks by random order, due
+# retries and repeats per count by due time, ties by ID. SQLite keeps the row ID at the end of every
+# index; PostgreSQL and SQL Server name it, and PostgreSQL orders NULLs first as the queries ask.
+DISPATCH_INDEXES = {
+    "sqlite": [
+        ("IX_AdNotice_New", "AdNotice", "Status, RandomValue", "the next new task, in random order"),
+        ("IX_AdNotice_Retry", "AdNotice", "Status, NoticeTimes, NextNotice", "due retries by attempt count"),
+        ("IX_AdNotice_Repeat", "AdNotice", "Status, SuccTimes, NextNotice", "due repeats by success count"),
+    ],
+    "postgresql": [
+        ("IX_AdNotice_NewTask", "AdNotice", "Status, RandomValue NULLS FIRST, ID NULLS FIRST",
+         "the next new task, in random order"),
+        ("IX_AdNotice_RetryDue", "AdNotice", "Status, NoticeTimes NULLS FIRST, NextNotice NULLS FIRST, ID NULLS FIRST",
+         "due retries by attempt count"),
+        ("IX_AdNotice_RepeatDue", "AdNotice", "Status, SuccTimes NULLS FIRST, NextNotice NULLS FIRST, ID NULLS FIRST",
+         "due repeats by success count"),
+    ],
+    "sqlserver": [
+        ("IX_AdNotice_NewTask", "AdNotice", "Status, RandomValue, ID", "the next new task, in random order"),
+        ("IX_AdNotice_RetryDue", "AdNotice", "Status, NoticeTimes, NextNotice, ID", "due retries by attempt count"),
+        ("IX_AdNotice_RepeatDue", "AdNotice", "Status, SuccTimes, NextNotice, ID", "due repeats by success count"),
+    ],
+}
 INDEXES = [
-    ("IX_AdNotice_New", "AdNotice", "Status, RandomValue", "the next new task, in random order"),
-    ("IX_AdNotice_Retry", "AdNotice", "Status, NoticeTimes, NextNotice", "due retries by attempt count"),
-    ("IX_AdNotice_Repeat", "AdNotice", "Status, SuccTimes, NextNotice", "due repeats by success count"),
     ("IX_AdNotice_Counters", "AdNotice", "Status, FactNotice", "per-status counts since a time"),
     ("IX_AdNotice_FactNotice", "AdNotice", "FactNotice", "queries ordered by notice time"),
     ("IX_AdNotice_InsertDate", "AdNotice", "InsertDate", "deletion by insertion date"),
@@ -95,7 +117,7 @@ def column_type(engine, kind):
     return engine["text"].format(n=kind)
 
 
-def schema(engine):
+def schema(key, engine):
     out = [f"-- Schema of the notification database for {engine['name']}.",
            "-- Dates and times are stored as sortable text (\"yyyy-mm-dd hh:mm:ss\"); Status, NoticeTimes and",
            "-- SuccTimes default to 0 because every insert leaves them out and updates add to them in place.",
@@ -104,7 +126,7 @@ def schema(engine):
         out.append(f"CREATE TABLE {table} (")
         out.append(",\n".join(f"    {name} {column_type(engine, kind)}" for name, kind in columns))
         out.append(");\n")
-    for name, table, columns, why in INDEXES:
+    for name, table, columns, why in DISPATCH_INDEXES[key] + INDEXES:
         out.append(f"-- {why}")
         out.append(f"CREATE INDEX {name} ON {table} ({columns});")
     if "extra" in engine:
@@ -117,4 +139,4 @@ if __name__ == "__main__":
     here = os.path.dirname(os.path.abspath(__file__))
     for key, engine in ENGINES.items():
         with open(os.path.join(here, f"{key}.sql"), "w", encoding="utf-8") as f:
-            f.write(schema(engine))
+            f.write(schema(key, engine))

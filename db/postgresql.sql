@@ -34,7 +34,8 @@ CREATE TABLE AdNotice (
     FactTotalTime VARCHAR(20),
     ResultTotalTime VARCHAR(20),
     TranSlic INTEGER,
-    RandomValue INTEGER
+    RandomValue INTEGER,
+    ServerID VARCHAR(80)
 );
 
 CREATE TABLE c_blacklist (
@@ -87,11 +88,11 @@ CREATE TABLE SmsReceived (
 );
 
 -- the next new task, in random order
-CREATE INDEX IX_AdNotice_New ON AdNotice (Status, RandomValue);
+CREATE INDEX IX_AdNotice_NewTask ON AdNotice (Status, RandomValue NULLS FIRST, ID NULLS FIRST);
 -- due retries by attempt count
-CREATE INDEX IX_AdNotice_Retry ON AdNotice (Status, NoticeTimes, NextNotice);
+CREATE INDEX IX_AdNotice_RetryDue ON AdNotice (Status, NoticeTimes NULLS FIRST, NextNotice NULLS FIRST, ID NULLS FIRST);
 -- due repeats by success count
-CREATE INDEX IX_AdNotice_Repeat ON AdNotice (Status, SuccTimes, NextNotice);
+CREATE INDEX IX_AdNotice_RepeatDue ON AdNotice (Status, SuccTimes NULLS FIRST, NextNotice NULLS FIRST, ID NULLS FIRST);
 -- per-status counts since a time
 CREATE INDEX IX_AdNotice_Counters ON AdNotice (Status, FactNotice);
 -- queries ordered by notice time

@@ -34,7 +34,8 @@ CREATE TABLE AdNotice (
     FactTotalTime VARCHAR(20),
     ResultTotalTime VARCHAR(20),
     TranSlic INTEGER,
-    RandomValue INTEGER
+    RandomValue INTEGER,
+    ServerID VARCHAR(80)
 );
 
 CREATE TABLE c_blacklist (

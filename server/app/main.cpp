@@ -53,6 +53,14 @@ void onSignals(QObject &context, std::function<void()> action)
     std::signal(SIGTERM, onSignal);
 }
 
+// SIGINT and SIGTERM end a run on virtual time early, as the end of its time does.
+volatile std::sig_atomic_t virtualRunStopped = 0;
+
+void onVirtualRunSignal(int)
+{
+    virtualRunStopped = 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -122,6 +130,8 @@ int main(int argc, char **argv)
     if (cl->virtualTime) {
         // The whole run happens here, on the board's clock: no event loop, no wall time.
         TlxSimSetVirtualTime(1);
+        std::signal(SIGINT, onVirtualRunSignal);
+        std::signal(SIGTERM, onVirtualRunSignal);
         const common::DateTime start =
             cl->startTime.isEmpty() ? common::DateTime::now() : *common::parseDateTime(cl->startTime.toStdString());
         server::BoardClock clock(start);
@@ -129,7 +139,7 @@ int main(int argc, char **argv)
         server::Service service(programDir.toStdString(), board, display, clock, dialogs);
         const bool started = service.start();
         const std::uint32_t seconds = cl->runForSeconds ? cl->runForSeconds : 3600u;
-        server::runVirtualTime(service, seconds * 1000u);
+        server::runVirtualTime(service, seconds * 1000u, &virtualRunStopped);
         std::printf("Server: %s; %u s of virtual time from %s\n", started ? "service ran" : "service did not start",
                     seconds, common::formatDateTime("yyyy-mm-dd hh:mm:ss", start).c_str());
         service.shutdown();

@@ -25,7 +25,7 @@ common::DateTime BoardClock::now() const
     return m_start.addMilliseconds(common::ticksBetween(m_first, TlxSimGetTick()));
 }
 
-void runVirtualTime(Service &service, std::uint32_t ms)
+void runVirtualTime(Service &service, std::uint32_t ms, const volatile std::sig_atomic_t *stop)
 {
     struct Timer
     {
@@ -56,6 +56,8 @@ void runVirtualTime(Service &service, std::uint32_t ms)
             TlxSimAdvance(common::ticksBetween(now, end));
             return;
         }
+        if (stop && *stop)
+            return;
         TlxSimAdvance(common::ticksBetween(now, next->due));
         now = next->due;
         next->due = now + periodOf(*next);

@@ -3,6 +3,7 @@
 
 #include "server/engine/Clock.h"
 
+#include <csignal>
 #include <cstdint>
 
 namespace server {
@@ -24,7 +25,7 @@ private:
 
 /// Moves the board's virtual clock on by ms, firing the service's timers that run in the order of
 /// their due times (a timer that runs from tick t, or from the start of this call, first fires at t
-/// plus its period).
-void runVirtualTime(Service &service, std::uint32_t ms);
+/// plus its period). Ends early, between two timers, once stop (when given) is set.
+void runVirtualTime(Service &service, std::uint32_t ms, const volatile std::sig_atomic_t *stop = nullptr);
 
 } // namespace server

@@ -5,9 +5,11 @@
 
 namespace server {
 
-/// Compacts the database file at path: checks its integrity, writes a compacted copy ("~CP…" beside
-/// it) and puts the copy in its place with one atomic rename. False, with the file untouched, when the
-/// file is missing, damaged or in use by another connection, or when any step fails. The password is
+/// Compacts the database file at path. A file closed cleanly is read as far as its schema; one that was
+/// not (a crash left its log behind) has its integrity checked in full. When at least a tenth of its
+/// pages are free (deleted rows), the whole file is checked, a compacted copy ("~CP…" beside it) is
+/// written and put in its place with one atomic rename. False, with the file untouched, when the file
+/// is missing, damaged or in use by another connection, or when any step fails. The password is
 /// accepted for the callers' sake; the embedded database has none.
 bool CompactAccessDatabase(const QString &path, const QString &password);
 

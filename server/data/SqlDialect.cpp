@@ -41,16 +41,41 @@ QString topToLimit(const QString &sql)
     return m.captured(1) + sql.mid(m.capturedEnd()) + QStringLiteral(" LIMIT ") + m.captured(2);
 }
 
+// Takes a trailing "FOR UPDATE SKIP LOCKED" off the statement: true when there was one.
+bool takeSkipLocked(QString &sql)
+{
+    static const QRegularExpression clause(QStringLiteral("\\s+FOR\\s+UPDATE\\s+SKIP\\s+LOCKED\\s*;?\\s*$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = clause.match(sql);
+    if (!m.hasMatch())
+        return false;
+    sql.truncate(m.capturedStart());
+    return true;
+}
+
+// SQL Server locks as a hint on the first table: the row for an update, rows locked by others passed.
+QString withReadPast(const QString &sql)
+{
+    static const QRegularExpression from(QStringLiteral("\\bFROM\\s+\\w+"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = from.match(sql);
+    if (!m.hasMatch())
+        return sql;
+    return sql.left(m.capturedEnd()) + QStringLiteral(" WITH (UPDLOCK, READPAST)") + sql.mid(m.capturedEnd());
+}
+
 } // namespace
 
 QString adaptSql(const QString &sql, SqlEngine engine)
 {
-    if (engine == SqlEngine::SqlServer)
-        return sql;
     QString text = sql;
+    const bool skipLocked = takeSkipLocked(text);
+    if (engine == SqlEngine::SqlServer)
+        return skipLocked ? withReadPast(text) : text;
     while (!text.isEmpty() && (text.back().isSpace() || text.back() == QLatin1Char(';')))
         text.chop(1);
-    return topToLimit(engine == SqlEngine::PostgreSQL ? nullsLowest(text) : text);
+    text = topToLimit(engine == SqlEngine::PostgreSQL ? nullsLowest(text) : text);
+    // The embedded file has one writer at a time, so SQLite needs no row locks.
+    return skipLocked && engine == SqlEngine::PostgreSQL ? text + QStringLiteral(" FOR UPDATE SKIP LOCKED") : text;
 }
 
 } // namespace server

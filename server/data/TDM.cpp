@@ -2,10 +2,14 @@
 #include "server/data/TDM.h"
 
 #include "server/data/CompactDatabase.h"
+#include "server/data/SchemaUpgrade.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <QSysInfo>
 #include <QUrl>
 
 #include <atomic>
@@ -60,6 +64,13 @@ QString odbcConnectionText(const Settings &s)
     return text;
 }
 
+QString serverIdentity(const Settings &settings)
+{
+    const QString dir = QDir(QString::fromStdString(settings.ProgramDir)).absolutePath();
+    const QByteArray hash = QCryptographicHash::hash(dir.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return QSysInfo::machineHostName().left(66) + QLatin1Char(':') + QString::fromLatin1(hash);
+}
+
 QString embeddedDatabasePath(const Settings &settings)
 {
     return QString::fromStdString(settings.ProgramDir) + QStringLiteral("/BillDB.db");
@@ -83,8 +94,10 @@ void TDM::close()
     for (Statement *s : {&QueUpdateCalling, &QueADNoticeForTimer, &QueUpdateAdNotice, &QueUpdateClientType,
                          &QueMyPublic, &QueBillData, &QueInsertSmsSendTask, &QueTimerQuery, &QueMyStat,
                          &QueMyUpdateAdNotice, &QueAgainNotice, &QueAdNotice, &QueCheckForbidTel, &QueForbidTel,
-                         &QueForbidImport, &QueDeleteStatData, &QueInsertStatData, &QueDataDelete, &QueDataStat})
+                         &QueForbidImport, &QueDeleteStatData, &QueInsertStatData, &QueDataDelete, &QueDataStat}) {
         s->m_query.reset();
+        s->m_earlier.clear();
+    }
     ++m_connection;
     if (QSqlDatabase::contains(m_connectionName)) {
         QSqlDatabase::database(m_connectionName, false).close();
@@ -97,9 +110,16 @@ bool TDM::ConnectDatabase(const Settings &settings, QString *error)
     close();
     m_statusCounts = false;
     m_engine = settings.DBType == 0 ? SqlEngine::SQLite : engineOfDriver(settings.OdbcDriver);
-    const QString why = settings.DBType == 0 ? openEmbedded(settings) : openOdbc(settings);
-    if (why.isEmpty())
+    m_serverId = serverIdentity(settings);
+    QString why = settings.DBType == 0 ? openEmbedded(settings) : openOdbc(settings);
+    if (why.isEmpty()) {
+        QSqlDatabase db = DBConnection();
+        // A schema that cannot be brought up to date still serves: claims then name no server, and
+        // the start-up reset takes every interrupted task as a single server does.
+        upgradeSchema(db, m_engine);
+        m_serverColumn = hasColumn(db, QStringLiteral("AdNotice"), QStringLiteral("ServerID"));
         return true;
+    }
     if (error)
         *error = why;
     close();
@@ -123,6 +143,7 @@ QString TDM::openEmbedded(const Settings &settings)
         return q.lastError().text();
     m_statusCounts = q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='AdNoticeCounts'")) &&
                      q.next();
+    m_synchronous = q.exec(QStringLiteral("PRAGMA synchronous")) && q.next() ? q.value(0).toString() : QString();
     return {};
 }
 
@@ -133,7 +154,7 @@ QString TDM::openOdbc(const Settings &settings)
     return db.open() ? QString() : db.lastError().text();
 }
 
-bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs)
+bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs, const common::DateTime &now)
 {
     close(); // the compaction needs the file to itself
     if (settings.DBType == 0 && !CompactAccessDatabase(embeddedDatabasePath(settings), QString()))
@@ -145,9 +166,21 @@ bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs)
     try {
         // A task that was being dialled (1) or played to (8) when the server stopped comes back as a
         // new task: its notice may not have been heard, and a notice is delivered at least once.
-        execute(QueUpdateCalling,
+        // The embedded file has one server; on a shared database the tasks of the other servers that
+        // are still running stay theirs.
+        if (m_engine == SqlEngine::SQLite || !m_serverColumn)
+            execute(
+                QueUpdateCalling,
                 QStringLiteral("UPDATE AdNotice SET Status=0,NoticeTimes=0,FactNotice=:P1 WHERE Status=1 or Status=8"),
                 {{"P1", QStringLiteral("")}}); // an empty text, not NULL
+        else
+            execute(QueUpdateCalling,
+                    QStringLiteral("UPDATE AdNotice SET Status=0,NoticeTimes=0,FactNotice=:P1 WHERE (Status=1 or "
+                                   "Status=8) AND (ServerID=:P2 OR ServerID IS NULL OR FactNotice<:P3)"),
+                    {{"P1", QStringLiteral("")},
+                     {"P2", m_serverId},
+                     {"P3", QString::fromStdString(
+                                common::formatDateTime("yyyy-mm-dd hh:mm:ss", now.addMinutes(-24 * 60)))}});
     } catch (const DatabaseError &) {
         dialogs.show("系统提示！", "操作数据库失败！", DialogIcon::Error);
     }
@@ -170,7 +203,25 @@ void TDM::run(Statement &statement, const QString &sql, std::initializer_list<Sq
     if (!isOpen())
         throw DatabaseError(std::string(statement.name()) + ": the database is not connected");
     // Preparing costs about as much as a short statement itself, and an import or a dispatcher tick
-    // runs the same statements over and over.
+    // runs the same few statements over and over.
+    std::vector<Statement::Prepared> &earlier = statement.m_earlier;
+    if (statement.m_connection != m_connection)
+        earlier.clear();
+    if (query && statement.m_connection == m_connection && statement.m_preparedSql != sql) {
+        query->finish();
+        earlier.push_back({statement.m_preparedSql, std::move(query)});
+        constexpr std::size_t kKept = 8;
+        if (earlier.size() > kKept)
+            earlier.erase(earlier.begin());
+        for (auto it = earlier.begin(); it != earlier.end(); ++it) {
+            if (it->sql == sql) {
+                query = std::move(it->query);
+                statement.m_preparedSql = sql;
+                earlier.erase(it);
+                break;
+            }
+        }
+    }
     if (query && statement.m_connection == m_connection && statement.m_preparedSql == sql &&
         query->isForwardOnly() == forwardOnly) {
         query->finish();
@@ -189,10 +240,29 @@ void TDM::run(Statement &statement, const QString &sql, std::initializer_list<Sq
     statement.m_query = std::move(query);
 }
 
-void TDM::execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+qlonglong TDM::execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
 {
     run(statement, sql, params);
+    const qlonglong changed = statement.m_query->numRowsAffected();
     statement.m_query->finish();
+    return changed;
+}
+
+qlonglong TDM::executeUnflushed(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
+{
+    if (m_engine != SqlEngine::SQLite || m_synchronous.isEmpty())
+        return execute(statement, sql, params);
+    QSqlQuery pragma(DBConnection());
+    // In WAL mode, NORMAL writes the commit to the log without a flush; the next flushed commit or
+    // checkpoint flushes it too, in order.
+    pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    struct Restore
+    {
+        QSqlQuery &pragma;
+        const QString &setting;
+        ~Restore() { pragma.exec(QStringLiteral("PRAGMA synchronous=") + setting); }
+    } restore{pragma, m_synchronous};
+    return execute(statement, sql, params);
 }
 
 void TDM::open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)

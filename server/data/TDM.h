@@ -5,6 +5,8 @@
 #include "server/settings/Dialogs.h"
 #include "server/settings/Settings.h"
 
+#include "common/DateTime.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -14,6 +16,7 @@
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace server {
 
@@ -31,8 +34,8 @@ struct SqlParam
     QVariant value;
 };
 
-/// A reusable statement object; its SQL text is replaced before every use. A use with the same SQL
-/// text as the last one, on the same connection, runs the statement already prepared.
+/// A reusable statement object; its SQL text is replaced before every use. A use with the SQL text of
+/// one of its last few uses, on the same connection, runs the statement already prepared.
 class Statement
 {
 public:
@@ -43,10 +46,17 @@ public:
 
 private:
     friend class TDM;
+    struct Prepared
+    {
+        QString sql;
+        std::unique_ptr<QSqlQuery> query;
+    };
     const char *m_name;
     std::unique_ptr<QSqlQuery> m_query;
     QString m_preparedSql;
     unsigned m_connection = 0;
+    // Statements prepared for earlier uses on connection m_connection, the latest last.
+    std::vector<Prepared> m_earlier;
 };
 
 class TDM : public QObject
@@ -59,23 +69,38 @@ public:
 
     /// Opens the database the settings choose: DBType 0 the embedded file BillDB.db of the program
     /// directory (never created here: a missing file fails), otherwise an ODBC connection built from
-    /// [Database]. Closes an open connection first. False with error set on failure.
+    /// [Database]. Closes an open connection first, and adds what this version needs to a schema of an
+    /// earlier one. False with error set on failure.
     bool ConnectDatabase(const Settings &settings, QString *error = nullptr);
-    /// The database steps of the server's start-up: compaction of the embedded file (a warning when it
-    /// fails), the connection (a message and false when it fails: start-up stops), the reset of tasks
-    /// interrupted by the last run (a message when it fails; start-up goes on).
-    bool StartDatabase(const Settings &settings, Dialogs &dialogs);
+    /// The database steps of the server's start-up at the time now: compaction of the embedded file (a
+    /// warning when it fails), the connection (a message and false when it fails: start-up stops), the
+    /// reset of tasks interrupted by the last run (a message when it fails; start-up goes on). On a
+    /// server database that several servers may share, the reset takes only this server's tasks, those
+    /// of no known server, and those whose dial began more than a day before now: no call lasts that
+    /// long, so their server is gone.
+    bool StartDatabase(const Settings &settings, Dialogs &dialogs,
+                       const common::DateTime &now = common::DateTime::now());
 
     bool isOpen() const;
     /// True when the database keeps the tasks per status and notice time (table AdNoticeCounts), so
     /// that the counters need not read AdNotice.
     bool hasStatusCounts() const { return m_statusCounts; }
     SqlEngine engine() const { return m_engine; }
+    /// The name under which this server claims the tasks it dials: its host and program directory.
+    const QString &serverId() const { return m_serverId; }
+    /// True when AdNotice records the server of each claim (column ServerID).
+    bool hasServerColumn() const { return m_serverColumn; }
     QSqlDatabase DBConnection() const;
 
     /// The statement pattern: close the statement, replace its SQL text, set the named parameters,
-    /// execute it. Throws DatabaseError when the database refuses it.
-    void execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
+    /// execute it. The number of rows it changed (-1 when the database does not tell). Throws
+    /// DatabaseError when the database refuses it.
+    qlonglong execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
+    /// As execute, for a write that marks a task as being called, which the start-up reset undoes
+    /// anyway: on the embedded file its commit goes to disk with the next commit that is flushed,
+    /// sparing the dispatcher's tick and the polling loop a flush of their own. A power failure may
+    /// take it back; the task is then new again, as the start-up reset would make it.
+    qlonglong executeUnflushed(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
     /// As execute, leaving the result set open in statement.rows().
     void open(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params = {});
     /// As open, reading the result set once from the first row to the last and closing it: its row
@@ -117,11 +142,18 @@ private:
     unsigned m_connection = 1;
     SqlEngine m_engine = SqlEngine::SQLite;
     bool m_statusCounts = false;
+    bool m_serverColumn = false;
+    QString m_serverId;
+    // The embedded file's synchronous setting, restored after an unflushed write.
+    QString m_synchronous;
 };
 
 /// The ODBC connection text of a server database: DSN-less, from [Database]. ServerName may carry a
 /// port as "host,port" or "host:port"; values with ';', '{' or '}' are enclosed in braces.
 QString odbcConnectionText(const Settings &settings);
+
+/// The name of the server of that program directory on this host, at most 80 characters.
+QString serverIdentity(const Settings &settings);
 
 /// Path of the embedded database file in the program directory.
 QString embeddedDatabasePath(const Settings &settings);

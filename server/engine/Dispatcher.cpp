@@ -51,6 +51,37 @@ void ServerEngine::storeTask(ChannelRecord &ch, const FetchedTask &task, bool al
     }
 }
 
+bool ServerEngine::fetchNextTask(int c, ChannelRecord &ch, FetchedTask &claimed)
+{
+    const std::string &prefix = m_tables.DialPrefix[static_cast<std::size_t>(c)];
+    const auto dialString = [&] { return prefix + ch.Phone + m_settings.TeleAddSpecChar; };
+
+    FetchedTask task;
+    if (!m_tasks.FetchNewTask(task)) {
+        m_files.WriteLog(" 找到空闲通道：" + std::to_string(c) + " 无记录可取！");
+        return false;
+    }
+    ch.TaskTable = "AdNotice";
+    storeTask(ch, task, true);
+    ch.DialString = dialString();
+    claimed = task;
+    bool ran = true;
+    if (ch.TaskId.empty()) {
+        ran = m_tasks.FetchRetryTask(task);
+        if (ran) {
+            storeTask(ch, task, true);
+            ch.DialString = dialString();
+            claimed = task;
+        }
+    }
+    if (ch.TaskId.empty() && ran && m_tasks.FetchRepeatTask(task)) {
+        storeTask(ch, task, false);
+        ch.DialString = dialString();
+        claimed = task;
+    }
+    return !ch.TaskId.empty();
+}
+
 void ServerEngine::dispatchOneCall()
 {
     const int c = PickTrunk();
@@ -58,40 +89,31 @@ void ServerEngine::dispatchOneCall()
         return;
     ChannelRecord &ch = channel(c);
     ch.Progress = CallProgress::Seized; // taken: nothing else may start a call on it
-    const std::string &prefix = m_tables.DialPrefix[static_cast<std::size_t>(c)];
-    const auto dialString = [&] { return prefix + ch.Phone + m_settings.TeleAddSpecChar; };
-
-    FetchedTask task;
-    if (!m_tasks.FetchNewTask(task)) {
-        ch.Progress = CallProgress::Free;
-        m_files.WriteLog(" 找到空闲通道：" + std::to_string(c) + " 无记录可取！");
-        return;
-    }
-    ch.TaskTable = "AdNotice";
-    storeTask(ch, task, true);
-    ch.DialString = dialString();
-    bool ran = true;
-    if (ch.TaskId.empty()) {
-        ran = m_tasks.FetchRetryTask(task);
-        if (ran) {
-            storeTask(ch, task, true);
-            ch.DialString = dialString();
+    // Servers that share a database may read the same task; the one whose claim fails takes the next.
+    constexpr int kClaims = 8;
+    for (int attempt = 0; attempt < kClaims; ++attempt) {
+        FetchedTask task;
+        if (!fetchNextTask(c, ch, task))
+            break;
+        if (ch.Phone.empty()) {
+            m_results.WriteNoticeResult(c, ch, NoticeStatus::Failed, "电话号码为空");
+            break;
         }
+        const ResultWriter::Claim claim = m_results.ClaimTask(c, ch, task.Status, task.NoticeTimes);
+        if (claim == ResultWriter::Claim::Won) {
+            startCall(c, ch);
+            return;
+        }
+        // A claim the database refused leaves the task as it was, to be dialled at a later tick; a
+        // dial without it could reach someone another server dials too.
+        if (claim == ResultWriter::Claim::Failed)
+            break;
     }
-    if (ch.TaskId.empty() && ran && m_tasks.FetchRepeatTask(task)) {
-        storeTask(ch, task, false);
-        ch.DialString = dialString();
-    }
-    if (ch.TaskId.empty()) {
-        ch.Progress = CallProgress::Free;
-        return;
-    }
-    if (ch.Phone.empty()) {
-        m_results.WriteNoticeResult(c, ch, NoticeStatus::Failed, "电话号码为空");
-        ch.Progress = CallProgress::Free;
-        return;
-    }
-    m_results.WriteNoticeResult(c, ch, NoticeStatus::Notifying);
+    ch.Progress = CallProgress::Free;
+}
+
+void ServerEngine::startCall(int c, ChannelRecord &ch)
+{
     m_rows.ShowTrunkStatus(c, "正在呼叫");
     ch.State = CallState::DoCalling;
     ch.TimerOn = 1;

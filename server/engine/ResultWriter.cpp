@@ -23,19 +23,47 @@ std::string ResultWriter::NextNoticeTime() const
     return common::formatDateTime(kTimePattern, m_clock.now().addMinutes(m_settings.Interval));
 }
 
-void ResultWriter::WriteNoticeResult(int c, const ChannelRecord &ch, NoticeStatus status, std::string_view cause)
+ResultWriter::Claim ResultWriter::ClaimTask(int c, const ChannelRecord &ch, int readStatus, int readNoticeTimes)
+{
+    const QString now = qs(common::formatDateTime(kTimePattern, m_clock.now()));
+    const QVariant code = QVariant::fromValue<int>(static_cast<int>(NoticeStatus::Notifying));
+    try {
+        const qlonglong changed =
+            m_dm.hasServerColumn()
+                ? m_dm.executeUnflushed(
+                      m_dm.QueUpdateAdNotice,
+                      QStringLiteral("UPDATE AdNotice SET Status=:P1,NoticeTimes=NoticeTimes+1,FactNotice=:P2,"
+                                     "TrunkCh=:P4,ServerID=:P5 WHERE ID=:P3 AND Status=:P6 AND NoticeTimes=:P7"),
+                      {{"P1", code},
+                       {"P2", now},
+                       {"P3", qs(ch.TaskId)},
+                       {"P4", QString::number(c + 1)},
+                       {"P5", m_dm.serverId()},
+                       {"P6", readStatus},
+                       {"P7", readNoticeTimes}})
+                : m_dm.executeUnflushed(m_dm.QueUpdateAdNotice,
+                               QStringLiteral("UPDATE AdNotice SET Status=:P1,NoticeTimes=NoticeTimes+1,FactNotice=:P2,"
+                                              "TrunkCh=:P4 WHERE ID=:P3 AND Status=:P6 AND NoticeTimes=:P7"),
+                               {{"P1", code},
+                                {"P2", now},
+                                {"P3", qs(ch.TaskId)},
+                                {"P4", QString::number(c + 1)},
+                                {"P6", readStatus},
+                                {"P7", readNoticeTimes}});
+        // A database that does not count the rows it changed is taken at its word.
+        return changed == 0 ? Claim::Lost : Claim::Won;
+    } catch (const DatabaseError &) {
+        return Claim::Failed;
+    }
+}
+
+void ResultWriter::WriteNoticeResult(int /*c*/, const ChannelRecord &ch, NoticeStatus status, std::string_view cause)
 {
     const QString now = qs(common::formatDateTime(kTimePattern, m_clock.now()));
     const QString id = qs(ch.TaskId);
     const QVariant code = QVariant::fromValue<int>(static_cast<int>(status));
     try {
         switch (status) {
-        case NoticeStatus::Notifying:
-            m_dm.execute(m_dm.QueUpdateAdNotice,
-                         QStringLiteral("UPDATE AdNotice SET Status=:P1,NoticeTimes=NoticeTimes+1,FactNotice=:P2,"
-                                        "TrunkCh=:P4 WHERE ID=:P3"),
-                         {{"P1", code}, {"P2", now}, {"P3", id}, {"P4", QString::number(c + 1)}});
-            break;
         case NoticeStatus::Notified:
         case NoticeStatus::ToAgent:
             m_dm.execute(m_dm.QueUpdateAdNotice,
@@ -66,7 +94,7 @@ void ResultWriter::WriteNoticeResult(int c, const ChannelRecord &ch, NoticeStatu
                           {"P8", qs(ch.RecordFile)}});
             break;
         case NoticeStatus::Playing:
-            m_dm.execute(m_dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=:P1 \nWHERE ID=:P2"),
+            m_dm.executeUnflushed(m_dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=:P1 \nWHERE ID=:P2"),
                          {{"P1", code}, {"P2", id}});
             break;
         default:

@@ -21,8 +21,19 @@ public:
     {
     }
 
-    /// One result of an attempt on trunk c for the task of its record: Notifying (the dial), Notified,
-    /// Failed (with its cause), ToAgent, AgentAnswered or Playing.
+    /// How a claim of a task for a dial ended.
+    enum class Claim
+    {
+        Won,    ///< the task is this server's to dial: status 1, one more attempt, the time and the trunk
+        Lost,   ///< another server claimed it first (or it changed since it was read): not to be dialled
+        Failed, ///< the database refused the statement: the row is as it was
+    };
+    /// The write of the dial on trunk c, as one statement that succeeds only while the task still has
+    /// the status and attempt count it was read with, so that of several servers on one database
+    /// exactly one dials it. It names this server in the task.
+    Claim ClaimTask(int c, const ChannelRecord &ch, int readStatus, int readNoticeTimes);
+    /// One result of an attempt on trunk c for the task of its record: Notified, Failed (with its
+    /// cause), ToAgent, AgentAnswered or Playing.
     void WriteNoticeResult(int c, const ChannelRecord &ch, NoticeStatus status, std::string_view cause = {});
     /// The talk times of the call of that record.
     void WriteTalkTimes(const ChannelRecord &ch);

@@ -113,6 +113,7 @@ public:
     /// The parts the call machine works through: the task queries, the results written to the tasks,
     /// the run's files and the channels' rows of the display.
     TaskQueries &tasks() { return m_tasks; }
+    const Clock &clock() const { return m_clock; }
     ResultWriter &results() { return m_results; }
     RunFiles &files() { return m_files; }
     ChannelRows &rows() { return m_rows; }
@@ -154,6 +155,11 @@ private:
     std::uint32_t elapsed(const ChannelRecord &ch) const;
 
     void dispatchOneCall();
+    // The next task for trunk c into its record, new before retries before repeats; false when there
+    // is none or the new-task query failed. claimed: the task as read, for its claim.
+    bool fetchNextTask(int c, ChannelRecord &ch, FetchedTask &claimed);
+    // The seizure and the dial of a claimed task.
+    void startCall(int c, ChannelRecord &ch);
     void storeTask(ChannelRecord &ch, const FetchedTask &task, bool allFields);
     bool writeChannelKinds();
     std::string nowText() const;

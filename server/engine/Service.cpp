@@ -36,7 +36,7 @@ bool Service::start()
         return false;
     }
     m_settingsLoaded = true;
-    if (!m_dm->StartDatabase(s, m_dialogs))
+    if (!m_dm->StartDatabase(s, m_dialogs, m_engine.clock().now()))
         return false;
     // Without the voice segments the service still runs; only the names cannot be spoken.
     if (InstallVoxStore((s.ProgramDir + "/VoiceDB.dat").c_str()) != 0)

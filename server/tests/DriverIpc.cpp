@@ -1,5 +1,8 @@
-// The driver's shared log block per test program, removed at exit.
+// The driver's shared log block per test program, removed at exit; the environment of started servers.
 #include "server/tests/DriverIpc.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -34,6 +37,15 @@ void useOwnDriverIpc()
         return true;
     }();
     (void)registered;
+}
+
+void prepareServerProcesses(const QString &runtimeDir)
+{
+    useOwnDriverIpc();
+    ::unsetenv("KTSIM_CONFIG");
+    QDir().mkpath(runtimeDir);
+    QFile::setPermissions(runtimeDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ::setenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit().constData(), 1);
 }
 
 } // namespace server::testing

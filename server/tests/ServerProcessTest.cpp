@@ -1,12 +1,12 @@
 // The Server program as a process: --init, a headless start, the second start, the exit on a signal,
 // a run on virtual time, and a run killed in the middle of its calls.
 #include "server/data/TDM.h"
+#include "server/tests/DialLog.h"
 #include "server/tests/DriverIpc.h"
 #include "server/data/tests/TestDatabase.h"
 
 #include "server/workbook/Workbook.h"
 
-#include "common/Gbk.h"
 #include "common/ProfileFile.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,6 @@
 #include <QProcess>
 #include <QThread>
 
-#include <QRegularExpression>
 #include <QSqlQuery>
 
 #include <csignal>
@@ -33,12 +32,7 @@ class ServerProcessTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        testing::useOwnDriverIpc();
-        ::unsetenv("KTSIM_CONFIG");
-        // Qt complains on standard error without a runtime folder; the tests read standard error.
-        QDir().mkpath(dir.file("run"));
-        QFile::setPermissions(dir.file("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        ::setenv("XDG_RUNTIME_DIR", dir.file("run").toLocal8Bit().constData(), 1);
+        testing::prepareServerProcesses(dir.file("run")); // the tests read standard error
     }
 
     QString installation() const { return dir.file("notice"); }
@@ -189,21 +183,7 @@ TEST_F(ServerProcessTest, DemoRunAndItsReport)
     EXPECT_FALSE(QDir(installation() + QStringLiteral("/Heard")).isEmpty());
 }
 
-// How often each number was dialled, from the "摘机呼叫" lines of every log file of the installation.
-std::map<QString, int> dialsByNumber(const QString &installation)
-{
-    std::map<QString, int> dials;
-    const QRegularExpression dial(QStringLiteral("摘机呼叫: (\\S+)"));
-    const QDir logs(installation + QStringLiteral("/Log"));
-    for (const QString &name : logs.entryList(QDir::Files)) {
-        QFile f(logs.filePath(name));
-        f.open(QIODevice::ReadOnly);
-        const QString text = QString::fromStdString(common::gbkToUtf8(f.readAll().toStdString()));
-        for (auto m = dial.globalMatch(text); m.hasNext();)
-            ++dials[m.next().captured(1)];
-    }
-    return dials;
-}
+using testing::dialsByNumber;
 
 TEST_F(ServerProcessTest, KilledInTheMiddleOfItsCallsAndStartedAgain)
 {

@@ -117,6 +117,24 @@ TEST_F(DataModuleTest, StartUpResetsInterruptedTasks)
             EXPECT_EQ(row(status, succ), std::to_string(status) + "|2|2026-01-01 10:00:00||old");
 }
 
+TEST_F(DataModuleTest, SchemaOfAnEarlierVersionIsBroughtUpToDate)
+{
+    createDatabase();
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_TRUE(dm.hasServerColumn());
+    exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Status) VALUES ('kept',1)"));
+    exec(dm, QStringLiteral("ALTER TABLE AdNotice DROP COLUMN ServerID"));
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_FALSE(dm.serverId().isEmpty());
+    EXPECT_TRUE(dm.hasServerColumn());
+    EXPECT_EQ(scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE ServerID IS NULL")).toInt(), 1);
+    // The embedded file has one server: every interrupted task is its own, whoever claimed it.
+    exec(dm, QStringLiteral("UPDATE AdNotice SET ServerID='elsewhere:1'"));
+    dm.ConnectDatabase(settings); // let go of the connection so that the compaction may run
+    ASSERT_TRUE(dm.StartDatabase(settings, dialogs));
+    EXPECT_EQ(scalar(dm, QStringLiteral("SELECT Status FROM AdNotice")).toInt(), 0);
+}
+
 TEST_F(DataModuleTest, ResetFailureIsReportedAndStartUpGoesOn)
 {
     createDatabase();
@@ -153,6 +171,17 @@ TEST_F(DataModuleTest, StatementPattern)
 
     EXPECT_THROW(dm.execute(dm.QueMyPublic, QStringLiteral("UPDATE NoSuchTable SET x=1")), DatabaseError);
     EXPECT_THROW(dm.QueMyPublic.rows(), DatabaseError);
+
+    // The rows a statement changed; an unflushed write changes them alike and leaves the file's
+    // flushing as it was, also when it fails.
+    const QString synchronous = scalar(dm, QStringLiteral("PRAGMA synchronous")).toString();
+    EXPECT_EQ(dm.execute(dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=9 WHERE Telphone<>'c'")), 2);
+    EXPECT_EQ(dm.executeUnflushed(dm.QueUpdateAdNotice, QStringLiteral("UPDATE AdNotice SET Status=1 WHERE Status=:P1"),
+                                  {{"P1", 9}}),
+              2);
+    EXPECT_EQ(scalar(dm, QStringLiteral("PRAGMA synchronous")).toString(), synchronous);
+    EXPECT_THROW(dm.executeUnflushed(dm.QueMyPublic, QStringLiteral("UPDATE NoSuchTable SET x=1")), DatabaseError);
+    EXPECT_EQ(scalar(dm, QStringLiteral("PRAGMA synchronous")).toString(), synchronous);
 }
 
 TEST_F(DataModuleTest, PerStatusCountsFollowEveryChange)

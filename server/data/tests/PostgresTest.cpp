@@ -46,6 +46,69 @@ TEST_F(PostgresTest, StartUpResetAndStatements)
     EXPECT_THROW(dm.execute(dm.QueMyPublic, QStringLiteral("UPDATE NoSuchTable SET x=1")), DatabaseError);
 }
 
+TEST_F(PostgresTest, StartUpResetTakesOnlyThisServersTasks)
+{
+    const QString me = dm.serverId();
+    const struct
+    {
+        const char *number;
+        int status;
+        QString server;
+        const char *dialled;
+        int after;
+    } rows[] = {
+        {"mine dialling", 1, me, "2026-12-09 09:59:00", 0},
+        {"mine playing", 8, me, "2026-12-09 09:59:00", 0},
+        {"of no server", 1, QString(), "2026-12-09 09:59:00", 0},
+        {"other dialling", 1, QStringLiteral("other:1"), "2026-12-09 09:59:00", 1},
+        {"other playing", 8, QStringLiteral("other:1"), "2026-12-08 10:00:01", 8},
+        {"other gone a day", 1, QStringLiteral("other:2"), "2026-12-08 09:59:59", 0},
+        {"other failed", 3, QStringLiteral("other:1"), "2026-12-08 09:00:00", 3},
+    };
+    for (const auto &r : rows)
+        testing::exec(
+            dm, QStringLiteral("INSERT INTO AdNotice (Telphone,Status,NoticeTimes,ServerID,FactNotice) "
+                               "VALUES ('%1',%2,1,%3,'%4')")
+                    .arg(QLatin1String(r.number))
+                    .arg(r.status)
+                    .arg(r.server.isNull() ? QStringLiteral("NULL") : QLatin1Char('\'') + r.server + QLatin1Char('\''),
+                         QLatin1String(r.dialled)));
+    ASSERT_TRUE(dm.StartDatabase(settings, dialogs, common::DateTime{2026, 12, 9, 10, 0, 0, 0}));
+    EXPECT_TRUE(dialogs.shown.empty());
+    for (const auto &r : rows) {
+        EXPECT_EQ(
+            testing::scalar(
+                dm, QStringLiteral("SELECT Status FROM AdNotice WHERE Telphone='%1'").arg(QLatin1String(r.number)))
+                .toInt(),
+            r.after)
+            << r.number;
+        EXPECT_EQ(
+            testing::scalar(
+                dm, QStringLiteral("SELECT NoticeTimes FROM AdNotice WHERE Telphone='%1'").arg(QLatin1String(r.number)))
+                .toInt(),
+            r.after == 0 ? 0 : 1)
+            << r.number;
+    }
+}
+
+TEST_F(PostgresTest, SchemaOfAnEarlierVersionIsBroughtUpToDate)
+{
+    testing::exec(dm, QStringLiteral("INSERT INTO AdNotice (Telphone) VALUES ('kept')"));
+    testing::exec(dm, QStringLiteral("ALTER TABLE AdNotice DROP COLUMN ServerID"));
+    testing::exec(dm, QStringLiteral("DROP INDEX IX_AdNotice_NewTask, IX_AdNotice_RetryDue, IX_AdNotice_RepeatDue"));
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_TRUE(dm.hasServerColumn());
+    EXPECT_EQ(
+        testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM pg_indexes WHERE indexname IN "
+                                           "('ix_adnotice_newtask','ix_adnotice_retrydue','ix_adnotice_repeatdue')"))
+            .toInt(),
+        3);
+    EXPECT_EQ(testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE ServerID IS NULL")).toInt(), 1);
+    // Opened again, nothing more is added.
+    ASSERT_TRUE(dm.ConnectDatabase(settings));
+    EXPECT_TRUE(dm.hasServerColumn());
+}
+
 TEST_F(PostgresTest, WrongCredentialsFailToConnect)
 {
     settings.DataBaseName = "no_such_database";

@@ -1,5 +1,6 @@
 // The dispatcher's calendar, window, trunk choice and task queries, up to the point where it dials.
 #include "server/engine/tests/EngineHarness.h"
+#include "server/engine/tests/TaskChoiceCases.h"
 
 namespace server {
 namespace {
@@ -101,6 +102,11 @@ TEST_F(DispatcherTest, TaskQueriesAndTheirOrder)
 
     exec(dm, QStringLiteral("DROP TABLE AdNotice"));
     EXPECT_FALSE(engine.tasks().FetchNewTask(task));
+}
+
+TEST_F(DispatcherTest, ChoiceOfTheDefiningQueriesOnMixesWithTies)
+{
+    testing::checkTaskChoice(dm, engine);
 }
 
 TEST_F(DispatcherTest, TicksThatDialNothing)

@@ -32,7 +32,7 @@ protected:
 
 TEST_F(NoticeResultsTest, AttemptThenBusyOutcome)
 {
-    writeResult(NoticeStatus::Notifying);
+    EXPECT_EQ(engine.results().ClaimTask(2, engine.channel(2), 0, 0), ResultWriter::Claim::Won);
     EXPECT_EQ(column("Status"), QStringLiteral("1"));
     EXPECT_EQ(column("NoticeTimes"), QStringLiteral("1"));
     EXPECT_EQ(column("FactNotice"), QStringLiteral("2024-05-01 23:55:00"));
