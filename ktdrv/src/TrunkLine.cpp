@@ -31,7 +31,9 @@ void Board::seize(Channel &c, Ms t)
     c.state = 1;
     c.seizedAt = t;
     c.line.reset(t, m_config.tones);
-    c.line.change(SoundSegment::Kind::DialTone, t);
+    // A SIP line has no dial tone: the number goes out in the INVITE at once.
+    if (!c.sip)
+        c.line.change(SoundSegment::Kind::DialTone, t);
     c.reversals = 0;
     c.heard.clear();
     c.dialled.clear();
@@ -89,7 +91,8 @@ int Board::dial(int ch, const std::string &digits, bool autoDial)
     c->digitEnds.clear();
     Ms at = begin;
     for (char d : digits) {
-        at += d == ',' ? static_cast<Ms>(m_config.tones.commaPauseMs) : static_cast<Ms>(c->txToneMs + c->txPauseMs);
+        if (!c->sip)
+            at += d == ',' ? static_cast<Ms>(m_config.tones.commaPauseMs) : static_cast<Ms>(c->txToneMs + c->txPauseMs);
         c->digitEnds.push_back(at);
         if (d != ',' && !c->farEndStarted)
             c->dialled += d;
@@ -110,7 +113,10 @@ void Board::startFarEnd(int ch, Ms t)
     if (c.line.current().kind == SoundSegment::Kind::DialTone)
         c.line.change(SoundSegment::Kind::Silence, t);
     m_log.write(t, "ch " + std::to_string(ch) + " called " + c.dialled);
-    c.farEnd.start(m_sim.scriptFor(c.dialled), t);
+    if (c.sip)
+        sipCall(ch, sipUriFor(c.dialled), t);
+    else
+        c.farEnd.start(m_sim.scriptFor(c.dialled), t);
 }
 
 bool Board::keyStep(int ch, ScriptRunner &r, const ScriptStep &step, Ms t)
@@ -234,6 +240,8 @@ void Board::farEndStep(int ch, Ms t)
 void Board::release(int ch, Ms t, const char *why)
 {
     auto &c = m_channels[static_cast<std::size_t>(ch)];
+    if (c.sip)
+        sipEnd(ch);
     std::vector<PlayedPiece> pieces;
     c.player.stop(t, pieces);
     c.player.flush(t, pieces);

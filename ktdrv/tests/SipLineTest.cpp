@@ -1,0 +1,181 @@
+// SIP lines end to end on loopback: the board calls SIPp's scenarios, the test plays the far end's RTP.
+#include "BoardFixture.h"
+#include "SipPeer.h"
+
+#include "ktdrv/TlxApi.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace ktdrv::test {
+namespace {
+
+// Reads the data chunk of a WAV file: the A-law bytes as they were written.
+std::vector<std::uint8_t> wavData(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::uint8_t> all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (std::size_t pos = 12; pos + 8 <= all.size();) {
+        std::uint32_t size =
+            all[pos + 4] | all[pos + 5] << 8 | all[pos + 6] << 16 | static_cast<std::uint32_t>(all[pos + 7]) << 24;
+        if (std::equal(all.begin() + static_cast<long>(pos), all.begin() + static_cast<long>(pos) + 4, "data"))
+            return {all.begin() + static_cast<long>(pos) + 8,
+                    all.begin() + static_cast<long>(std::min<std::size_t>(all.size(), pos + 8 + size))};
+        pos += 8 + size + (size & 1);
+    }
+    return {};
+}
+
+class SipLineTest : public BoardTest
+{
+protected:
+    void SetUp() override
+    {
+        BoardTest::SetUp();
+        TlxSimSetVirtualTime(0); // SIP lines run in real time
+    }
+
+    int startWith(const Sipp &peer, const std::string &extra = {})
+    {
+        // The first of a key given twice counts: the test's own keys come first.
+        writeFile("KtSip.ini", "[Sip]\n" + extra + "Proxy=127.0.0.1:" + std::to_string(peer.port()) +
+                                   "\nLocalAddress=127.0.0.1\nLocalPort=0\nDomain=ktdrv.test\nTrunks=2\nRtpTimeout=5\n"
+                                   "HeardDir=" +
+                                   (m_dir / "heard").string() + "\n");
+        return start();
+    }
+
+    /// Polls every 10 ms, as often as needed, for at most ms; true when pred held.
+    template <typename P> static bool waitFor(P pred, int ms)
+    {
+        for (int t = 0; t <= ms; t += 10) {
+            if (pred())
+                return true;
+            usleep(10000);
+        }
+        return false;
+    }
+
+    static bool call(int ch, const char *number) { return TlxPickup(ch) == 0 && TlxAutoDial(ch, number) == 0; }
+
+    static std::string key(int ch)
+    {
+        char buffer[32] = {};
+        TlxGet1stDtmfClr(ch, buffer);
+        return buffer;
+    }
+
+    /// A prompt whose bytes never repeat within a second, so that where it lands is unambiguous.
+    std::string prompt(const std::string &name, int ms)
+    {
+        std::string bytes;
+        for (int i = 0; i < ms * 8; ++i)
+            bytes += static_cast<char>((i * 7 + i / 251) & 0xFF);
+        writeFile(name, bytes);
+        return (m_dir / name).string();
+    }
+};
+
+TEST_F(SipLineTest, AnsweredCallCarriesThePromptAndTakesAnRfc4733Key)
+{
+    FarEndMedia media;
+    Sipp peer("answer", freeUdpPort(), media.port());
+    ASSERT_EQ(startWith(peer), 0);
+    EXPECT_EQ(TlxGetChType(0), 0);
+    ASSERT_TRUE(call(0, "100"));
+    EXPECT_TRUE(waitFor([] { return TlxGetToneAnalyzeResult(0) == 3; }, 2000)) << "180 gives ring-back";
+    ASSERT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(0) == 1; }, 4000)) << "200 OK gives the answer";
+    const std::string file = prompt("notice.voc", 600);
+    ASSERT_EQ(TlxPlayFile(0, file.c_str(), 6, 0, -1), 0);
+    usleep(200000);
+    media.sendKey('9');
+    std::string got;
+    EXPECT_TRUE(waitFor([&] { return !(got = key(0)).empty(); }, 1000));
+    EXPECT_EQ(got, "9");
+    EXPECT_TRUE(waitFor([] { return TlxCheckPlay(0) == 1; }, 2000));
+    usleep(100000);
+    ASSERT_EQ(TlxHangup(0), 0);
+    EXPECT_EQ(TlxGetChState(0), 0);
+    EXPECT_EQ(peer.wait(3000), 0) << "the far end got the BYE";
+
+    // What the far end received is the prompt whole, and exactly the board's own record of the call.
+    usleep(50000);
+    const auto received = media.received();
+    std::vector<std::uint8_t> played(600 * 8);
+    std::ifstream(file, std::ios::binary)
+        .read(reinterpret_cast<char *>(played.data()), static_cast<long>(played.size()));
+    EXPECT_NE(std::search(received.begin(), received.end(), played.begin(), played.end()), received.end());
+    char heardPath[260] = {};
+    TlxSimGetHeardFile(0, heardPath);
+    const auto heard = wavData(heardPath);
+    ASSERT_GT(received.size(), 0u);
+    EXPECT_NE(std::search(heard.begin(), heard.end(), received.begin(), received.end()), heard.end())
+        << "heard " << heard.size() << " bytes, received " << received.size();
+}
+
+TEST_F(SipLineTest, BusyFarEndGivesBusyTone)
+{
+    Sipp peer("busy", freeUdpPort(), freeUdpPort());
+    ASSERT_EQ(startWith(peer), 0);
+    ASSERT_TRUE(call(0, "300"));
+    EXPECT_TRUE(waitFor([] { return TlxGetToneAnalyzeResult(0) == 2; }, 3000)) << "486 gives busy tone";
+    EXPECT_EQ(TlxGetPolarRvrsCount(0), 0);
+    TlxHangup(0);
+    EXPECT_EQ(peer.wait(3000), 0);
+}
+
+TEST_F(SipLineTest, UnansweredCallIsCancelledWhenTheBoardHangsUp)
+{
+    Sipp peer("noanswer", freeUdpPort(), freeUdpPort());
+    ASSERT_EQ(startWith(peer), 0);
+    ASSERT_TRUE(call(0, "200"));
+    EXPECT_TRUE(waitFor([] { return TlxGetToneAnalyzeResult(0) == 3; }, 2000));
+    usleep(500000);
+    EXPECT_EQ(TlxGetPolarRvrsCount(0), 0);
+    EXPECT_EQ(TlxGetChState(0), 1) << "still ringing: the call-out time-out is the server's";
+    TlxHangup(0);
+    EXPECT_EQ(peer.wait(3000), 0) << "the far end got the CANCEL";
+}
+
+TEST_F(SipLineTest, FarEndByeIsTheHangUp)
+{
+    FarEndMedia media;
+    Sipp peer("hangup", freeUdpPort(), media.port());
+    ASSERT_EQ(startWith(peer), 0);
+    ASSERT_TRUE(call(0, "400"));
+    ASSERT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(0) == 1; }, 3000));
+    const std::string file = prompt("long.voc", 5000);
+    TlxPlayFile(0, file.c_str(), 6, 0, -1);
+    EXPECT_TRUE(waitFor([] { return TlxGetChState(0) == 0; }, 4000)) << "BYE frees the channel";
+    EXPECT_EQ(TlxGetPolarRvrsCount(0), 2) << "and reverses the polarity a second time";
+    EXPECT_EQ(peer.wait(3000), 0);
+}
+
+TEST_F(SipLineTest, ProxyChallengeIsAnsweredWithTheDigest)
+{
+    FarEndMedia media;
+    Sipp peer("auth", freeUdpPort(), media.port());
+    ASSERT_EQ(startWith(peer, "User=agent7\nPassword=s3cret\n"), 0);
+    ASSERT_TRUE(call(0, "500"));
+    EXPECT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(0) == 1; }, 4000)) << "answered after the 407";
+    TlxHangup(0);
+    EXPECT_EQ(peer.wait(3000), 0);
+}
+
+TEST_F(SipLineTest, RtpThatStopsWithoutByeFreesTheChannel)
+{
+    FarEndMedia media;
+    Sipp peer("answer", freeUdpPort(), media.port());
+    ASSERT_EQ(startWith(peer, "RtpTimeout=1\n"), 0);
+    ASSERT_TRUE(call(1, "600"));
+    ASSERT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(1) == 1; }, 4000));
+    usleep(300000);
+    EXPECT_EQ(TlxGetChState(1), 1) << "the far end's packets keep the call";
+    media.speaking = false;
+    EXPECT_TRUE(waitFor([] { return TlxGetChState(1) == 0; }, 2500)) << "a silent stream ends the call";
+    EXPECT_EQ(peer.wait(3000), 0) << "and the far end gets a BYE";
+}
+
+} // namespace
+} // namespace ktdrv::test
