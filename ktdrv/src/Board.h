@@ -70,6 +70,7 @@ public:
     int stopRing(int ch);
     int setHook(int ch, bool offHook);
     int flash(int ch);
+    int sendTone(int ch, int kind);
     int pressKeys(int ch, const std::string &digits);
     // Bridging and recording.
     int talkWith(int a, int b);
@@ -100,10 +101,12 @@ private:
     void refreshDue();
     void finishStart(const std::string &missing);
     int startSip(const SipConfig &sip);
-    void sipCall(int ch, const std::string &uri, Ms t);
+    void sipCall(int ch, const std::string &uri, Ms t, const std::string &displayName = {}, bool direct = false);
     void sipEnd(int ch);
     std::string sipUriFor(const std::string &digits) const;
     void sipEvents(Ms t);
+    void mediaReceive(int ch, Ms t);
+    void mediaSend(int ch, Ms t);
 
     SimClock m_clock;
     DriverLog m_log;

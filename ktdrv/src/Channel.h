@@ -5,6 +5,7 @@
 #include "ktdrv/src/Player.h"
 #include "ktdrv/src/Script.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +56,8 @@ struct Channel
     bool mediaOn = false;          ///< answered: packets go out every 20 ms
     Ms mediaFrom = 0;              ///< the start of the next packet's 20 ms
     Ms lastRx = 0;                 ///< when the far end's RTP last arrived
+    std::deque<std::uint8_t> rxQueue; ///< the far end's audio (A-law) not yet relayed to a bridged line
+    std::vector<PlayedPiece> received; ///< the far end's audio while recording
 
     // Trunk line.
     int voltage = 0;

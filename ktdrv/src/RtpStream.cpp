@@ -107,8 +107,9 @@ int RtpStream::receive(std::vector<std::uint8_t> &audio, std::string &keys)
         if (pt == m_eventPayload) {
             // One key per event: its first packet (a new timestamp) carries it; repeats and the
             // end packets share that timestamp.
-            if (end - header >= 4 && packet[header] < 16 && (!m_eventSeen || ts != m_lastEvent)) {
-                keys += kEventKeys[packet[header]];
+            // Event 16 is a flash of the hook.
+            if (end - header >= 4 && packet[header] <= 16 && (!m_eventSeen || ts != m_lastEvent)) {
+                keys += packet[header] == 16 ? '!' : kEventKeys[packet[header]];
                 m_eventSeen = true;
                 m_lastEvent = ts;
             }

@@ -34,7 +34,7 @@ public:
     /// Sends 20 ms of A-law audio (converted for PCMU).
     void send(const std::uint8_t *alaw);
     /// Takes every packet waiting on the socket: the audio (as A-law) is appended to audio, the keys
-    /// of new telephone events to keys. Returns the number of packets taken.
+    /// of new telephone events to keys ('!' for a flash). Returns the number of packets taken.
     int receive(std::vector<std::uint8_t> &audio, std::string &keys);
 
 private:

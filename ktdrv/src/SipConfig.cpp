@@ -125,6 +125,11 @@ struct Reader
                 if (!number(e, 0, 3600, seconds))
                     return false;
                 c.rtpTimeoutMs = seconds * 1000;
+            } else if (is("StationsViaProxy")) {
+                int v = 1;
+                if (!number(e, 0, 1, v))
+                    return false;
+                c.stationsViaProxy = v == 1;
             } else if (is("HeardDir")) {
                 c.heardDir = e.value;
             } else {

@@ -30,6 +30,7 @@ struct SipConfig
     int rtpTimeoutMs = 30000;            ///< an answered call without RTP for this long has lost its far end; 0: never
     std::string heardDir;                ///< optional: one WAV per trunk call of everything sent to the line
     std::map<int, std::string> stations; ///< channel number → SIP URI of the agent's telephone
+    bool stationsViaProxy = true;        ///< false: the agents' telephones are called at their URIs directly
 
     /// The number of channels: the trunks first, then up to the last station channel.
     int channelCount() const;

@@ -60,8 +60,9 @@ std::string Board::sipRegistration() const
     return m_sipStack ? m_sipStack->registrationText() : std::string("no SIP lines");
 }
 
-void Board::sipCall(int ch, const std::string &uri, Ms t)
+void Board::sipCall(int ch, const std::string &uri, Ms t, const std::string &displayName, bool direct)
 {
+    sipEnd(ch);
     auto &c = m_channels[static_cast<std::size_t>(ch)];
     ++c.sipCall;
     auto rtp = std::make_shared<RtpStream>();
@@ -73,7 +74,7 @@ void Board::sipCall(int ch, const std::string &uri, Ms t)
     c.rtp = std::move(rtp);
     c.mediaOn = false;
     m_log.write(t, "ch " + std::to_string(ch) + " INVITE " + uri);
-    m_sipStack->invite(ch, c.sipCall, uri, c.rtp->localPort());
+    m_sipStack->invite(ch, c.sipCall, uri, c.rtp->localPort(), displayName, direct);
 }
 
 void Board::sipEnd(int ch)
@@ -85,6 +86,7 @@ void Board::sipEnd(int ch)
     ++c.sipCall; // whatever the stack still reports about this call is stale from now on
     c.rtp.reset();
     c.mediaOn = false;
+    c.rxQueue.clear();
 }
 
 std::string Board::sipUriFor(const std::string &digits) const
@@ -125,8 +127,11 @@ void Board::sipEvents(Ms t)
         case K::Failed:
             m_log.write(t, who + " call failed" + (e.code ? ": " + std::to_string(e.code) : std::string()));
             c.rtp.reset();
-            if (c.trunk() && c.seized)
-                release(e.ch, t, "call failed");
+            // The line goes quiet and stays seized: the server's call-out time-out ends the call as
+            // unanswered, so that the task is retried. Releasing it here would end a call that was
+            // never answered nor busy, which records no result at all.
+            if (c.trunk() && c.line.current().kind == SoundSegment::Kind::RingBack)
+                c.line.change(SoundSegment::Kind::Silence, t);
             else if (c.station())
                 c.ringing = false;
             break;
@@ -171,43 +176,83 @@ void Board::mediaTick()
         return;
     sync();
     const Ms t = m_now;
+    // First what came in on every line, so that a bridge relays this tick's audio of its peer.
     for (std::size_t n = 0; n < m_channels.size(); ++n) {
-        auto &c = m_channels[n];
-        if (!c.rtp || !c.mediaOn)
-            continue;
-        const int ch = static_cast<int>(n);
-        std::vector<std::uint8_t> audio;
-        std::string keys;
-        if (c.rtp->receive(audio, keys) > 0)
-            c.lastRx = t;
-        for (char k : keys) {
-            m_log.write(t, "ch " + std::to_string(ch) + " key " + std::string(1, k) + " (RFC 4733)");
-            deliverKey(ch, k, t);
+        if (m_channels[n].rtp && m_channels[n].mediaOn)
+            mediaReceive(static_cast<int>(n), t);
+    }
+    for (std::size_t n = 0; n < m_channels.size(); ++n) {
+        if (m_channels[n].rtp && m_channels[n].mediaOn)
+            mediaSend(static_cast<int>(n), t);
+    }
+}
+
+void Board::mediaReceive(int ch, Ms t)
+{
+    auto &c = m_channels[static_cast<std::size_t>(ch)];
+    std::vector<std::uint8_t> audio;
+    std::string keys;
+    if (c.rtp->receive(audio, keys) > 0)
+        c.lastRx = t;
+    if (!audio.empty()) {
+        // A bridge relays at most 200 ms behind; a far end that sends faster than the clock loses
+        // its oldest audio rather than delay the conversation more and more.
+        c.rxQueue.insert(c.rxQueue.end(), audio.begin(), audio.end());
+        constexpr std::size_t kMaxQueue = 200 * 8;
+        if (c.rxQueue.size() > kMaxQueue)
+            c.rxQueue.erase(c.rxQueue.begin(), c.rxQueue.begin() + static_cast<long>(c.rxQueue.size() - kMaxQueue));
+        if (c.recording) {
+            const Ms ms = audio.size() / 8;
+            auto data = std::make_shared<std::vector<std::uint8_t>>(std::move(audio));
+            c.received.push_back({t > ms ? t - ms : 0, data, 0, data->size()});
         }
-        if (m_sipConfig.rtpTimeoutMs > 0 && t - c.lastRx >= static_cast<Ms>(m_sipConfig.rtpTimeoutMs)) {
-            m_log.write(t, "ch " + std::to_string(ch) + " no RTP for " + std::to_string(t - c.lastRx) + " ms");
-            if (c.trunk() && c.seized)
-                release(ch, t, "RTP stream stopped");
-            else {
-                sipEnd(ch);
-                if (c.station() && c.hook)
-                    onHook(ch, t);
-            }
+    }
+    for (char k : keys) {
+        if (k == '!') {
+            m_log.write(t, "ch " + std::to_string(ch) + " flash (RFC 4733)");
+            if (c.station() && c.hook == 1)
+                ++c.flashCount;
             continue;
         }
-        // Each packet carries the 20 ms that ended before it is sent; after a stall the stream
-        // resumes at the present instead of sending a burst.
-        if (t > c.mediaFrom + 5 * RtpStream::kPacketMs)
-            c.mediaFrom = t - RtpStream::kPacketMs;
-        while (c.mediaFrom + RtpStream::kPacketMs <= t) {
-            auto payload = std::make_shared<std::vector<std::uint8_t>>(RtpStream::kPacketBytes);
+        m_log.write(t, "ch " + std::to_string(ch) + " key " + std::string(1, k) + " (RFC 4733)");
+        deliverKey(ch, k, t);
+    }
+    if (m_sipConfig.rtpTimeoutMs > 0 && t - c.lastRx >= static_cast<Ms>(m_sipConfig.rtpTimeoutMs)) {
+        m_log.write(t, "ch " + std::to_string(ch) + " no RTP for " + std::to_string(t - c.lastRx) + " ms");
+        if (c.trunk() && c.seized) {
+            release(ch, t, "RTP stream stopped");
+        } else {
+            sipEnd(ch);
+            if (c.station())
+                onHook(ch, t);
+        }
+    }
+}
+
+void Board::mediaSend(int ch, Ms t)
+{
+    auto &c = m_channels[static_cast<std::size_t>(ch)];
+    // Each packet carries the 20 ms that ended before it is sent; after a stall the stream resumes
+    // at the present instead of sending a burst.
+    if (t > c.mediaFrom + 5 * RtpStream::kPacketMs)
+        c.mediaFrom = t - RtpStream::kPacketMs;
+    Channel *peer = c.peer >= 0 ? &m_channels[static_cast<std::size_t>(c.peer)] : nullptr;
+    while (c.mediaFrom + RtpStream::kPacketMs <= t) {
+        auto payload = std::make_shared<std::vector<std::uint8_t>>(RtpStream::kPacketBytes);
+        // A bridged line hears its peer, except while a prompt plays to it.
+        if (peer && peer->sip && !c.player.playing(c.mediaFrom)) {
+            std::fill(payload->begin(), payload->end(), std::uint8_t{0xD5});
+            const std::size_t n = std::min(payload->size(), peer->rxQueue.size());
+            std::copy_n(peer->rxQueue.begin(), n, payload->begin());
+            peer->rxQueue.erase(peer->rxQueue.begin(), peer->rxQueue.begin() + static_cast<long>(n));
+        } else {
             c.player.render(c.mediaFrom, RtpStream::kPacketMs, payload->data());
-            c.rtp->send(payload->data());
-            // What the line heard is what went out in its packets.
-            if (c.trunk())
-                c.heard.push_back({c.mediaFrom, payload, 0, payload->size()});
-            c.mediaFrom += RtpStream::kPacketMs;
         }
+        c.rtp->send(payload->data());
+        // What the line heard is what went out in its packets.
+        if (c.trunk())
+            c.heard.push_back({c.mediaFrom, payload, 0, payload->size()});
+        c.mediaFrom += RtpStream::kPacketMs;
     }
 }
 

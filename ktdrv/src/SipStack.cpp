@@ -8,6 +8,7 @@ extern "C" {
 
 #include <netdb.h>
 
+#include <cctype>
 #include <condition_variable>
 #include <cstring>
 #include <map>
@@ -29,6 +30,8 @@ struct Command
     unsigned call = 0;
     std::string uri;
     int rtpPort = 0;
+    std::string displayName;
+    bool direct = false;
 };
 
 // What the far end's SDP says about its RTP.
@@ -221,9 +224,15 @@ struct SipStack::Inner
         mbuf_set_pos(body, 0);
         const char *routes[] = {route.c_str()};
         const std::string cuser = config.user.empty() ? "ktdrv" : config.user;
-        int err = sipsess_connect(&call->sess, sessions, cmd.uri.c_str(), nullptr, fromUri.c_str(), cuser.c_str(),
-                                  routes, 1, "application/sdp", body, credentials, this, false, nullptr, answer,
-                                  progress, established, nullptr, nullptr, closed, call.get(), nullptr);
+        // Only digits and a few signs go into the display name, which is quoted text in From.
+        std::string display;
+        for (char ch : cmd.displayName)
+            if (std::isalnum(static_cast<unsigned char>(ch)) || ch == '+' || ch == '*' || ch == '#')
+                display += ch;
+        int err = sipsess_connect(&call->sess, sessions, cmd.uri.c_str(), display.empty() ? nullptr : display.c_str(),
+                                  fromUri.c_str(), cuser.c_str(), routes, cmd.direct ? 0u : 1u, "application/sdp", body,
+                                  credentials, this, false, nullptr, answer, progress, established, nullptr, nullptr,
+                                  closed, call.get(), nullptr);
         mem_deref(body);
         if (err) {
             post(call.get(), SipEvent::Kind::Failed, 0);
@@ -339,11 +348,12 @@ void SipStack::stop()
     m_inner.reset();
 }
 
-void SipStack::invite(int ch, unsigned call, const std::string &uri, int rtpPort)
+void SipStack::invite(int ch, unsigned call, const std::string &uri, int rtpPort, const std::string &displayName,
+                      bool direct)
 {
     if (!m_inner)
         return;
-    auto *cmd = new Command{ch, call, uri, rtpPort};
+    auto *cmd = new Command{ch, call, uri, rtpPort, displayName, direct};
     if (mqueue_push(m_inner->queue, kInvite, cmd)) {
         delete cmd;
         post({SipEvent::Kind::Failed, ch, call, 0, {}, 0, 101});
@@ -354,7 +364,7 @@ void SipStack::hangup(int ch, unsigned call)
 {
     if (!m_inner)
         return;
-    auto *cmd = new Command{ch, call, {}, 0};
+    auto *cmd = new Command{ch, call, {}, 0, {}, false};
     if (mqueue_push(m_inner->queue, kHangup, cmd))
         delete cmd;
 }

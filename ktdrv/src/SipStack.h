@@ -50,7 +50,9 @@ public:
     const std::string &mediaAddress() const { return m_mediaAddress; }
 
     /// Sends an INVITE to uri offering RTP on rtpPort; the call is known by (ch, call) from then on.
-    void invite(int ch, unsigned call, const std::string &uri, int rtpPort);
+    /// direct: to the URI's own host, not through the proxy.
+    void invite(int ch, unsigned call, const std::string &uri, int rtpPort, const std::string &displayName = {},
+                bool direct = false);
     /// Ends the call of the channel: CANCEL while it rings, BYE once answered.
     void hangup(int ch, unsigned call);
     /// The events since the last call, in order.

@@ -359,7 +359,8 @@ int TlxStopRing(int ch)
 
 int TlxSendTone(int ch, int kind)
 {
-    return onChannel(ch, [&](Channel &c) { return c.station() ? (c.sentTone = kind, 0) : -1; });
+    Lock lock(boardMutex());
+    return theBoard().sendTone(ch, kind);
 }
 
 int TlxStopSendTone(int ch)

@@ -300,6 +300,7 @@ int Board::recordToFile(int ch, const std::string &path)
     if (c->recording)
         finishRecording(ch, m_now);
     c->recording = true;
+    c->received.clear();
     c->recordPath = path;
     c->recordStart = m_now;
     return 0;
@@ -323,7 +324,11 @@ void Board::finishRecording(int ch, Ms t)
     c.player.flush(t, pieces);
     collectPlayed(ch, pieces);
     std::string error;
-    if (writeAudioFile(c.recordPath, c.recordStart, t, c.heard, c.trunk() ? &c.line.history() : nullptr,
+    // A SIP line recorded what it sent and what it received; the software board synthesises its far end.
+    std::vector<PlayedPiece> sounds = c.heard;
+    sounds.insert(sounds.end(), c.received.begin(), c.received.end());
+    c.received.clear();
+    if (writeAudioFile(c.recordPath, c.recordStart, t, sounds, c.trunk() && !c.sip ? &c.line.history() : nullptr,
                        m_config.tones, error))
         m_log.write(t, "ch " + std::to_string(ch) + " recorded " + c.recordPath);
     else

@@ -154,7 +154,7 @@ void FarEndMedia::run()
                 std::memcpy(out + 2, &seq, 2);
                 std::memcpy(out + 4, &ts, 4);
                 std::memcpy(out + 8, &ssrc, 4);
-                std::memset(out + 12, 0xD5, 160);
+                std::memset(out + 12, fill.load(), 160);
                 sendTo(out, sizeof out);
             }
         }

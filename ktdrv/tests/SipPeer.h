@@ -41,6 +41,8 @@ public:
     ~FarEndMedia();
     int port() const { return m_port; }
     std::atomic<bool> speaking{true};
+    /// The A-law byte that fills every packet sent (0xD5: silence).
+    std::atomic<std::uint8_t> fill{0xD5};
     /// Sends the key as a telephone event (three packets, the last two with the end bit).
     void sendKey(char key);
     /// The payload bytes received so far, in order of their sequence numbers' arrival.
