@@ -23,6 +23,8 @@ RtpStream::~RtpStream()
 {
     if (m_fd >= 0)
         ::close(m_fd);
+    if (m_tones)
+        dtmf_rx_free(m_tones);
 }
 
 bool RtpStream::open(const std::string &address, std::string &error)
@@ -47,6 +49,12 @@ bool RtpStream::open(const std::string &address, std::string &error)
     m_ssrc = rd();
     m_seq = static_cast<std::uint16_t>(rd());
     m_timestamp = rd();
+    m_tones = dtmf_rx_init(
+        nullptr,
+        [](void *self, const char *digits, int n) {
+            static_cast<RtpStream *>(self)->m_toneKeys.append(digits, static_cast<std::size_t>(n));
+        },
+        this);
     return true;
 }
 
@@ -114,10 +122,20 @@ int RtpStream::receive(std::vector<std::uint8_t> &audio, std::string &keys)
                 m_lastEvent = ts;
             }
         } else if (pt == 8 || pt == 0) {
-            for (std::size_t i = header; i < end; ++i)
+            int16_t linear[sizeof packet];
+            std::size_t samples = 0;
+            for (std::size_t i = header; i < end; ++i) {
                 audio.push_back(pt == 0 ? ulaw_to_alaw(packet[i]) : packet[i]);
+                linear[samples++] = pt == 0 ? ulaw_to_linear(packet[i]) : alaw_to_linear(packet[i]);
+            }
+            // A far end that sends telephone events may send the tones as well: one key, not two.
+            if (m_tones && !m_eventSeen)
+                dtmf_rx(m_tones, linear, static_cast<int>(samples));
         }
     }
+    if (!m_eventSeen)
+        keys += m_toneKeys;
+    m_toneKeys.clear();
     return count;
 }
 

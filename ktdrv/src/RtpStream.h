@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+struct dtmf_rx_state_s;
+
 namespace ktdrv {
 
 class RtpStream
@@ -34,7 +36,8 @@ public:
     /// Sends 20 ms of A-law audio (converted for PCMU).
     void send(const std::uint8_t *alaw);
     /// Takes every packet waiting on the socket: the audio (as A-law) is appended to audio, the keys
-    /// of new telephone events to keys ('!' for a flash). Returns the number of packets taken.
+    /// of new telephone events to keys ('!' for a flash). Keys sent as tones in the audio count too,
+    /// until the far end has shown that it sends telephone events. Returns the number of packets taken.
     int receive(std::vector<std::uint8_t> &audio, std::string &keys);
 
 private:
@@ -48,7 +51,9 @@ private:
     std::uint32_t m_timestamp = 0;
     std::uint32_t m_ssrc = 0;
     bool m_eventSeen = false;
-    std::uint32_t m_lastEvent = 0; ///< RTP timestamp of the last telephone event taken
+    std::uint32_t m_lastEvent = 0;      ///< RTP timestamp of the last telephone event taken
+    dtmf_rx_state_s *m_tones = nullptr; ///< the in-band key detector
+    std::string m_toneKeys;             ///< keys it found, not yet taken
 };
 
 } // namespace ktdrv

@@ -5,6 +5,7 @@
 #include "ktdrv/TlxApi.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -114,6 +115,27 @@ TEST_F(SipLineTest, AnsweredCallCarriesThePromptAndTakesAnRfc4733Key)
         << "heard " << heard.size() << " bytes, received " << received.size();
 }
 
+TEST_F(SipLineTest, KeyAsTonesInTheAudioIsAKeyToo)
+{
+    FarEndMedia media;
+    Sipp peer("answer", freeUdpPort(), media.port());
+    ASSERT_EQ(startWith(peer), 0);
+    ASSERT_TRUE(call(0, "101"));
+    ASSERT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(0) == 1; }, 4000));
+    media.sendToneKey('5');
+    std::string got;
+    EXPECT_TRUE(waitFor([&] { return !(got = key(0)).empty(); }, 1000)) << log();
+    EXPECT_EQ(got, "5");
+    // Once the far end sends telephone events, tones in its audio are not keys of their own.
+    media.sendKey('7');
+    media.sendToneKey('7');
+    usleep(400000);
+    EXPECT_EQ(key(0), "7");
+    EXPECT_EQ(key(0), "");
+    TlxHangup(0);
+    EXPECT_EQ(peer.wait(3000), 0);
+}
+
 TEST_F(SipLineTest, BusyFarEndGivesBusyTone)
 {
     Sipp peer("busy", freeUdpPort(), freeUdpPort());
@@ -163,6 +185,26 @@ TEST_F(SipLineTest, ProxyChallengeIsAnsweredWithTheDigest)
     EXPECT_EQ(peer.wait(3000), 0);
 }
 
+TEST_F(SipLineTest, RegistersWithTheDigestWhenAsked)
+{
+    Sipp registrar("register", freeUdpPort(), freeUdpPort());
+    ASSERT_EQ(startWith(registrar, "User=agent7\nPassword=s3cret\nRegister=1\n"), 0);
+    char status[200] = {};
+    EXPECT_TRUE(waitFor([&] { return TlxSipGetBoardRegStatus(0, status) == 1; }, 3000)) << status;
+    EXPECT_STREQ(status, "registered");
+    EXPECT_EQ(registrar.wait(2000), 0);
+}
+
+TEST_F(SipLineTest, RefusedRegistrationIsReported)
+{
+    Sipp registrar("register", freeUdpPort(), freeUdpPort());
+    ASSERT_EQ(startWith(registrar, "User=agent7\nPassword=wrong\nRegister=1\n"), 0);
+    char status[200] = {};
+    EXPECT_TRUE(waitFor(
+        [&] { return TlxSipGetBoardRegStatus(0, status) == 0 && std::string(status) != "not registered"; }, 3000));
+    EXPECT_STREQ(status, "registration refused: 403 Forbidden");
+}
+
 TEST_F(SipLineTest, RtpThatStopsWithoutByeFreesTheChannel)
 {
     FarEndMedia media;
@@ -175,6 +217,50 @@ TEST_F(SipLineTest, RtpThatStopsWithoutByeFreesTheChannel)
     media.speaking = false;
     EXPECT_TRUE(waitFor([] { return TlxGetChState(1) == 0; }, 2500)) << "a silent stream ends the call";
     EXPECT_EQ(peer.wait(3000), 0) << "and the far end gets a BYE";
+}
+
+// RFC 3550's interarrival jitter of one stream of 20 ms packets, in ms.
+double jitter(const std::vector<double> &arrivals)
+{
+    double j = 0;
+    for (std::size_t i = 1; i < arrivals.size(); ++i)
+        j += (std::abs(arrivals[i] - arrivals[i - 1] - 20.0) - j) / 16.0;
+    return j;
+}
+
+TEST_F(SipLineTest, TenParallelCallsKeepTheirPacketClock)
+{
+    constexpr int kCalls = 10;
+    FarEndMedia media;
+    Sipp peer("answer", freeUdpPort(), media.port(), kCalls);
+    // Ten streams meet at one test socket, which answers only the last: no RTP time-out here.
+    ASSERT_EQ(startWith(peer, "Trunks=10\nRtpTimeout=0\n"), 0);
+    for (int ch = 0; ch < kCalls; ++ch)
+        ASSERT_TRUE(call(ch, std::to_string(700 + ch).c_str()));
+    ASSERT_TRUE(waitFor(
+        [] {
+            for (int ch = 0; ch < kCalls; ++ch)
+                if (TlxGetPolarRvrsCount(ch) != 1)
+                    return false;
+            return true;
+        },
+        5000));
+    const std::string file = prompt("notice.voc", 3000);
+    for (int ch = 0; ch < kCalls; ++ch)
+        TlxPlayFile(ch, file.c_str(), 6, 0, -1);
+    usleep(3000000);
+    const auto streams = media.streams();
+    EXPECT_EQ(streams.size(), static_cast<std::size_t>(kCalls));
+    double worst = 0;
+    for (const auto &[ssrc, arrivals] : streams) {
+        EXPECT_GT(arrivals.size(), 140u) << "about 50 packets a second";
+        worst = std::max(worst, jitter(arrivals));
+    }
+    RecordProperty("worst_jitter_us", static_cast<int>(worst * 1000));
+    EXPECT_LT(worst, 5.0) << "ms of interarrival jitter (RFC 3550) in the worst of the streams";
+    for (int ch = 0; ch < kCalls; ++ch)
+        TlxHangup(ch);
+    EXPECT_EQ(peer.wait(5000), 0);
 }
 
 } // namespace

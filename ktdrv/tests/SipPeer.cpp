@@ -1,6 +1,8 @@
 // SIPp started with posix_spawn on loopback, and the far end's RTP socket with its own thread.
 #include "SipPeer.h"
 
+#include <spandsp.h>
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -10,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -48,12 +51,24 @@ int freeUdpPort()
     return port;
 }
 
-Sipp::Sipp(const std::string &scenario, int port, int rtpPort) : m_port(port)
+Sipp::Sipp(const std::string &scenario, int port, int rtpPort, int calls) : m_port(port)
 {
     std::string file = std::string(VN_SOURCE_DIR_PATH) + "/ktdrv/tests/sipp/" + scenario + ".xml";
-    std::vector<std::string> args = {
-        "sipp", "-sf",      file,  "-i",       "127.0.0.1", "-p",      std::to_string(port),   "-m",
-        "1",    "-timeout", "30s", "-nostdin", "-key",      "rtpport", std::to_string(rtpPort)};
+    std::vector<std::string> args = {"sipp",
+                                     "-sf",
+                                     file,
+                                     "-i",
+                                     "127.0.0.1",
+                                     "-p",
+                                     std::to_string(port),
+                                     "-m",
+                                     std::to_string(calls),
+                                     "-timeout",
+                                     "30s",
+                                     "-nostdin",
+                                     "-key",
+                                     "rtpport",
+                                     std::to_string(rtpPort)};
     // KTDRV_SIPP_TRACE=1 keeps SIPp's message trace beside the scenario's run, for a failing test.
     if (const char *trace = std::getenv("KTDRV_SIPP_TRACE"); trace && *trace == '1')
         args.insert(args.end(), {"-trace_msg", "-trace_err"});
@@ -137,14 +152,18 @@ void FarEndMedia::run()
         if (n > 12) {
             std::lock_guard lock(m_mutex);
             m_arrivals.push_back(t);
+            std::uint32_t ssrc = 0;
+            std::memcpy(&ssrc, packet + 8, 4);
+            m_streams[ntohl(ssrc)].push_back(t);
             m_audio.insert(m_audio.end(), packet + 12, packet + n);
             std::memcpy(m_remote, &from, sizeof from);
             m_haveRemote = true;
         }
         if (t >= nextSend) {
             nextSend += 20;
-            if (speaking) {
-                std::lock_guard lock(m_mutex);
+            std::lock_guard lock(m_mutex);
+            // Nothing goes out before the board's first packet says where to.
+            if (speaking && m_haveRemote) {
                 std::uint8_t out[12 + 160];
                 out[0] = 0x80;
                 out[1] = 8;
@@ -155,6 +174,9 @@ void FarEndMedia::run()
                 std::memcpy(out + 4, &ts, 4);
                 std::memcpy(out + 8, &ssrc, 4);
                 std::memset(out + 12, fill.load(), 160);
+                const std::size_t take = std::min<std::size_t>(160, m_pending.size());
+                std::copy_n(m_pending.begin(), take, out + 12);
+                m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<long>(take));
                 sendTo(out, sizeof out);
             }
         }
@@ -182,6 +204,18 @@ void FarEndMedia::sendKey(char key)
     }
 }
 
+void FarEndMedia::sendToneKey(char key)
+{
+    dtmf_tx_state_t *tx = dtmf_tx_init(nullptr);
+    dtmf_tx_put(tx, &key, 1);
+    int16_t samples[1600] = {};
+    const int n = dtmf_tx(tx, samples, 1600);
+    dtmf_tx_free(tx);
+    std::lock_guard lock(m_mutex);
+    for (int i = 0; i < n; ++i)
+        m_pending.push_back(linear_to_alaw(samples[i]));
+}
+
 std::vector<std::uint8_t> FarEndMedia::received()
 {
     std::lock_guard lock(m_mutex);
@@ -192,6 +226,12 @@ std::vector<double> FarEndMedia::arrivals()
 {
     std::lock_guard lock(m_mutex);
     return m_arrivals;
+}
+
+std::map<std::uint32_t, std::vector<double>> FarEndMedia::streams()
+{
+    std::lock_guard lock(m_mutex);
+    return m_streams;
 }
 
 int FarEndMedia::packets()

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -20,7 +21,8 @@ int freeUdpPort();
 class Sipp
 {
 public:
-    Sipp(const std::string &scenario, int port, int rtpPort);
+    /// calls: how many calls the scenario takes before SIPp ends (each its own, at the same time).
+    Sipp(const std::string &scenario, int port, int rtpPort, int calls = 1);
     ~Sipp();
     /// Waits up to ms for SIPp to end; its exit code (0: the scenario ran through), -1 when it still runs.
     int wait(int ms);
@@ -45,11 +47,15 @@ public:
     std::atomic<std::uint8_t> fill{0xD5};
     /// Sends the key as a telephone event (three packets, the last two with the end bit).
     void sendKey(char key);
+    /// Sends the key as its two tones in the audio (100 ms), as a telephone without RFC 4733 does.
+    void sendToneKey(char key);
     /// The payload bytes received so far, in order of their sequence numbers' arrival.
     std::vector<std::uint8_t> received();
     /// Arrival times of the packets in ms of the monotonic clock.
     std::vector<double> arrivals();
     int packets();
+    /// Arrival times by the sender's SSRC: one list per stream that came in.
+    std::map<std::uint32_t, std::vector<double>> streams();
 
 private:
     void run();
@@ -64,7 +70,9 @@ private:
     bool m_haveRemote = false;
     std::uint8_t m_remote[16] = {};
     std::vector<std::uint8_t> m_audio;
+    std::vector<std::uint8_t> m_pending; ///< audio to send before the fill
     std::vector<double> m_arrivals;
+    std::map<std::uint32_t, std::vector<double>> m_streams;
     std::uint16_t m_seq = 1;
     std::uint32_t m_ts = 1000;
 };
