@@ -136,28 +136,29 @@ TEST_F(SipLineTest, KeyAsTonesInTheAudioIsAKeyToo)
     EXPECT_EQ(peer.wait(3000), 0);
 }
 
-TEST_F(SipLineTest, BusyFarEndGivesBusyTone)
+TEST_F(SipLineTest, FarEndsThatDoNotAnswerGiveTheirTones)
 {
-    Sipp peer("busy", freeUdpPort(), freeUdpPort());
-    ASSERT_EQ(startWith(peer), 0);
-    ASSERT_TRUE(call(0, "300"));
-    EXPECT_TRUE(waitFor([] { return TlxGetToneAnalyzeResult(0) == 2; }, 3000)) << "486 gives busy tone";
-    EXPECT_EQ(TlxGetPolarRvrsCount(0), 0);
-    TlxHangup(0);
-    EXPECT_EQ(peer.wait(3000), 0);
-}
-
-TEST_F(SipLineTest, UnansweredCallIsCancelledWhenTheBoardHangsUp)
-{
-    Sipp peer("noanswer", freeUdpPort(), freeUdpPort());
-    ASSERT_EQ(startWith(peer), 0);
-    ASSERT_TRUE(call(0, "200"));
-    EXPECT_TRUE(waitFor([] { return TlxGetToneAnalyzeResult(0) == 3; }, 2000));
-    usleep(500000);
-    EXPECT_EQ(TlxGetPolarRvrsCount(0), 0);
-    EXPECT_EQ(TlxGetChState(0), 1) << "still ringing: the call-out time-out is the server's";
-    TlxHangup(0);
-    EXPECT_EQ(peer.wait(3000), 0) << "the far end got the CANCEL";
+    const struct
+    {
+        const char *scenario;
+        int analyser;
+        const char *what;
+    } cases[] = {
+        {"busy", 2, "486 gives busy tone"},
+        {"noanswer", 3, "180 gives ring-back; the board's hang-up cancels the call"},
+    };
+    for (const auto &c : cases) {
+        Sipp peer(c.scenario, freeUdpPort(), freeUdpPort());
+        ASSERT_EQ(startWith(peer), 0);
+        ASSERT_TRUE(call(0, "300"));
+        EXPECT_TRUE(waitFor([&] { return TlxGetToneAnalyzeResult(0) == c.analyser; }, 3000)) << c.what;
+        usleep(300000);
+        EXPECT_EQ(TlxGetPolarRvrsCount(0), 0) << c.scenario;
+        EXPECT_EQ(TlxGetChState(0), 1) << c.scenario << ": the line stays until the server hangs up";
+        TlxHangup(0);
+        EXPECT_EQ(peer.wait(3000), 0) << c.what;
+        TlxCloseCti();
+    }
 }
 
 TEST_F(SipLineTest, FarEndByeIsTheHangUp)

@@ -138,7 +138,7 @@ TEST_F(SipNoticeTest, AnsweredNoticeEndsWithTheGoodbyeKey)
     sipLines(peer);
     addTask("109");
     bool keySent = false;
-    EXPECT_EQ(runServer(9,
+    EXPECT_EQ(runServer(7,
                         [&] {
                             // A second into the notice the called party presses 9.
                             if (!keySent && media.packets() > 50) {
