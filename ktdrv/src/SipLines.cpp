@@ -30,9 +30,10 @@ int Board::startSip(const SipConfig &sip)
             continue;
         c.type = station ? 2 : 0;
         c.sip = true;
-        // A SIP trunk is always connected, and reports its answer and the far end's hang-up as
-        // polarity reversals: 200 OK and BYE are as certain as a reversal of the line.
-        c.voltage = c.trunk() ? 48 : 0;
+        // A SIP trunk is connected (while its account is registered, where it must be), and reports
+        // its answer and the far end's hang-up as polarity reversals: 200 OK and BYE are as certain
+        // as a reversal of the line.
+        c.voltage = c.trunk() && !sip.registerAccount ? 48 : 0;
         c.polarityLine = c.trunk();
         c.line.reset(m_now, m_config.tones);
     }
@@ -104,6 +105,14 @@ void Board::sipEvents(Ms t)
 {
     if (!m_sipStack)
         return;
+    // An account that must register and is not has no line: the trunks show no voltage, so that
+    // the server shows them disconnected and dials on none of them.
+    if (m_sipConfig.registerAccount) {
+        const int volts = m_sipStack->registered() ? 48 : 0;
+        for (auto &c : m_channels)
+            if (c.sip && c.trunk())
+                c.voltage = volts;
+    }
     for (const auto &e : m_sipStack->takeEvents()) {
         if (e.ch < 0 || e.ch >= static_cast<int>(m_channels.size()))
             continue;

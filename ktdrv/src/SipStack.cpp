@@ -188,6 +188,7 @@ struct SipStack::Inner
             return;
         std::lock_guard lock(self->owner->m_mutex);
         self->owner->m_registration = text;
+        self->owner->m_registered = text == "registered";
     }
 
     static void command(int id, void *data, void *arg)

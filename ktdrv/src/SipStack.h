@@ -3,6 +3,7 @@
 
 #include "ktdrv/src/SipConfig.h"
 
+#include <atomic>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -59,6 +60,8 @@ public:
     std::vector<SipEvent> takeEvents();
     /// The registration's state as text.
     std::string registrationText() const;
+    /// Whether the account is registered now.
+    bool registered() const { return m_registered.load(); }
 
     struct Inner;
 
@@ -73,6 +76,7 @@ private:
     mutable std::mutex m_mutex;
     std::deque<SipEvent> m_events;
     std::string m_registration = "not registered";
+    std::atomic<bool> m_registered{false};
 };
 
 } // namespace ktdrv

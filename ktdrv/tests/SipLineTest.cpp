@@ -193,6 +193,7 @@ TEST_F(SipLineTest, RegistersWithTheDigestWhenAsked)
     char status[200] = {};
     EXPECT_TRUE(waitFor([&] { return TlxSipGetBoardRegStatus(0, status) == 1; }, 3000)) << status;
     EXPECT_STREQ(status, "registered");
+    EXPECT_EQ(TlxGetLineVoltage(0), 48) << "a registered account's trunks carry voltage";
     EXPECT_EQ(registrar.wait(2000), 0);
 }
 
@@ -204,6 +205,7 @@ TEST_F(SipLineTest, RefusedRegistrationIsReported)
     EXPECT_TRUE(waitFor(
         [&] { return TlxSipGetBoardRegStatus(0, status) == 0 && std::string(status) != "not registered"; }, 3000));
     EXPECT_STREQ(status, "registration refused: 403 Forbidden");
+    EXPECT_EQ(TlxGetLineVoltage(0), 0) << "the server sees the trunks disconnected and dials on none";
 }
 
 TEST_F(SipLineTest, RtpThatStopsWithoutByeFreesTheChannel)
