@@ -163,6 +163,10 @@ void Board::sipEvents(Ms t)
                 offHook(e.ch, t);
             }
             break;
+        case K::MediaMoved:
+            c.rtp->setRemote(e.remoteHost, e.remotePort, static_cast<int>(m_sipConfig.codec), e.eventPayload);
+            m_log.write(t, who + " media moved to " + e.remoteHost + ":" + std::to_string(e.remotePort));
+            break;
         case K::Ended:
             m_log.write(t, who + " BYE from the far end");
             c.rtp.reset();

@@ -91,9 +91,49 @@ struct SipStack::Inner
         unsigned id = 0;
         sipsess *sess = nullptr;
         bool answered = false;
+        int rtpPort = 0;
+        unsigned sdpVersion = 0;
         RemoteMedia media;
         ~Call() { mem_deref(sess); }
     };
+
+    // Our side of the session: one G.711 codec and telephone events on the call's RTP port.
+    mbuf *localSdp(Call &c)
+    {
+        const std::string &address = owner->m_mediaAddress;
+        const int pt = static_cast<int>(config.codec);
+        std::ostringstream sdp;
+        sdp << "v=0\r\no=ktdrv " << c.id << " " << c.sdpVersion++ << " IN IP4 " << address << "\r\ns=ktdrv\r\nc=IN IP4 "
+            << address << "\r\nt=0 0\r\nm=audio " << c.rtpPort << " RTP/AVP " << pt << " 101\r\na=rtpmap:" << pt
+            << (pt == 8 ? " PCMA/8000" : " PCMU/8000")
+            << "\r\na=rtpmap:101 telephone-event/8000\r\na=fmtp:101 0-15\r\na=ptime:20\r\na=sendrecv\r\n";
+        mbuf *body = mbuf_alloc(512);
+        mbuf_write_str(body, sdp.str().c_str());
+        mbuf_set_pos(body, 0);
+        return body;
+    }
+
+    static RemoteMedia remoteSdp(const sip_msg *msg, const RemoteMedia &before)
+    {
+        if (!msg || mbuf_get_left(msg->mb) == 0)
+            return before;
+        return parseSdp(std::string(reinterpret_cast<const char *>(mbuf_buf(msg->mb)), mbuf_get_left(msg->mb)));
+    }
+
+    // A re-INVITE in the call (a session refresh, hold, a new media address): answered with the same
+    // media, and the far end's new address goes to the board.
+    static int offer(mbuf **answerBody, const sip_msg *msg, void *arg)
+    {
+        auto *c = static_cast<Call *>(arg);
+        RemoteMedia media = remoteSdp(msg, c->media);
+        if (media.host != c->media.host || media.port != c->media.port) {
+            c->media = media;
+            if (c->answered)
+                c->inner->post(c, SipEvent::Kind::MediaMoved, 0);
+        }
+        *answerBody = c->inner->localSdp(*c);
+        return 0;
+    }
 
     SipStack *owner = nullptr;
     SipConfig config;
@@ -141,8 +181,7 @@ struct SipStack::Inner
     static int answer(const sip_msg *msg, void *arg)
     {
         auto *c = static_cast<Call *>(arg);
-        if (mbuf_get_left(msg->mb) > 0)
-            c->media = parseSdp(std::string(reinterpret_cast<const char *>(mbuf_buf(msg->mb)), mbuf_get_left(msg->mb)));
+        c->media = remoteSdp(msg, c->media);
         return 0;
     }
 
@@ -213,16 +252,8 @@ struct SipStack::Inner
         call->inner = this;
         call->ch = cmd.ch;
         call->id = cmd.call;
-        const std::string &address = owner->m_mediaAddress;
-        const int pt = static_cast<int>(config.codec);
-        std::ostringstream sdp;
-        sdp << "v=0\r\no=ktdrv " << cmd.call << " " << cmd.call << " IN IP4 " << address << "\r\ns=ktdrv\r\nc=IN IP4 "
-            << address << "\r\nt=0 0\r\nm=audio " << cmd.rtpPort << " RTP/AVP " << pt << " 101\r\na=rtpmap:" << pt
-            << (pt == 8 ? " PCMA/8000" : " PCMU/8000")
-            << "\r\na=rtpmap:101 telephone-event/8000\r\na=fmtp:101 0-15\r\na=ptime:20\r\na=sendrecv\r\n";
-        mbuf *body = mbuf_alloc(512);
-        mbuf_write_str(body, sdp.str().c_str());
-        mbuf_set_pos(body, 0);
+        call->rtpPort = cmd.rtpPort;
+        mbuf *body = localSdp(*call);
         const char *routes[] = {route.c_str()};
         const std::string cuser = config.user.empty() ? "ktdrv" : config.user;
         // Only digits and a few signs go into the display name, which is quoted text in From.
@@ -232,7 +263,7 @@ struct SipStack::Inner
                 display += ch;
         int err = sipsess_connect(&call->sess, sessions, cmd.uri.c_str(), display.empty() ? nullptr : display.c_str(),
                                   fromUri.c_str(), cuser.c_str(), routes, cmd.direct ? 0u : 1u, "application/sdp", body,
-                                  credentials, this, false, nullptr, answer, progress, established, nullptr, nullptr,
+                                  credentials, this, false, offer, answer, progress, established, nullptr, nullptr,
                                   closed, call.get(), nullptr);
         mem_deref(body);
         if (err) {

@@ -18,11 +18,12 @@ struct SipEvent
 {
     enum class Kind
     {
-        Ringing,  ///< 180 or 183: the far end rings
-        Busy,     ///< 486, 600 or 603
-        Failed,   ///< any other final failure (unreachable, refused, timed out)
-        Answered, ///< 200 OK; remoteHost and remotePort say where its RTP goes
-        Ended,    ///< the far end sent BYE
+        Ringing,    ///< 180 or 183: the far end rings
+        Busy,       ///< 486, 600 or 603
+        Failed,     ///< any other final failure (unreachable, refused, timed out)
+        Answered,   ///< 200 OK; remoteHost and remotePort say where its RTP goes
+        Ended,      ///< the far end sent BYE
+        MediaMoved, ///< a re-INVITE gave a new RTP address
     };
     Kind kind = Kind::Failed;
     int ch = -1;

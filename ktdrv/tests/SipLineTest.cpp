@@ -175,6 +175,19 @@ TEST_F(SipLineTest, FarEndByeIsTheHangUp)
     EXPECT_EQ(peer.wait(3000), 0);
 }
 
+TEST_F(SipLineTest, ReInviteMovesTheMedia)
+{
+    FarEndMedia first, second;
+    Sipp peer("reinvite", freeUdpPort(), first.port(), 1, second.port());
+    ASSERT_EQ(startWith(peer), 0);
+    ASSERT_TRUE(call(0, "800"));
+    ASSERT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(0) == 1; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return second.packets() > 10; }, 3000)) << "the packets follow the re-INVITE";
+    EXPECT_EQ(TlxGetChState(0), 1) << "and the call goes on";
+    TlxHangup(0);
+    EXPECT_EQ(peer.wait(3000), 0);
+}
+
 TEST_F(SipLineTest, ProxyChallengeIsAnsweredWithTheDigest)
 {
     FarEndMedia media;

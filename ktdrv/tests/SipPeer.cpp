@@ -51,7 +51,7 @@ int freeUdpPort()
     return port;
 }
 
-Sipp::Sipp(const std::string &scenario, int port, int rtpPort, int calls) : m_port(port)
+Sipp::Sipp(const std::string &scenario, int port, int rtpPort, int calls, int rtpPort2) : m_port(port)
 {
     std::string file = std::string(VN_SOURCE_DIR_PATH) + "/ktdrv/tests/sipp/" + scenario + ".xml";
     std::vector<std::string> args = {"sipp",
@@ -69,6 +69,8 @@ Sipp::Sipp(const std::string &scenario, int port, int rtpPort, int calls) : m_po
                                      "-key",
                                      "rtpport",
                                      std::to_string(rtpPort)};
+    if (rtpPort2 > 0)
+        args.insert(args.end(), {"-key", "rtpport2", std::to_string(rtpPort2)});
     // KTDRV_SIPP_TRACE=1 keeps SIPp's message trace beside the scenario's run, for a failing test.
     if (const char *trace = std::getenv("KTDRV_SIPP_TRACE"); trace && *trace == '1')
         args.insert(args.end(), {"-trace_msg", "-trace_err"});

@@ -22,7 +22,8 @@ class Sipp
 {
 public:
     /// calls: how many calls the scenario takes before SIPp ends (each its own, at the same time).
-    Sipp(const std::string &scenario, int port, int rtpPort, int calls = 1);
+    /// rtpPort2: a second media port for scenarios that move the media ([rtpport2]).
+    Sipp(const std::string &scenario, int port, int rtpPort, int calls = 1, int rtpPort2 = 0);
     ~Sipp();
     /// Waits up to ms for SIPp to end; its exit code (0: the scenario ran through), -1 when it still runs.
     int wait(int ms);
