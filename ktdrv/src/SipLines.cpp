@@ -114,6 +114,10 @@ void Board::sipEvents(Ms t)
                 c.voltage = volts;
     }
     for (const auto &e : m_sipStack->takeEvents()) {
+        if (e.kind == SipEvent::Kind::Log) {
+            m_log.write(t, "SIP: " + e.text);
+            continue;
+        }
         if (e.ch < 0 || e.ch >= static_cast<int>(m_channels.size()))
             continue;
         auto &c = m_channels[static_cast<std::size_t>(e.ch)];
@@ -166,6 +170,8 @@ void Board::sipEvents(Ms t)
         case K::MediaMoved:
             c.rtp->setRemote(e.remoteHost, e.remotePort, static_cast<int>(m_sipConfig.codec), e.eventPayload);
             m_log.write(t, who + " media moved to " + e.remoteHost + ":" + std::to_string(e.remotePort));
+            break;
+        case K::Log:
             break;
         case K::Ended:
             m_log.write(t, who + " BYE from the far end");

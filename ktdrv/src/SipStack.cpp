@@ -4,6 +4,9 @@
 
 extern "C" {
 #include <re.h>
+#define DEBUG_MODULE "ktdrv"
+#define DEBUG_LEVEL 0
+#include <re_dbg.h>
 }
 
 #include <netdb.h>
@@ -294,13 +297,26 @@ struct SipStack::Inner
             sip_close(stack, true);
         stack = static_cast<sip *>(mem_deref(stack));
         queue = static_cast<mqueue *>(mem_deref(queue));
+        dbg_handler_set(nullptr, nullptr);
         libre_close();
+    }
+
+    // The stack's own warnings go to the driver's log, not to the standard error of the program.
+    static void stackMessage(int /*level*/, const char *text, std::size_t length, void *arg)
+    {
+        SipEvent e;
+        e.kind = SipEvent::Kind::Log;
+        e.text.assign(text, length);
+        while (!e.text.empty() && (e.text.back() == '\n' || e.text.back() == '\r'))
+            e.text.pop_back();
+        static_cast<Inner *>(arg)->owner->post(std::move(e));
     }
 
     std::string setUp()
     {
         if (int err = libre_init())
             return std::string("SIP stack not started: ") + std::strerror(err);
+        dbg_handler_set(stackMessage, this);
         std::string proxy;
         if (!resolve(config.proxyHost, proxy))
             return config.path + ": [Sip] Proxy: the host '" + config.proxyHost + "' cannot be resolved";
@@ -388,7 +404,7 @@ void SipStack::invite(int ch, unsigned call, const std::string &uri, int rtpPort
     auto *cmd = new Command{ch, call, uri, rtpPort, displayName, direct};
     if (mqueue_push(m_inner->queue, kInvite, cmd)) {
         delete cmd;
-        post({SipEvent::Kind::Failed, ch, call, 0, {}, 0, 101});
+        post({SipEvent::Kind::Failed, ch, call, 0, {}, 0, 101, {}});
     }
 }
 

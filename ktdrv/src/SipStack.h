@@ -24,6 +24,7 @@ struct SipEvent
         Answered,   ///< 200 OK; remoteHost and remotePort say where its RTP goes
         Ended,      ///< the far end sent BYE
         MediaMoved, ///< a re-INVITE gave a new RTP address
+        Log,        ///< a message of the SIP stack itself, in text
     };
     Kind kind = Kind::Failed;
     int ch = -1;
@@ -32,6 +33,7 @@ struct SipEvent
     std::string remoteHost;
     int remotePort = 0;
     int eventPayload = 101; ///< the far end's RTP payload type for telephone events
+    std::string text;       ///< for Log
 };
 
 class SipStack

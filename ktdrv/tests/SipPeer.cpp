@@ -13,9 +13,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <sstream>
 
 extern char **environ;
 
@@ -44,6 +47,23 @@ int loopbackSocket(int &port)
 
 } // namespace
 
+bool udpPortBound(int port)
+{
+    std::ifstream table("/proc/net/udp");
+    std::string line;
+    char wanted[8];
+    std::snprintf(wanted, sizeof wanted, ":%04X ", port);
+    while (std::getline(table, line)) {
+        // "  sl  local_address rem_address ...": the local address is the second field.
+        std::istringstream fields(line);
+        std::string slot, local;
+        fields >> slot >> local;
+        if ((local + " ").find(wanted) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 int freeUdpPort()
 {
     int port = 0;
@@ -53,6 +73,18 @@ int freeUdpPort()
 
 Sipp::Sipp(const std::string &scenario, int port, int rtpPort, int calls, int rtpPort2) : m_port(port)
 {
+    // A port found free may be taken by another test before SIPp binds it: SIPp then ends at once,
+    // and it starts again on another port.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0)
+            m_port = freeUdpPort();
+        if (spawn(scenario, rtpPort, calls, rtpPort2))
+            return;
+    }
+}
+
+bool Sipp::spawn(const std::string &scenario, int rtpPort, int calls, int rtpPort2)
+{
     std::string file = std::string(VN_SOURCE_DIR_PATH) + "/ktdrv/tests/sipp/" + scenario + ".xml";
     std::vector<std::string> args = {"sipp",
                                      "-sf",
@@ -60,7 +92,7 @@ Sipp::Sipp(const std::string &scenario, int port, int rtpPort, int calls, int rt
                                      "-i",
                                      "127.0.0.1",
                                      "-p",
-                                     std::to_string(port),
+                                     std::to_string(m_port),
                                      "-m",
                                      std::to_string(calls),
                                      "-timeout",
@@ -81,21 +113,19 @@ Sipp::Sipp(const std::string &scenario, int port, int rtpPort, int calls, int rt
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    m_status = -1;
     posix_spawnp(&m_pid, "sipp", &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    // SIPp binds its port while it starts; give it that moment before the board calls it.
-    for (int i = 0; i < 100; ++i) {
-        int probe = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        a.sin_port = htons(static_cast<std::uint16_t>(port));
-        bool taken = ::bind(probe, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0;
-        ::close(probe);
-        if (taken)
-            break;
-        usleep(20000);
+    // SIPp binds its port while it starts; give it that moment before the board calls it. The
+    // kernel's socket table tells, without a probing bind that could take the port from it.
+    for (int i = 0; i < 200 && !udpPortBound(m_port); ++i) {
+        if (wait(0) >= 0)
+            return false;
+        usleep(10000);
     }
+    usleep(50000);
+    return wait(0) < 0;
 }
 
 Sipp::~Sipp()

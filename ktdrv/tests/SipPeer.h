@@ -16,6 +16,8 @@ namespace ktdrv::test {
 
 /// A free UDP port on loopback (bound, read back and let go).
 int freeUdpPort();
+/// Whether some socket is bound to the UDP port.
+bool udpPortBound(int port);
 
 /// SIPp as the peer (PBX and far end in one): runs scenario sipp/<name>.xml for one call.
 class Sipp
@@ -30,6 +32,9 @@ public:
     int port() const { return m_port; }
 
 private:
+    /// Starts SIPp on m_port; false when it ended before it was ready (its port was taken).
+    bool spawn(const std::string &scenario, int rtpPort, int calls, int rtpPort2);
+
     pid_t m_pid = -1;
     int m_port = 0;
     int m_status = -1;
