@@ -258,8 +258,12 @@ void Board::mediaSend(int ch, Ms t)
     Channel *peer = c.peer >= 0 ? &m_channels[static_cast<std::size_t>(c.peer)] : nullptr;
     while (c.mediaFrom + RtpStream::kPacketMs <= t) {
         auto payload = std::make_shared<std::vector<std::uint8_t>>(RtpStream::kPacketBytes);
-        // A bridged line hears its peer, except while a prompt plays to it.
-        if (peer && peer->sip && !c.player.playing(c.mediaFrom)) {
+        // A bridged line hears its peer, except while a prompt plays to it; a station's prompt
+        // played with destination 1 is heard by the line bridged to it as well.
+        if (peer && peer->station() && peer->playDest == 1 && !c.player.playing(c.mediaFrom) &&
+            peer->player.playing(c.mediaFrom)) {
+            peer->player.render(c.mediaFrom, RtpStream::kPacketMs, payload->data());
+        } else if (peer && peer->sip && !c.player.playing(c.mediaFrom)) {
             std::fill(payload->begin(), payload->end(), std::uint8_t{0xD5});
             const std::size_t n = std::min(payload->size(), peer->rxQueue.size());
             std::copy_n(peer->rxQueue.begin(), n, payload->begin());

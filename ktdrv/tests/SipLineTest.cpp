@@ -37,13 +37,14 @@ protected:
         TlxSimSetVirtualTime(0); // SIP lines run in real time
     }
 
-    int startWith(const Sipp &peer, const std::string &extra = {})
+    /// extra: keys of [Sip] that win over the test's own (the first of a key given twice counts);
+    /// sections: further sections.
+    int startWith(const Sipp &peer, const std::string &extra = {}, const std::string &sections = {})
     {
-        // The first of a key given twice counts: the test's own keys come first.
         writeFile("KtSip.ini", "[Sip]\n" + extra + "Proxy=127.0.0.1:" + std::to_string(peer.port()) +
                                    "\nLocalAddress=127.0.0.1\nLocalPort=0\nDomain=ktdrv.test\nTrunks=2\nRtpTimeout=5\n"
                                    "HeardDir=" +
-                                   (m_dir / "heard").string() + "\n");
+                                   (m_dir / "heard").string() + "\n" + sections);
         return start();
     }
 
@@ -186,6 +187,43 @@ TEST_F(SipLineTest, ReInviteMovesTheMedia)
     EXPECT_EQ(TlxGetChState(0), 1) << "and the call goes on";
     TlxHangup(0);
     EXPECT_EQ(peer.wait(3000), 0);
+}
+
+TEST_F(SipLineTest, StationIsRungBridgedAndHungUpByItsTelephone)
+{
+    FarEndMedia caller, agent;
+    caller.fill = 0x2A;
+    agent.fill = 0x3B;
+    Sipp trunk("answer", freeUdpPort(), caller.port());
+    Sipp telephone("agent", freeUdpPort(), agent.port());
+    ASSERT_EQ(startWith(trunk, "StationsViaProxy=0\n",
+                        "[Stations]\n2=sip:801@127.0.0.1:" + std::to_string(telephone.port()) + "\n"),
+              0);
+    EXPECT_EQ(TlxGetChType(2), 2);
+    ASSERT_TRUE(call(0, "900"));
+    ASSERT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(0) == 1; }, 3000));
+    ASSERT_EQ(TlxStartRingWithCIDStr(2, "900", 3, 1000), 0);
+    EXPECT_EQ(TlxGetChState(2), 2) << "ringing";
+    ASSERT_TRUE(waitFor([] { return TlxGetHookState(2) == 1; }, 3000)) << "200 OK lifts the handset";
+    TlxStopRing(2);
+    ASSERT_EQ(TlxTalkWith(0, 2), 0);
+    // The agent-number prompt, played on the station for both to hear.
+    const std::string file = prompt("number.voc", 300);
+    TlxSetPlayDest(2, 1);
+    TlxPlayFile(2, file.c_str(), 6, 0, -1);
+    EXPECT_TRUE(waitFor([] { return TlxGetHookState(2) == 0; }, 5000)) << "the telephone's BYE hangs up";
+    const auto heard = caller.received();
+    std::vector<std::uint8_t> played(300 * 8);
+    std::ifstream(file, std::ios::binary)
+        .read(reinterpret_cast<char *>(played.data()), static_cast<long>(played.size()));
+    EXPECT_NE(std::search(heard.begin(), heard.end(), played.begin(), played.end()), heard.end())
+        << "the caller heard the prompt";
+    EXPECT_GT(std::count(heard.begin(), heard.end(), agent.fill.load()), 8000) << "and the agent through the bridge";
+    const auto agentHeard = agent.received();
+    EXPECT_GT(std::count(agentHeard.begin(), agentHeard.end(), caller.fill.load()), 8000) << "who heard the caller";
+    EXPECT_EQ(telephone.wait(2000), 0);
+    TlxHangup(0);
+    EXPECT_EQ(trunk.wait(3000), 0);
 }
 
 TEST_F(SipLineTest, ProxyChallengeIsAnsweredWithTheDigest)
