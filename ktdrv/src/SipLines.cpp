@@ -171,6 +171,10 @@ void Board::sipEvents(Ms t)
             c.rtp->setRemote(e.remoteHost, e.remotePort, static_cast<int>(m_sipConfig.codec), e.eventPayload);
             m_log.write(t, who + " media moved to " + e.remoteHost + ":" + std::to_string(e.remotePort));
             break;
+        case K::Key:
+            m_log.write(t, who + " key " + std::string(1, static_cast<char>(e.code)) + " (SIP INFO)");
+            deliverKey(e.ch, static_cast<char>(e.code), t);
+            break;
         case K::Log:
             break;
         case K::Ended:

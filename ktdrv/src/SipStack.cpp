@@ -195,6 +195,24 @@ struct SipStack::Inner
         c->inner->post(c, SipEvent::Kind::Answered, msg ? msg->scode : 200);
     }
 
+    // Keys in SIP INFO, as some PBXs send them: "Signal=9" (application/dtmf-relay) or the key alone
+    // (application/dtmf).
+    static void info(sip *stack, const sip_msg *msg, void *arg)
+    {
+        auto *c = static_cast<Call *>(arg);
+        const std::string body(reinterpret_cast<const char *>(mbuf_buf(msg->mb)), mbuf_get_left(msg->mb));
+        auto at = body.find("Signal=");
+        at = at == std::string::npos ? body.find_first_not_of(" \t\r\n") : body.find_first_not_of(" \t", at + 7);
+        const char key =
+            at == std::string::npos ? 0 : static_cast<char>(std::toupper(static_cast<unsigned char>(body[at])));
+        if (key && std::strchr("0123456789*#ABCD", key)) {
+            (void)sip_reply(stack, msg, 200, "OK");
+            c->inner->post(c, SipEvent::Kind::Key, key);
+        } else {
+            (void)sip_reply(stack, msg, 415, "Unsupported Media Type");
+        }
+    }
+
     static void closed(int err, const sip_msg *msg, void *arg)
     {
         auto *c = static_cast<Call *>(arg);
@@ -266,8 +284,8 @@ struct SipStack::Inner
                 display += ch;
         int err = sipsess_connect(&call->sess, sessions, cmd.uri.c_str(), display.empty() ? nullptr : display.c_str(),
                                   fromUri.c_str(), cuser.c_str(), routes, cmd.direct ? 0u : 1u, "application/sdp", body,
-                                  credentials, this, false, offer, answer, progress, established, nullptr, nullptr,
-                                  closed, call.get(), nullptr);
+                                  credentials, this, false, offer, answer, progress, established, info, nullptr, closed,
+                                  call.get(), nullptr);
         mem_deref(body);
         if (err) {
             post(call.get(), SipEvent::Kind::Failed, 0);

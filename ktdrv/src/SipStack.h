@@ -24,6 +24,7 @@ struct SipEvent
         Answered,   ///< 200 OK; remoteHost and remotePort say where its RTP goes
         Ended,      ///< the far end sent BYE
         MediaMoved, ///< a re-INVITE gave a new RTP address
+        Key,        ///< a key sent in a SIP INFO (code: the key)
         Log,        ///< a message of the SIP stack itself, in text
     };
     Kind kind = Kind::Failed;

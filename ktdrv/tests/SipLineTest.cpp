@@ -137,6 +137,20 @@ TEST_F(SipLineTest, KeyAsTonesInTheAudioIsAKeyToo)
     EXPECT_EQ(peer.wait(3000), 0);
 }
 
+TEST_F(SipLineTest, KeyInASipInfoIsAKeyToo)
+{
+    FarEndMedia media;
+    Sipp peer("info", freeUdpPort(), media.port());
+    ASSERT_EQ(startWith(peer), 0);
+    ASSERT_TRUE(call(0, "102"));
+    ASSERT_TRUE(waitFor([] { return TlxGetPolarRvrsCount(0) == 1; }, 3000));
+    std::string got;
+    EXPECT_TRUE(waitFor([&] { return !(got = key(0)).empty(); }, 2000));
+    EXPECT_EQ(got, "9");
+    TlxHangup(0);
+    EXPECT_EQ(peer.wait(3000), 0) << "the INFO was answered and the call hung up";
+}
+
 TEST_F(SipLineTest, FarEndsThatDoNotAnswerGiveTheirTones)
 {
     const struct
