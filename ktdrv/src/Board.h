@@ -105,6 +105,8 @@ private:
     void sipEnd(int ch);
     std::string sipUriFor(const std::string &digits) const;
     void sipEvents(Ms t);
+    /// A SIP telephone that will not answer (busy, declined, unreachable) rings no more.
+    static void stopRinging(Channel &c);
     void mediaReceive(int ch, Ms t);
     void mediaSend(int ch, Ms t);
 

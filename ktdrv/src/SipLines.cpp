@@ -101,6 +101,14 @@ std::string Board::sipUriFor(const std::string &digits) const
     return "sip:" + user + "@" + m_sipConfig.domain;
 }
 
+void Board::stopRinging(Channel &c)
+{
+    if (!c.ringing)
+        return;
+    c.ringing = false;
+    c.state = c.hook ? 1 : 0;
+}
+
 void Board::sipEvents(Ms t)
 {
     if (!m_sipStack)
@@ -134,6 +142,8 @@ void Board::sipEvents(Ms t)
         case K::Busy:
             if (c.trunk())
                 c.line.change(SoundSegment::Kind::Busy, t);
+            else
+                stopRinging(c);
             m_log.write(t, who + " " + std::to_string(e.code) + ": busy");
             c.rtp.reset();
             break;
@@ -146,7 +156,7 @@ void Board::sipEvents(Ms t)
             if (c.trunk() && c.line.current().kind == SoundSegment::Kind::RingBack)
                 c.line.change(SoundSegment::Kind::Silence, t);
             else if (c.station())
-                c.ringing = false;
+                stopRinging(c); // the caller waits with music until the server's time-out
             break;
         case K::Answered:
             if (!c.rtp->setRemote(e.remoteHost, e.remotePort, static_cast<int>(m_sipConfig.codec), e.eventPayload))
