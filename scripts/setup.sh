@@ -9,7 +9,7 @@ packages=(
     qt6-translations-l10n
     qt6-serialport-dev qt6-multimedia-dev qt6-charts-dev
     libqt6sql6-sqlite libqt6sql6-odbc libqt6sql6-psql
-    libsndfile1-dev libfreexl-dev libzip-dev libspandsp-dev libsoxr-dev
+    libsndfile1-dev libfreexl-dev libzip-dev libspandsp-dev libsoxr-dev libre-dev sip-tester
     unixodbc-dev odbc-postgresql tdsodbc
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei xvfb xauth postgresql espeak-ng sox libreoffice-calc-nogui

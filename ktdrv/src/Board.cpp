@@ -3,8 +3,11 @@
 
 #include "ktdrv/src/ControlSocket.h"
 #include "ktdrv/src/LiveLogBlock.h"
+#include "ktdrv/src/MediaClock.h"
+#include "ktdrv/src/SipStack.h"
 
 #include <charconv>
+#include <filesystem>
 #include <sstream>
 
 namespace ktdrv {
@@ -28,6 +31,26 @@ int Board::start(const std::string &configPath, const std::string &indexPath)
     if (!index) {
         m_lastError = error;
         return 2;
+    }
+    // KtSip.ini beside KtConfig.ini makes the lines SIP lines; without it the software board runs.
+    if (std::string sipPath = sipConfigPath(configPath); std::filesystem::exists(sipPath)) {
+        auto sip = loadSipConfig(sipPath, error);
+        if (!sip) {
+            m_lastError = error;
+            return 3;
+        }
+        if (m_clock.isVirtual()) {
+            m_lastError = sipPath + ": SIP lines run in real time, not on virtual time";
+            return 7;
+        }
+        m_config = std::move(*config);
+        m_index = std::move(*index);
+        m_now = m_startedAt = m_clock.now();
+        m_usable = 1;
+        if (int r = startSip(*sip))
+            return r;
+        finishStart({});
+        return 0;
     }
     auto sim = loadSimConfig(simConfigPath(configPath), error);
     if (!sim) {
@@ -85,6 +108,13 @@ int Board::start(const std::string &configPath, const std::string &indexPath)
                 c.ownCalls.start(it->second.ownCalls, m_now);
         }
     }
+    finishStart(missing);
+    return 0;
+}
+
+void Board::finishStart(const std::string &missing)
+{
+    std::string error;
     m_log.setFolder(m_config.logFilePath);
     m_log.setEnable(0, m_config.apiLogEnable);
     m_started = true;
@@ -98,10 +128,9 @@ int Board::start(const std::string &configPath, const std::string &indexPath)
     m_log.write(m_now, "board started: " + std::to_string(m_usable) + " of " + std::to_string(m_config.boards.size()) +
                            " boards, " + std::to_string(m_channels.size()) + " channels" +
                            (missing.empty() ? std::string() : "; " + missing));
-    if (m_usable < static_cast<int>(m_config.boards.size()))
+    if (!missing.empty())
         m_lastError = missing;
     refreshDue();
-    return 0;
 }
 
 std::unique_ptr<ControlSocket> Board::detachControl()
@@ -122,6 +151,8 @@ void Board::close()
             release(static_cast<int>(n), m_now, "board closed");
     }
     m_liveLog.reset();
+    m_mediaClock.reset();
+    m_sipStack.reset();
     m_log.write(m_now, "board closed");
     m_channels.clear();
     m_started = false;
@@ -143,6 +174,7 @@ void Board::sync()
         m_liveLog->poll();
     if (!m_clock.isVirtual())
         advanceTo(m_clock.now());
+    sipEvents(m_now);
 }
 
 void Board::pollLiveLog()

@@ -6,6 +6,7 @@
 #include "ktdrv/src/DriverLog.h"
 #include "ktdrv/src/SimClock.h"
 #include "ktdrv/src/SimConfig.h"
+#include "ktdrv/src/SipConfig.h"
 
 #include <memory>
 #include <string>
@@ -15,6 +16,8 @@ namespace ktdrv {
 
 class LiveLogBlock;
 class ControlSocket;
+class MediaClock;
+class SipStack;
 
 class Board
 {
@@ -30,8 +33,17 @@ public:
     void close();
     /// Hands the control socket over so that it can be stopped without the board lock held.
     std::unique_ptr<ControlSocket> detachControl();
+    /// Hands the media clock over so that it can be stopped without the board lock held.
+    std::unique_ptr<MediaClock> detachMedia();
+    /// Sends and receives the RTP of every answered SIP call (the media clock's tick, under the lock).
+    void mediaTick();
+    /// Whether the lines are SIP lines, the signalling port and the registration as text.
+    bool sipMode() const { return m_sipStack != nullptr; }
+    int sipLocalPort() const;
+    std::string sipRegistration() const;
     bool started() const { return m_started; }
-    int configuredBoards() const { return m_started ? static_cast<int>(m_config.boards.size()) : 0; }
+    // SIP lines stand for one board, whatever KtConfig.ini lists.
+    int configuredBoards() const { return m_started ? (sipMode() ? 1 : static_cast<int>(m_config.boards.size())) : 0; }
     int usableBoards() const { return m_started ? m_usable : 0; }
     int channelCount() const { return m_started ? static_cast<int>(m_channels.size()) : 0; }
 
@@ -58,6 +70,7 @@ public:
     int stopRing(int ch);
     int setHook(int ch, bool offHook);
     int flash(int ch);
+    int sendTone(int ch, int kind);
     int pressKeys(int ch, const std::string &digits);
     // Bridging and recording.
     int talkWith(int a, int b);
@@ -86,6 +99,16 @@ private:
     void settlePlayed(int ch, Ms t);
     void finishRecording(int ch, Ms t);
     void refreshDue();
+    void finishStart(const std::string &missing);
+    int startSip(const SipConfig &sip);
+    void sipCall(int ch, const std::string &uri, Ms t, const std::string &displayName = {}, bool direct = false);
+    void sipEnd(int ch);
+    std::string sipUriFor(const std::string &digits) const;
+    void sipEvents(Ms t);
+    /// A SIP telephone that will not answer (busy, declined, unreachable) rings no more.
+    static void stopRinging(Channel &c);
+    void mediaReceive(int ch, Ms t);
+    void mediaSend(int ch, Ms t);
 
     SimClock m_clock;
     DriverLog m_log;
@@ -103,6 +126,9 @@ private:
     unsigned m_syncCount = 0;
     std::unique_ptr<LiveLogBlock> m_liveLog;
     std::unique_ptr<ControlSocket> m_control;
+    SipConfig m_sipConfig;
+    std::unique_ptr<SipStack> m_sipStack;
+    std::unique_ptr<MediaClock> m_mediaClock;
 };
 
 } // namespace ktdrv

@@ -5,10 +5,14 @@
 #include "ktdrv/src/Player.h"
 #include "ktdrv/src/Script.h"
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace ktdrv {
+
+class RtpStream;
 
 /// Runs a script step by step in board time.
 struct ScriptRunner
@@ -44,6 +48,16 @@ struct Channel
     int txToneMs = 80, txPauseMs = 80;
     int bargeInSens = 0;
     ScriptRunner manualKeys;       ///< keys pressed through the control socket or TlxSimPressKeys
+
+    // SIP line.
+    bool sip = false;
+    unsigned sipCall = 0;          ///< numbers the channel's calls, so that late events of an ended one are ignored
+    std::shared_ptr<RtpStream> rtp; ///< the media of the call in progress
+    bool mediaOn = false;          ///< answered: packets go out every 20 ms
+    Ms mediaFrom = 0;              ///< the start of the next packet's 20 ms
+    Ms lastRx = 0;                 ///< when the far end's RTP last arrived
+    std::deque<std::uint8_t> rxQueue; ///< the far end's audio (A-law) not yet relayed to a bridged line
+    std::vector<PlayedPiece> received; ///< the far end's audio while recording
 
     // Trunk line.
     int voltage = 0;

@@ -7,8 +7,11 @@ void Board::collectPlayed(int ch, std::vector<PlayedPiece> &pieces)
 {
     auto &c = m_channels[static_cast<std::size_t>(ch)];
     for (auto &p : pieces) {
-        if (c.trunk())
-            c.heard.push_back(p);
+        // A SIP line's record is made of the packets it sent (the media tick adds them).
+        if (c.trunk()) {
+            if (!c.sip)
+                c.heard.push_back(p);
+        }
         // A station playing with destination 1 is heard by the line bridged to it as well.
         else if (c.playDest == 1 && c.peer >= 0 && m_channels[static_cast<std::size_t>(c.peer)].trunk())
             m_channels[static_cast<std::size_t>(c.peer)].heard.push_back(p);

@@ -88,4 +88,21 @@ void Player::flush(Ms now, std::vector<PlayedPiece> &played)
     m_flushedTo = std::max(m_flushedTo, end);
 }
 
+void Player::render(Ms from, Ms ms, std::uint8_t *out) const
+{
+    constexpr std::uint8_t kAlawSilence = 0xD5;
+    std::fill(out, out + ms * kBytesPerMs, kAlawSilence);
+    if (!m_started)
+        return;
+    Ms end = std::min(from + ms, m_stopped ? m_stopAt : m_start + m_total);
+    Ms at = m_start;
+    for (const auto &item : m_items) {
+        Ms lo = std::max(at, from), hi = std::min(at + itemMs(item), end);
+        if (hi > lo)
+            std::copy_n(item.data->data() + item.offset + (lo - at) * kBytesPerMs, (hi - lo) * kBytesPerMs,
+                        out + (lo - from) * kBytesPerMs);
+        at += itemMs(item);
+    }
+}
+
 } // namespace ktdrv

@@ -46,6 +46,9 @@ public:
     bool playing(Ms now) const { return m_started && !m_stopped && now < m_start + m_total; }
     /// Hands over the pieces played up to now (call before the record of a call is closed).
     void flush(Ms now, std::vector<PlayedPiece> &played);
+    /// Writes the A-law bytes of [from, from + ms) as this playing sends them, A-law silence where it
+    /// sends nothing: what a line with real-time media puts into its packets.
+    void render(Ms from, Ms ms, std::uint8_t *out) const;
 
 private:
     std::vector<PlayItem> m_items;

@@ -18,7 +18,9 @@ int Board::startRing(int ch, const std::string &callerId)
     c->ringing = true;
     c->state = 2;
     c->callerId = std::string(common::cutGbk(callerId, 31));
-    if (auto it = m_sim.stations.find(ch); it != m_sim.stations.end() && !it->second.onRing.empty())
+    if (c->sip)
+        sipCall(ch, m_sipConfig.stations.at(ch), m_now, c->callerId, !m_sipConfig.stationsViaProxy);
+    else if (auto it = m_sim.stations.find(ch); it != m_sim.stations.end() && !it->second.onRing.empty())
         c->ringScript.start(it->second.onRing, m_now);
     m_log.write(m_now, "ch " + std::to_string(ch) + " ringing, caller " + c->callerId);
     refreshDue();
@@ -36,6 +38,8 @@ int Board::stopRing(int ch)
         // A telephone that was waiting to answer has nothing left to answer.
         if (c->hook == 0)
             c->ringScript.stop();
+        if (c->hook == 0 && c->sip)
+            sipEnd(ch);
     }
     refreshDue();
     return 0;
@@ -80,6 +84,21 @@ int Board::setHook(int ch, bool lifted)
         return -1;
     lifted ? offHook(ch, m_now) : onHook(ch, m_now);
     refreshDue();
+    return 0;
+}
+
+int Board::sendTone(int ch, int kind)
+{
+    Channel *c = channel(ch);
+    if (!c || !c->station())
+        return -1;
+    c->sentTone = kind;
+    // Busy tone tells an agent that the caller has gone; an agent on a SIP telephone is hung up
+    // instead, as there is nobody left to talk to.
+    if (kind == 3 && c->sip && c->hook == 1) {
+        sipEnd(ch);
+        onHook(ch, m_now);
+    }
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "ktdrv/src/BoardAccess.h"
 #include "ktdrv/src/ControlSocket.h"
 #include "ktdrv/src/DeviceProbe.h"
+#include "ktdrv/src/MediaClock.h"
 
 #include <cstring>
 
@@ -67,6 +68,19 @@ std::string fitErrorText(const std::string &error, std::size_t room)
     return error.substr(slash + 1);
 }
 
+// The control socket's and the media clock's threads take the board lock themselves: they are
+// stopped before the board is closed or started again under the lock.
+void stopBoardThreads()
+{
+    std::unique_ptr<ControlSocket> control;
+    std::unique_ptr<MediaClock> media;
+    {
+        Lock lock(boardMutex());
+        control = theBoard().detachControl();
+        media = theBoard().detachMedia();
+    }
+}
+
 std::string text(const char *p)
 {
     return p ? std::string(p) : std::string();
@@ -78,12 +92,7 @@ extern "C" {
 
 int TlxStartCti(const char *configPath, const char *indexPath)
 {
-    std::unique_ptr<ControlSocket> old;
-    {
-        Lock lock(boardMutex());
-        old = theBoard().detachControl();
-    }
-    old.reset();
+    stopBoardThreads();
     Lock lock(boardMutex());
     if (!configPath || !indexPath) {
         theBoard().lastError() = "TlxStartCti needs the paths of KtConfig.ini and KtIndex.ini";
@@ -118,12 +127,7 @@ int TlxGetMaxCh(void)
 
 int TlxCloseCti(void)
 {
-    std::unique_ptr<ControlSocket> control;
-    {
-        Lock lock(boardMutex());
-        control = theBoard().detachControl();
-    }
-    control.reset();
+    stopBoardThreads();
     Lock lock(boardMutex());
     theBoard().close();
     return 0;
@@ -355,7 +359,8 @@ int TlxStopRing(int ch)
 
 int TlxSendTone(int ch, int kind)
 {
-    return onChannel(ch, [&](Channel &c) { return c.station() ? (c.sentTone = kind, 0) : -1; });
+    Lock lock(boardMutex());
+    return theBoard().sendTone(ch, kind);
 }
 
 int TlxStopSendTone(int ch)
@@ -394,8 +399,20 @@ int TlxStopRecToFile(int ch)
 
 int TlxSipGetBoardRegStatus(int boardId, char *buffer)
 {
+    Lock lock(boardMutex());
+    if (theBoard().sipMode() && boardId == 0) {
+        std::string status = theBoard().sipRegistration();
+        copyText(buffer, 200, status);
+        return status == "registered" ? 1 : 0;
+    }
     copyText(buffer, 200, "board " + std::to_string(boardId) + " is not an IP board of the software board");
     return 0;
+}
+
+int TlxSimGetSipPort(void)
+{
+    Lock lock(boardMutex());
+    return theBoard().started() ? theBoard().sipLocalPort() : 0;
 }
 
 int TlxGetDriverVersion(char *buffer)

@@ -31,7 +31,9 @@ void Board::seize(Channel &c, Ms t)
     c.state = 1;
     c.seizedAt = t;
     c.line.reset(t, m_config.tones);
-    c.line.change(SoundSegment::Kind::DialTone, t);
+    // A SIP line has no dial tone: the number goes out in the INVITE at once.
+    if (!c.sip)
+        c.line.change(SoundSegment::Kind::DialTone, t);
     c.reversals = 0;
     c.heard.clear();
     c.dialled.clear();
@@ -89,7 +91,8 @@ int Board::dial(int ch, const std::string &digits, bool autoDial)
     c->digitEnds.clear();
     Ms at = begin;
     for (char d : digits) {
-        at += d == ',' ? static_cast<Ms>(m_config.tones.commaPauseMs) : static_cast<Ms>(c->txToneMs + c->txPauseMs);
+        if (!c->sip)
+            at += d == ',' ? static_cast<Ms>(m_config.tones.commaPauseMs) : static_cast<Ms>(c->txToneMs + c->txPauseMs);
         c->digitEnds.push_back(at);
         if (d != ',' && !c->farEndStarted)
             c->dialled += d;
@@ -110,7 +113,10 @@ void Board::startFarEnd(int ch, Ms t)
     if (c.line.current().kind == SoundSegment::Kind::DialTone)
         c.line.change(SoundSegment::Kind::Silence, t);
     m_log.write(t, "ch " + std::to_string(ch) + " called " + c.dialled);
-    c.farEnd.start(m_sim.scriptFor(c.dialled), t);
+    if (c.sip)
+        sipCall(ch, sipUriFor(c.dialled), t);
+    else
+        c.farEnd.start(m_sim.scriptFor(c.dialled), t);
 }
 
 bool Board::keyStep(int ch, ScriptRunner &r, const ScriptStep &step, Ms t)
@@ -234,6 +240,8 @@ void Board::farEndStep(int ch, Ms t)
 void Board::release(int ch, Ms t, const char *why)
 {
     auto &c = m_channels[static_cast<std::size_t>(ch)];
+    if (c.sip)
+        sipEnd(ch);
     std::vector<PlayedPiece> pieces;
     c.player.stop(t, pieces);
     c.player.flush(t, pieces);
@@ -292,6 +300,7 @@ int Board::recordToFile(int ch, const std::string &path)
     if (c->recording)
         finishRecording(ch, m_now);
     c->recording = true;
+    c->received.clear();
     c->recordPath = path;
     c->recordStart = m_now;
     return 0;
@@ -315,7 +324,11 @@ void Board::finishRecording(int ch, Ms t)
     c.player.flush(t, pieces);
     collectPlayed(ch, pieces);
     std::string error;
-    if (writeAudioFile(c.recordPath, c.recordStart, t, c.heard, c.trunk() ? &c.line.history() : nullptr,
+    // A SIP line recorded what it sent and what it received; the software board synthesises its far end.
+    std::vector<PlayedPiece> sounds = c.heard;
+    sounds.insert(sounds.end(), c.received.begin(), c.received.end());
+    c.received.clear();
+    if (writeAudioFile(c.recordPath, c.recordStart, t, sounds, c.trunk() && !c.sip ? &c.line.history() : nullptr,
                        m_config.tones, error))
         m_log.write(t, "ch " + std::to_string(ch) + " recorded " + c.recordPath);
     else

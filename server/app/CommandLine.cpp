@@ -109,8 +109,12 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         *error = QStringLiteral("--plan goes with --import");
         return std::nullopt;
     }
-    if ((!cl.startTime.isEmpty() || cl.runForSeconds > 0) && !cl.virtualTime) {
-        *error = QStringLiteral("--start-time and --run-for go with --virtual-time");
+    if (!cl.startTime.isEmpty() && !cl.virtualTime) {
+        *error = QStringLiteral("--start-time goes with --virtual-time");
+        return std::nullopt;
+    }
+    if (cl.runForSeconds > 0 && !cl.virtualTime && !cl.headless) {
+        *error = QStringLiteral("--run-for goes with --virtual-time or --headless");
         return std::nullopt;
     }
     return cl;
@@ -118,7 +122,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
 
 QString commandLineUsage()
 {
-    return QStringLiteral("usage: Server [--dir DIR] [--headless]\n"
+    return QStringLiteral("usage: Server [--dir DIR] [--headless [--run-for SECONDS]]\n"
                           "       Server [--dir DIR] --virtual-time [--start-time \"yyyy-mm-dd hh:mm:ss\"] "
                           "[--run-for SECONDS]\n"
                           "       Server --init DIR [--voices VOICES] [--demo [--live]]\n"
@@ -144,9 +148,14 @@ QString commandLineUsage()
                           "  --plan         with --import: the tasks' planned notice time (default: now)\n"
                           "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
                           "  --start-time    wall time when the virtual clock starts (default: now)\n"
-                          "  --run-for       virtual seconds after which the server closes (default: one hour)\n"
-                          "  --help       print this text and end\n"
-                          "  --version    print the program's version and end\n");
+                          "  --run-for       seconds after which the server closes: virtual seconds with
+"
+                          "               --virtual-time (default: one hour), real ones with --headless
+"
+                          "  --help       print this text and end
+"
+                          "  --version    print the program's version and end
+");
 }
 
 } // namespace server

@@ -22,7 +22,7 @@ struct CommandLine
     QString reportTo;      ///< --to "yyyy-mm-dd" with --report: … up to that day's 23:59
     bool virtualTime = false;  ///< --virtual-time: the service runs on the software board's virtual clock
     QString startTime;         ///< --start-time "yyyy-mm-dd hh:mm:ss": wall time at virtual tick 0
-    std::uint32_t runForSeconds = 0; ///< --run-for SECONDS: virtual time after which the server closes
+    std::uint32_t runForSeconds = 0; ///< --run-for SECONDS: virtual (or, headless, real) time after which the server closes
     QString importFile;              ///< --import FILE: import notice tasks from a text file or workbook and end
     QString planNotice;              ///< --plan "yyyy-mm-dd hh:mm:ss" with --import: the tasks' planned time
 };

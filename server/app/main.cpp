@@ -22,7 +22,9 @@
 #include <QDir>
 #include <QFont>
 #include <QSocketNotifier>
+#include <QTimer>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -153,11 +155,19 @@ int main(int argc, char **argv)
         server::NoDisplay display;
         server::Service service(programDir.toStdString(), board, display, clock, dialogs);
         server::ServiceTimers timers(service);
-        onSignals(timers, [&service, &timers] {
+        const auto close = [&service, &timers] {
             service.shutdown();
             timers.sync();
             QCoreApplication::exit(0);
-        });
+        };
+        onSignals(timers, close);
+        // --run-for in real time: the run closes by itself after so many seconds, as on a signal
+        // (lines that call real telephones, such as SIP lines, cannot run on virtual time).
+        QTimer stopTimer;
+        stopTimer.setSingleShot(true);
+        QObject::connect(&stopTimer, &QTimer::timeout, &timers, close);
+        if (cl->runForSeconds)
+            stopTimer.start(std::chrono::seconds(cl->runForSeconds));
         const bool started = service.start();
         timers.sync();
         if (!started) {

@@ -192,9 +192,17 @@ TEST(CommandLineTest, Arguments)
     ASSERT_TRUE(report);
     EXPECT_EQ(report->reportFrom, QStringLiteral("2026-12-01"));
     EXPECT_EQ(report->reportTo, QStringLiteral("2026-12-01"));
+    // --run-for closes a headless run after real seconds (SIP lines run in real time).
+    const auto timed = parseCommandLine({QStringLiteral("--headless"), QStringLiteral("--run-for"), QStringLiteral("30")},
+                                        &error);
+    ASSERT_TRUE(timed);
+    EXPECT_EQ(timed->runForSeconds, 30u);
     for (const QStringList &bad : {QStringList{QStringLiteral("--dir")}, QStringList{QStringLiteral("--bogus")},
                                    QStringList{QStringLiteral("--init"), QString()},
                                    QStringList{QStringLiteral("--init"), QStringLiteral("d"), QStringLiteral("--live")},
+                                   QStringList{QStringLiteral("--run-for"), QStringLiteral("30")},
+                                   QStringList{QStringLiteral("--headless"), QStringLiteral("--start-time"),
+                                               QStringLiteral("2026-12-01 10:00:00")},
                                    QStringList{QStringLiteral("--from"), QStringLiteral("2026-12-01")},
                                    QStringList{QStringLiteral("--report"), QStringLiteral("--from"), QStringLiteral("2026-12-1")},
                                    QStringList{QStringLiteral("--report"), QStringLiteral("--to"), QStringLiteral("2026-02-30")},

@@ -9,8 +9,12 @@ extern "C" {
 #endif
 
 /// SIP registration status of an IP board: 1 registered; otherwise 0 with the reason in buffer
-/// (200 bytes). The software board simulates no IP boards: it answers 0 with a reason.
+/// (200 bytes). With SIP lines (KtSip.ini) board 0 is their account ("registered", "not registered",
+/// "registration refused: 403 Forbidden", ...); the software board simulates no IP boards and answers
+/// 0 with a reason.
 KTDRV_EXPORT int TlxSipGetBoardRegStatus(int boardId, char *buffer);
+/// The UDP port of the SIP lines' signalling (useful with LocalPort=0); 0 without SIP lines.
+KTDRV_EXPORT int TlxSimGetSipPort(void);
 /// The driver's version text ("KTDRV x.y.z (software board)") into buffer (64 bytes); returns its length.
 KTDRV_EXPORT int TlxGetDriverVersion(char *buffer);
 
