@@ -148,14 +148,10 @@ QString commandLineUsage()
                           "  --plan         with --import: the tasks' planned notice time (default: now)\n"
                           "  --virtual-time  run on the software board's virtual clock: an hour of calls in seconds\n"
                           "  --start-time    wall time when the virtual clock starts (default: now)\n"
-                          "  --run-for       seconds after which the server closes: virtual seconds with
-"
-                          "               --virtual-time (default: one hour), real ones with --headless
-"
-                          "  --help       print this text and end
-"
-                          "  --version    print the program's version and end
-");
+                          "  --run-for       seconds after which the server closes: virtual seconds with\n"
+                          "               --virtual-time (default: one hour), real ones with --headless\n"
+                          "  --help       print this text and end\n"
+                          "  --version    print the program's version and end\n");
 }
 
 } // namespace server
