@@ -1,5 +1,6 @@
 // The page of every kind of tree item.
 #include "ktcticonfig/ui/ConfigPage.h"
+#include "ktcticonfig/ui/GlobalVoicePage.h"
 #include "ktcticonfig/ui/PlaceholderPage.h"
 
 namespace ktcticonfig {
@@ -7,6 +8,8 @@ namespace ktcticonfig {
 ConfigPage *createPage(PageKind kind, PageHost &host, QWidget *parent)
 {
     switch (kind) {
+    case PageKind::GlobalVoice:
+        return new GlobalVoicePage(host, parent);
     default:
         // The option pages of the other kinds are placeholders until their pages are built.
         return new PlaceholderPage(kind, host, parent);

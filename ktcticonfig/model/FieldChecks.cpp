@@ -1,0 +1,36 @@
+// Field checks and store rules of the option pages.
+#include "ktcticonfig/model/FieldChecks.h"
+
+#include "ktcticonfig/model/KeyText.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace ktcticonfig {
+
+std::optional<std::int64_t> rangeRepair(const RangeCheck &check, std::string_view text)
+{
+    const long long value = leadingNumber(text);
+    if (value < check.low || value > check.high)
+        return check.fallback;
+    return std::nullopt;
+}
+
+void finishGlobalVoiceStore(GlobalSettings &settings, const GlobalSettings &before)
+{
+    if (settings.system("PrerecordEnable") == 0)
+        settings.setSystem("PrerecordMode", before.system("PrerecordMode"));
+    const std::int32_t output = settings.system("DefaulteventOutput");
+    if (output < 0 || output > 2)
+        settings.setSystem("DefaulteventOutput", 1);
+    for (std::string_view key : {"MaxPlayFileList", "MaxPlayIndexList", "MaxPlayMemList"})
+        settings.setSystem(key, static_cast<std::uint16_t>(settings.system(key)));
+}
+
+int selfDefinedToneSwitch(std::string_view text)
+{
+    const long long value = leadingNumber(text);
+    return value >= 0 && value <= 2 ? static_cast<int>(value) : 0;
+}
+
+} // namespace ktcticonfig

@@ -1,0 +1,55 @@
+// A window stand-in for page tests: it holds the model and answers message boxes, keeping their texts.
+#pragma once
+
+#include "ktcticonfig/ui/ConfigPage.h"
+
+#include <QScrollArea>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ktcticonfig::test {
+
+class RecordingDialogs : public Dialogs
+{
+public:
+    DialogAnswer show(std::string_view text, DialogButtons, DialogAnswer defaultAnswer) override
+    {
+        messages.emplace_back(text);
+        return defaultAnswer;
+    }
+    void showError(std::string_view caption, std::string_view text) override
+    {
+        messages.push_back(std::string(caption) + ": " + std::string(text));
+    }
+
+    std::vector<std::string> messages;
+};
+
+class PageTestHost : public PageHost
+{
+public:
+    ConfigModel &model() override { return m_model; }
+    Dialogs &dialogs() override { return m_dialogs; }
+    void rebuildTree(int) override { ++rebuilds; }
+    void selectBoard(int) override {}
+
+    /// Makes the page of a kind at the size of the window's page area, or larger when the page needs
+    /// more to show every control.
+    template <typename Page = ConfigPage> std::unique_ptr<Page> page(PageKind kind)
+    {
+        std::unique_ptr<Page> p(static_cast<Page *>(createPage(kind, *this, nullptr)));
+        QSize size(820, 600);
+        if (auto *scroll = p->template findChild<QScrollArea *>(); scroll && scroll->widget())
+            size = size.expandedTo(scroll->widget()->minimumSize() + QSize(4, 4));
+        p->resize(size);
+        return p;
+    }
+
+    ConfigModel m_model;
+    RecordingDialogs m_dialogs;
+    int rebuilds = 0;
+};
+
+} // namespace ktcticonfig::test
