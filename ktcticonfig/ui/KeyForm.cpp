@@ -83,6 +83,8 @@ void KeyForm::place(QFormLayout *group, const QString &label, QWidget *control, 
 
 KeyForm::Binding &KeyForm::add(Kind kind, std::string_view section, std::string_view key, QWidget *control)
 {
+    // The key's name stays on the control, for the tests and for anyone inspecting the page.
+    control->setProperty("key", QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
     m_bindings.push_back({kind, std::string(section), std::string(key), control, 1, {}});
     return m_bindings.back();
 }

@@ -1,4 +1,6 @@
 // The page of every kind of tree item.
+#include "ktcticonfig/ui/AnalogLinePage.h"
+#include "ktcticonfig/ui/BoardVoicePage.h"
 #include "ktcticonfig/ui/ConfigPage.h"
 #include "ktcticonfig/ui/GlobalVoicePage.h"
 #include "ktcticonfig/ui/PlaceholderPage.h"
@@ -8,6 +10,10 @@ namespace ktcticonfig {
 ConfigPage *createPage(PageKind kind, PageHost &host, QWidget *parent)
 {
     switch (kind) {
+    case PageKind::BoardVoice:
+        return new BoardVoicePage(host, parent);
+    case PageKind::AnalogLine:
+        return new AnalogLinePage(host, parent);
     case PageKind::GlobalVoice:
         return new GlobalVoicePage(host, parent);
     default:
