@@ -41,8 +41,12 @@ public:
     {
         std::unique_ptr<Page> p(static_cast<Page *>(createPage(kind, *this, nullptr)));
         QSize size(820, 600);
-        if (auto *scroll = p->template findChild<QScrollArea *>(); scroll && scroll->widget())
-            size = size.expandedTo(scroll->widget()->minimumSize() + QSize(4, 4));
+        if (auto *scroll = p->template findChild<QScrollArea *>(); scroll && scroll->widget()) {
+            // The size at which the scroll area shows the whole form, with whatever stands beside it.
+            scroll->setMinimumSize(scroll->widget()->minimumSize() + QSize(4, 4));
+            size = size.expandedTo(p->sizeHint());
+            scroll->setMinimumSize(0, 0);
+        }
         p->resize(size);
         return p;
     }

@@ -4,6 +4,7 @@
 #include "ktcticonfig/ui/ConfigPage.h"
 #include "ktcticonfig/ui/GlobalVoicePage.h"
 #include "ktcticonfig/ui/PlaceholderPage.h"
+#include "ktcticonfig/ui/ToneDetectorPage.h"
 
 namespace ktcticonfig {
 
@@ -14,6 +15,8 @@ ConfigPage *createPage(PageKind kind, PageHost &host, QWidget *parent)
         return new BoardVoicePage(host, parent);
     case PageKind::AnalogLine:
         return new AnalogLinePage(host, parent);
+    case PageKind::ToneDetector:
+        return new ToneDetectorPage(host, parent);
     case PageKind::GlobalVoice:
         return new GlobalVoicePage(host, parent);
     default:
