@@ -1,12 +1,17 @@
 // A window stand-in for page tests: it holds the model and answers message boxes, keeping their texts.
 #pragma once
 
+#include "ktcticonfig/model/SharedLogBlock.h"
 #include "ktcticonfig/ui/ConfigPage.h"
 
 #include <QScrollArea>
 
+#include <cstdlib>
 #include <memory>
+#include <semaphore.h>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 namespace ktcticonfig::test {
@@ -30,6 +35,14 @@ public:
 class PageTestHost : public PageHost
 {
 public:
+    /// The live-log block and its event get names of this test process, removed at the end.
+    PageTestHost() { ::setenv("KTDRV_IPC_SUFFIX", ("_ktcticonfig_test_" + std::to_string(::getpid())).c_str(), 1); }
+    ~PageTestHost() override
+    {
+        ::shm_unlink(SharedLogBlock::blockName().c_str());
+        ::sem_unlink(SharedLogBlock::eventName().c_str());
+    }
+
     ConfigModel &model() override { return m_model; }
     Dialogs &dialogs() override { return m_dialogs; }
     void rebuildTree(int) override { ++rebuilds; }

@@ -3,6 +3,7 @@
 #include "ktcticonfig/ui/BoardVoicePage.h"
 #include "ktcticonfig/ui/ConfigPage.h"
 #include "ktcticonfig/ui/GlobalVoicePage.h"
+#include "ktcticonfig/ui/LogOutputPage.h"
 #include "ktcticonfig/ui/PlaceholderPage.h"
 #include "ktcticonfig/ui/ToneDetectorPage.h"
 
@@ -17,6 +18,8 @@ ConfigPage *createPage(PageKind kind, PageHost &host, QWidget *parent)
         return new AnalogLinePage(host, parent);
     case PageKind::ToneDetector:
         return new ToneDetectorPage(host, parent);
+    case PageKind::LogOutput:
+        return new LogOutputPage(host, parent);
     case PageKind::GlobalVoice:
         return new GlobalVoicePage(host, parent);
     default:
