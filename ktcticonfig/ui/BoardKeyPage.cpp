@@ -1,6 +1,8 @@
 // Pages on a copy of one board record.
 #include "ktcticonfig/ui/BoardKeyPage.h"
 
+#include <QWidget>
+
 namespace ktcticonfig {
 
 BoardKeyPage::BoardKeyPage(PageHost &host, int columns, QWidget *parent)
@@ -22,6 +24,12 @@ bool BoardKeyPage::store()
 {
     if (m_boardId < 0 || m_boardId >= static_cast<int>(model().boards.size()))
         return true;
+    if (const auto [error, field] = check(); !error.empty()) {
+        host().dialogs().show(error);
+        if (field)
+            field->setFocus();
+        return false;
+    }
     storing();
     m_form.store(model().settings, &m_board.options);
     model().boards[static_cast<std::size_t>(m_boardId)] = m_board;

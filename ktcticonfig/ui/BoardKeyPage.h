@@ -24,6 +24,9 @@ protected:
     virtual void loaded() {}
     /// Called before the fields are copied into the board copy.
     virtual void storing() {}
+    /// Checks run by store() first; the first failure is shown, its field focused, and the store
+    /// refused. The message and the field, or an empty message.
+    virtual std::pair<std::string, QWidget *> check() { return {}; }
 
     BoardRecord &board() { return m_board; }
     KeyForm m_form;
