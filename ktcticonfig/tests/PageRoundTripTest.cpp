@@ -5,6 +5,8 @@
 #include "ktcticonfig/tests/PageTestHost.h"
 #include "ktcticonfig/tests/TempDirectory.h"
 
+#include "server/ui/tests/WindowPicture.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -84,6 +86,13 @@ TEST(PageRoundTrip, EveryPageLeavesTheFileByteIdentical)
         if (!page)
             page = host.page(node.kind);
         page->load(node.boardId, node.pcmIndex);
+        if (!seen.count(node.kind)) {
+            // A picture of every page as it shows the first item of its kind.
+            std::string name = std::string("KtCtiConfigPage-") + pageCaption(node.kind);
+            name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
+            page->show();
+            server::testing::saveWindowPicture(*page, name.c_str());
+        }
         EXPECT_TRUE(page->store()) << pageCaption(node.kind);
         seen.insert(node.kind);
     });

@@ -73,6 +73,7 @@ ListEditor::ListEditor(ListColumns columns, Dialogs &dialogs, QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setMinimumHeight(120);
     layout->addWidget(m_table);
