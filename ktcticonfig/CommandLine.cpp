@@ -7,7 +7,12 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
 {
     CommandLine result;
     std::string line;
-    for (const std::string &a : arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &a = arguments[i];
+        if (a == "--dir" && i + 1 < arguments.size()) {
+            result.programDirectory = arguments[++i];
+            continue;
+        }
         if (!line.empty())
             line += ' ';
         line += a;

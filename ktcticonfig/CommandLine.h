@@ -13,6 +13,8 @@ struct CommandLine
     std::optional<std::string> unattendedDirectory;
     /// "1" or "2": Default followed by Apply or OK (handled by the window).
     std::string autoAction;
+    /// "--dir DIR": the program directory to work in instead of the program's own.
+    std::optional<std::string> programDirectory;
 };
 
 /// Parses the arguments after the program name; they are joined with blanks as one command line.

@@ -1,8 +1,11 @@
-// Entry of the KtCtiConfig program: unattended detection from the command line; the window comes later.
+// Entry of the KtCtiConfig program: the window, or unattended detection with "|DIR|".
 #include "ktcticonfig/CommandLine.h"
 #include "ktcticonfig/UnattendedDetection.h"
 #include "ktcticonfig/detect/DetectionPass.h"
 #include "ktcticonfig/detect/DriverProbe.h"
+#include "ktcticonfig/ui/WindowProgram.h"
+
+#include <QApplication>
 
 #include <filesystem>
 #include <iostream>
@@ -23,18 +26,9 @@ std::string programDirectory()
     return ec ? std::string() : exe.parent_path().string();
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int runUnattended(const ktcticonfig::CommandLine &commandLine)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const ktcticonfig::CommandLine commandLine = ktcticonfig::parseCommandLine(arguments);
     StderrReporter reporter;
-    if (!commandLine.unattendedDirectory) {
-        std::cerr << "KtCtiConfig: the configuration window is not built yet; run KtCtiConfig \"|DIR|\" to "
-                     "detect the boards and write DIR/KtConfig.ini.\n";
-        return 2;
-    }
     std::error_code ec;
     const std::string path = ktcticonfig::configFilePath(commandLine, std::filesystem::current_path(ec).string());
     auto probe = ktcticonfig::DriverProbe::load(programDirectory(), reporter);
@@ -43,4 +37,20 @@ int main(int argc, char **argv)
         return 1;
     }
     return ktcticonfig::runUnattendedDetection(path, *probe, reporter);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const ktcticonfig::CommandLine commandLine = ktcticonfig::parseCommandLine(arguments);
+    if (commandLine.unattendedDirectory)
+        return runUnattended(commandLine);
+    QApplication app(argc, argv);
+    std::error_code ec;
+    const std::string directory = commandLine.programDirectory
+                                      ? std::filesystem::absolute(*commandLine.programDirectory, ec).string()
+                                      : programDirectory();
+    return ktcticonfig::runWindowProgram(commandLine, directory);
 }

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config ninja-build ccache git
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-translations-l10n
     qt6-serialport-dev qt6-multimedia-dev qt6-charts-dev
     libqt6sql6-sqlite libqt6sql6-odbc libqt6sql6-psql
     libsndfile1-dev libfreexl-dev libzip-dev libspandsp-dev libsoxr-dev

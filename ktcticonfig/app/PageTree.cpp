@@ -165,8 +165,11 @@ bool isIsupPcm(const ConfigModel &model, int boardId, int pcmIndex)
 
 std::string boardItemLabel(int boardId, const BoardRecord &board)
 {
+    // A board whose model is still to be chosen shows the placeholder name of code 0.
+    const ModelRow *row = modelRow(board.modelCode);
+    const std::string name = row ? std::string(row->name) : std::string();
     char text[80];
-    std::snprintf(text, sizeof text, "<%02d> %s", boardId, std::string(modelName(board.modelCode)).c_str());
+    std::snprintf(text, sizeof text, "<%02d> %s", boardId, name.c_str());
     return text;
 }
 

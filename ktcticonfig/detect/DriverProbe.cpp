@@ -1,62 +1,22 @@
 // Board probing through libKTDRV.so.
 #include "ktcticonfig/detect/DriverProbe.h"
 
-#include <dlfcn.h>
-#include <link.h>
+#include "ktcticonfig/detect/DriverLibrary.h"
 
-#include <vector>
+#include <dlfcn.h>
 
 namespace ktcticonfig {
 
 namespace {
 
-constexpr const char *kLibraryName = "libKTDRV.so";
 // The probe's answer when the driver cannot look for devices at all (TlxSimGetProbeError says why).
 constexpr int kDriverCannotProbe = -2;
-
-void *openLibrary(const std::string &path)
-{
-    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-}
-
-// The folders the program's own libraries are looked up in (LD_LIBRARY_PATH, its RUNPATH with
-// $ORIGIN resolved, the system's), in the loader's order. A plain dlopen searches the RUNPATH of the
-// object that calls it, and an interposed dlopen (the address sanitizer's) is a library without the
-// program's RUNPATH; asking for the program's own search path finds the library either way.
-std::vector<std::string> programSearchPath()
-{
-    std::vector<std::string> folders;
-    void *program = dlopen(nullptr, RTLD_LAZY);
-    if (!program)
-        return folders;
-    Dl_serinfo size{};
-    if (dlinfo(program, RTLD_DI_SERINFOSIZE, &size) == 0 && size.dls_size >= sizeof(Dl_serinfo)) {
-        // Dl_serinfo holds pointers: keep its storage aligned for them.
-        std::vector<Dl_serinfo> storage(size.dls_size / sizeof(Dl_serinfo) + 1);
-        Dl_serinfo *info = storage.data();
-        *info = size;
-        if (dlinfo(program, RTLD_DI_SERINFO, info) == 0)
-            for (unsigned i = 0; i < info->dls_cnt; ++i)
-                folders.emplace_back(info->dls_serpath[i].dls_name);
-    }
-    dlclose(program);
-    return folders;
-}
 
 } // namespace
 
 std::unique_ptr<DriverProbe> DriverProbe::load(const std::string &programDirectory, Reporter &reporter)
 {
-    std::vector<std::string> candidates;
-    if (!programDirectory.empty())
-        candidates.push_back(programDirectory + "/" + kLibraryName);
-    for (const std::string &folder : programSearchPath())
-        candidates.push_back(folder + "/" + kLibraryName);
-    candidates.emplace_back(kLibraryName);
-    void *library = nullptr;
-    for (const std::string &candidate : candidates)
-        if ((library = openLibrary(candidate)))
-            break;
+    void *library = openDriverLibrary(programDirectory);
     if (!library) {
         reporter.report("Loadlibrary KTDRV.dll error!");
         return nullptr;

@@ -1,8 +1,10 @@
 // Checks of a live log request.
 #include "ktcticonfig/model/LiveLogRequest.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace ktcticonfig {
@@ -44,7 +46,66 @@ int makeDirectory(const std::string &path)
     return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }
 
+// Offsets of the block's fields.
+constexpr std::size_t kType = 0, kEnable = 4, kMode = 8, kPeriod = 12, kMaxKeep = 16, kMaxPeriod = 20, kPath = 24,
+                      kPathSize = 260, kFirstChannel = 284, kLastChannel = 288, kFirstEvent = 292, kLastEvent = 296,
+                      kRunning = 304;
+
+std::int32_t readInt(const unsigned char *block, std::size_t offset)
+{
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | block[offset + static_cast<std::size_t>(i)];
+    return static_cast<std::int32_t>(v);
+}
+
+void writeInt(unsigned char *block, std::size_t offset, std::int32_t value)
+{
+    const auto v = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        block[offset + static_cast<std::size_t>(i)] = static_cast<unsigned char>(v >> (8 * i));
+}
+
 } // namespace
+
+LiveLogRequest readLiveLogRequest(const unsigned char *block)
+{
+    LiveLogRequest r;
+    r.type = readInt(block, kType);
+    r.enable = readInt(block, kEnable);
+    r.mode = readInt(block, kMode);
+    r.period = readInt(block, kPeriod);
+    r.maxKeep = readInt(block, kMaxKeep);
+    r.maxPeriod = readInt(block, kMaxPeriod);
+    const char *path = reinterpret_cast<const char *>(block + kPath);
+    r.path.assign(path, ::strnlen(path, kPathSize));
+    r.firstChannel = readInt(block, kFirstChannel);
+    r.lastChannel = readInt(block, kLastChannel);
+    r.firstEvent = readInt(block, kFirstEvent);
+    r.lastEvent = readInt(block, kLastEvent);
+    return r;
+}
+
+void writeLiveLogRequest(unsigned char *block, const LiveLogRequest &r)
+{
+    writeInt(block, kType, r.type);
+    writeInt(block, kEnable, r.enable);
+    writeInt(block, kMode, r.mode);
+    writeInt(block, kPeriod, r.period);
+    writeInt(block, kMaxKeep, r.maxKeep);
+    writeInt(block, kMaxPeriod, r.maxPeriod);
+    std::memset(block + kPath, 0, kPathSize);
+    std::memcpy(block + kPath, r.path.data(), std::min(r.path.size(), kPathSize - 1));
+    writeInt(block, kFirstChannel, r.firstChannel);
+    writeInt(block, kLastChannel, r.lastChannel);
+    writeInt(block, kFirstEvent, r.firstEvent);
+    writeInt(block, kLastEvent, r.lastEvent);
+}
+
+bool liveLogDriverRunning(const unsigned char *block)
+{
+    return readInt(block, kRunning) != 0;
+}
 
 std::string prepareLiveLogRequest(LiveLogRequest &r)
 {

@@ -2,6 +2,7 @@
 // is sent through the shared block.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,15 @@ struct LiveLogRequest
 };
 
 inline constexpr std::size_t kMaxLogPathLength = 200;
+
+/// The size of the live-log block shared with a running driver, and the request it holds (the block
+/// is little-endian whatever the machine).
+inline constexpr std::size_t kLiveLogBlockSize = 308;
+LiveLogRequest readLiveLogRequest(const unsigned char *block);
+/// Writes every field of the request into the block (the path cut to the block's 259 characters).
+void writeLiveLogRequest(unsigned char *block, const LiveLogRequest &request);
+/// The driver-running flag, which a started driver sets in the block.
+bool liveLogDriverRunning(const unsigned char *block);
 
 /// Runs the checks in order and prepares the path: on the first failure its message is returned and
 /// nothing else is done. A two-character path with a colon gets a backslash; a path to be created

@@ -38,14 +38,15 @@ Section optionTable(int channels)
         return channels ? "{" + times(element, channels) + "}" : std::string(element);
     };
     Section s;
-    for (const char *key : {"DefaultPlayVolume", "DefaultSpeakVolume", "DefaultRecordVolume", "DefaultDtmfStopPlay",
-                            "OmitABCD", "DtrmOnDtmfHighLevel", "RestrainPlay", "HangupStopRec", "HangupStopPlay",
-                            "DefaultBargeInStopPlay", "AutoSendDialTone", "IgnoreLineVoltage", "MicGain",
-                            "SetAnalogChToRecCh", "DisablePolarReverse"})
+    for (const char *key :
+         {"DefaultPlayVolume", "DefaultSpeakVolume", "DefaultRecordVolume", "DefaultDtmfStopPlay", "OmitABCD",
+          "DtrmOnDtmfHighLevel", "RestrainPlay", "HangupStopRec", "HangupStopPlay", "DefaultBargeInStopPlay",
+          "AutoSendDialTone", "IgnoreLineVoltage", "MicGain", "SetAnalogChToRecCh", "DisablePolarReverse"})
         s[key] = list("0");
     s["DefaultPlayFormat"] = s["DefaultRecordFormat"] = list("6");
     s["DefaultRecordMixerVolume"] = list("-7");
-    for (const char *key : {"CallerIdStyle", "DefaultPausePlayOnRxDtmf", "DefaultDtmfIsSound", "StopSendDialToneOnDtmf"})
+    for (const char *key :
+         {"CallerIdStyle", "DefaultPausePlayOnRxDtmf", "DefaultDtmfIsSound", "StopSendDialToneOnDtmf"})
         s[key] = list("1");
     s["BargeInSensitive"] = list("4");
     s["BargeInDtrmTime"] = list("32");
@@ -83,26 +84,50 @@ Section join(Section a, const Section &b)
 
 // The single-value channel options of the digital trunk, monitoring and resource boards.
 const Section kDigitalOptions = {
-    {"DefaultPlayVolume", "0"},         {"DefaultPlayFormat", "6"},
-    {"DefaultDtmfStopPlay", "0"},       {"DefaultBargeInStopPlay", "0"},
-    {"DefaultRecordMixerVolume", "-7"}, {"DefaultRecordFormat", "6"},
-    {"DefaultRecordVolume", "0"},       {"DefaultSendToneFrequence", "450,0"},
-    {"DefaultSendToneVolume", "0,-7"},  {"TxDtmfTimePara", "{80,80}"},
-    {"VoiceEnergyMinValue", "100000"},  {"ReceiveDtmfSensitive", "3"},
-    {"BargeInSensitive", "4"},          {"BargeInDtrmTime", "32"},
-    {"DtrmOnDtmfHighLevel", "0"},       {"OmitABCD", "0"},
-    {"DefaultToneCheckState", "0"},     {"RunAsSpy", "0"},
-    {"HangupStopRec", "0"},             {"HangupStopPlay", "0"},
+    {"DefaultPlayVolume", "0"},
+    {"DefaultPlayFormat", "6"},
+    {"DefaultDtmfStopPlay", "0"},
+    {"DefaultBargeInStopPlay", "0"},
+    {"DefaultRecordMixerVolume", "-7"},
+    {"DefaultRecordFormat", "6"},
+    {"DefaultRecordVolume", "0"},
+    {"DefaultSendToneFrequence", "450,0"},
+    {"DefaultSendToneVolume", "0,-7"},
+    {"TxDtmfTimePara", "{80,80}"},
+    {"VoiceEnergyMinValue", "100000"},
+    {"ReceiveDtmfSensitive", "3"},
+    {"BargeInSensitive", "4"},
+    {"BargeInDtrmTime", "32"},
+    {"DtrmOnDtmfHighLevel", "0"},
+    {"OmitABCD", "0"},
+    {"DefaultToneCheckState", "0"},
+    {"RunAsSpy", "0"},
+    {"HangupStopRec", "0"},
+    {"HangupStopPlay", "0"},
     {"DtmfStopPlayCharSet", "{0123456789*#abcd}"},
-    {"DtmfStopRecCharSet", "{}"},       {"DefaultDtmfIsSound", "1"},
-    {"DefaultPausePlayOnRxDtmf", "1"},  {"DefaultSpeakVolume", "0"},
+    {"DtmfStopRecCharSet", "{}"},
+    {"DefaultDtmfIsSound", "1"},
+    {"DefaultPausePlayOnRxDtmf", "1"},
+    {"DefaultSpeakVolume", "0"},
 };
 
 const Section kIpKeys = {
-    {"BoardIP", "0.0.0.0"},       {"LocalIp", "0.0.0.0"},  {"Submask", "255.255.255.0"}, {"Gateway", "0.0.0.0"},
-    {"LocalPort", "5060"},        {"RTPRange", "1024,5300"}, {"DisplayName", "unknown"}, {"SendDtmfType", "0"},
-    {"AudioCodecList", "6,7,131"}, {"Domain", ""},          {"RegExpires", "3600"},      {"Register", "0"},
-    {"UserName", ""},             {"RegPassword", ""},     {"RegRealm", ""},             {"ProtocolType", "0"},
+    {"BoardIP", "0.0.0.0"},
+    {"LocalIp", "0.0.0.0"},
+    {"Submask", "255.255.255.0"},
+    {"Gateway", "0.0.0.0"},
+    {"LocalPort", "5060"},
+    {"RTPRange", "1024,5300"},
+    {"DisplayName", "unknown"},
+    {"SendDtmfType", "0"},
+    {"AudioCodecList", "6,7,131"},
+    {"Domain", ""},
+    {"RegExpires", "3600"},
+    {"Register", "0"},
+    {"UserName", ""},
+    {"RegPassword", ""},
+    {"RegRealm", ""},
+    {"ProtocolType", "0"},
     {"RecvDtmfType", "0"},
 };
 
@@ -110,10 +135,13 @@ Section linkAgcKeys()
 {
     Section s;
     for (const char *link : {"UPLINK", "DOWNLINK"})
-        for (const auto &[key, value] : Section{{"AGCMAXLEVEL", "3200000"}, {"AGCMINLEVEL", "2560000"},
-                                                 {"AGCMAXGAIN", "255"},      {"AGCMINGAIN", "6"},
-                                                 {"AGCDOWNRATIO", "35"},     {"AGCUPRATIO", "1"},
-                                                 {"AGCKEEPTIME", "0"}})
+        for (const auto &[key, value] : Section{{"AGCMAXLEVEL", "3200000"},
+                                                {"AGCMINLEVEL", "2560000"},
+                                                {"AGCMAXGAIN", "255"},
+                                                {"AGCMINGAIN", "6"},
+                                                {"AGCDOWNRATIO", "35"},
+                                                {"AGCUPRATIO", "1"},
+                                                {"AGCKEEPTIME", "0"}})
             s[key + link] = value;
     return s;
 }
@@ -246,10 +274,10 @@ TEST_P(BoardFamilyKeys, SectionHoldsExactlyTheFamilysKeysAndValues)
 }
 
 const Section kAnalog8 = optionTable(8);
-const Section kIsa1Keys = only(kAnalog8, {"ChannelStyle", "DefaultPlayVolume", "DefaultSpeakVolume", "DefaultPlayFormat",
-                                          "DefaultRecordVolume", "DefaultRecordFormat", "DefaultRecordMixerVolume",
-                                          "DefaultDtmfStopPlay", "DtmfStopPlayCharSet", "DtmfStopRecCharSet",
-                                          "TxDtmfTimePara", "ReceiveDtmfSensitive"});
+const Section kIsa1Keys =
+    only(kAnalog8, {"ChannelStyle", "DefaultPlayVolume", "DefaultSpeakVolume", "DefaultPlayFormat",
+                    "DefaultRecordVolume", "DefaultRecordFormat", "DefaultRecordMixerVolume", "DefaultDtmfStopPlay",
+                    "DtmfStopPlayCharSet", "DtmfStopRecCharSet", "TxDtmfTimePara", "ReceiveDtmfSensitive"});
 const Section kVoice24Keys = [] {
     Section s = optionTable(24);
     s.erase("PhoneType");
@@ -258,20 +286,27 @@ const Section kVoice24Keys = [] {
 const Section kChannelBankKeys = join({{"CBProtocolType", "0"}, {"CBChannelType", "0"}, {"DefaultStudyState", "0"}},
                                       channelRange(optionTable(0), 120));
 // Model code 61 keeps one value where other boards keep sixteen.
-const Section kCode61Common = {{"RcvDtmfOnIdle", "0"},         {"IsMagnetModule", "0"},
-                               {"UnimoduleState", "1"},        {"UserOnHookFilterTime", "64"},
-                               {"HighAndLowFreqEnScale", "10"}, {"DualAndAllFreqEnScale", "12"},
-                               {"InVoiceToBus", "1"}};
+const Section kCode61Common = {
+    {"RcvDtmfOnIdle", "0"},         {"IsMagnetModule", "0"},         {"UnimoduleState", "1"},
+    {"UserOnHookFilterTime", "64"}, {"HighAndLowFreqEnScale", "10"}, {"DualAndAllFreqEnScale", "12"},
+    {"InVoiceToBus", "1"}};
 const Section kDigitalCommon = {{"ClearInVoiceOnRxDtmf", "0"}, {"InVoiceToBus", "1"}};
 
 INSTANTIATE_TEST_SUITE_P(
     Families, BoardFamilyKeys,
     ::testing::Values(
         FamilyCase{"analog", 6, 0, 0, kAnalog8, {}},
-        FamilyCase{"analog, second family", 24, 0, 0,
-                   join(optionTable(16), {{"DSTRecRawData", "0"}, {"DSP3WorkMode", "0"}}), {}},
+        FamilyCase{"analog, second family",
+                   24,
+                   0,
+                   0,
+                   join(optionTable(16), {{"DSTRecRawData", "0"}, {"DSP3WorkMode", "0"}}),
+                   {}},
         FamilyCase{"ISA, first generation", 1, 0, 0, kIsa1Keys, {}},
-        FamilyCase{"ISA, series 2", 2, 0, 0,
+        FamilyCase{"ISA, series 2",
+                   2,
+                   0,
+                   0,
                    join(kIsa1Keys, only(kAnalog8, {"DefaultBargeInStopPlay", "BargeInSensitive", "BargeInDtrmTime",
                                                    "CallerIdStyle", "SetAnalogChToRecCh", "DisablePolarReverse",
                                                    "AutoSendDialTone", "DefaultDtmfIsSound"})),
@@ -283,7 +318,8 @@ INSTANTIATE_TEST_SUITE_P(
         FamilyCase{"24-channel voice", 82, 0, 0, kVoice24Keys, {}},
         FamilyCase{"IP", 75, 0, 0, join(kIpKeys, optionTable(0)), {{"InVoiceToBus", "1"}}},
         FamilyCase{"without keys of its own", 7, 0, 0, {}, {}},
-        FamilyCase{"digital trunk with fax", 40, 2, 7, join(kDigitalOptions, {{"MaxFaxChannel", "16"}}), kDigitalCommon},
+        FamilyCase{"digital trunk with fax", 40, 2, 7, join(kDigitalOptions, {{"MaxFaxChannel", "16"}}),
+                   kDigitalCommon},
         FamilyCase{"monitoring", 39, 2, 0, kDigitalOptions, kDigitalCommon},
         FamilyCase{"voice resource", 57, 0, 0, kDigitalOptions, kDigitalCommon}));
 

@@ -83,10 +83,10 @@ TEST(DriverDetection, UsbBoxOnlyWhereNoPciDeviceHasTheIndex)
     // Index 0 has a PCI board and a USB box: the PCI board is found and the box is not.
     // Index 1 has only a USB box, which is found.
     test::TempDirectory dir;
-    const std::string sim = dir.put("KtSim.ini",
-                                    "[Device0]\nHardwareId=10\nSerialNumber=1001\nChannelTypes=0,0,0,0,0,0,0,0\n"
-                                    "[UsbDevice0]\nHardwareId=9\nSerialNumber=2001\nChannelTypes=0,0\n"
-                                    "[UsbDevice1]\nHardwareId=9\nSerialNumber=2002\nChannelTypes=0,0\n");
+    const std::string sim =
+        dir.put("KtSim.ini", "[Device0]\nHardwareId=10\nSerialNumber=1001\nChannelTypes=0,0,0,0,0,0,0,0\n"
+                             "[UsbDevice0]\nHardwareId=9\nSerialNumber=2001\nChannelTypes=0,0\n"
+                             "[UsbDevice1]\nHardwareId=9\nSerialNumber=2002\nChannelTypes=0,0\n");
     RecordingReporter reporter;
     ConfigModel model;
     ASSERT_NO_FATAL_FAILURE(detectThroughDriver(sim, model, reporter));

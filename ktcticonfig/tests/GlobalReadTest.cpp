@@ -15,11 +15,11 @@ constexpr const char *kBoard = "[BoardId=0]\nBoardModel=PCI 8-channel analog voi
 
 struct RuleCase
 {
-    const char *file;      ///< lines of the file before the board
+    const char *file; ///< lines of the file before the board
     const char *section;
     const char *key;
-    int expected;          ///< the value the model holds
-    const char *inFile;    ///< the key's text in the file after the read; nullptr: deleted
+    int expected;       ///< the value the model holds
+    const char *inFile; ///< the key's text in the file after the read; nullptr: deleted
 };
 
 void PrintTo(const RuleCase &c, std::ostream *os)
@@ -96,8 +96,8 @@ TEST(GlobalRead, HexadecimalTextRepairedAsDecimal)
 TEST(GlobalRead, BuiltInToneItemsAreWrittenAsFiveItems)
 {
     test::TempDirectory dir;
-    const std::string path =
-        dir.put("KtConfig.ini", std::string("[SystemConfig]\nMaxToneDetectorItem=120\nToneDetectorItem[0]=9\n") + kBoard);
+    const std::string path = dir.put(
+        "KtConfig.ini", std::string("[SystemConfig]\nMaxToneDetectorItem=120\nToneDetectorItem[0]=9\n") + kBoard);
     ConfigModel model;
     RecordingReporter reporter;
     ASSERT_TRUE(readModel(path, model, reporter, nullptr));
@@ -149,7 +149,8 @@ TEST(GlobalRead, MissingFileIsReportedAndReadAsDefaults)
     EXPECT_FALSE(readModel(dir.file("KtConfig.ini"), model, reporter, &error));
     EXPECT_EQ(error, "Read KtConfigFile error!");
     ASSERT_GE(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0], "Error: KtConfig.ini not found on specified path " + dir.file("KtConfig.ini") + ".");
+    EXPECT_EQ(reporter.messages[0],
+              "Error: KtConfig.ini not found on specified path " + dir.file("KtConfig.ini") + ".");
     EXPECT_EQ(model.settings.system("PlayBufSize"), 32768);
     EXPECT_EQ(model.settings.text("DebugView", "LogFilePath"), "NULL");
 }

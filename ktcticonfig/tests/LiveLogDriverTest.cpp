@@ -32,6 +32,7 @@ TEST(LiveLogDriver, BoardEnablesTheButtonAndTakesTheRequest)
     ASSERT_TRUE(writeModel(dir.file("KtConfig.ini"), host.m_model, reporter));
     dir.put("KtIndex.ini", "[Index]\n");
 
+    SharedLogBlock &block = host.openLogBlock();
     auto page = host.page<LogOutputPage>(PageKind::LogOutput);
     page->load(-1, -1);
     page->pollDriver();
@@ -41,9 +42,7 @@ TEST(LiveLogDriver, BoardEnablesTheButtonAndTakesTheRequest)
     page->pollDriver();
     EXPECT_TRUE(page->liveButton()->isEnabled());
 
-    auto block = SharedLogBlock::open(&error);
-    ASSERT_TRUE(block) << error;
-    LiveLogDialog dialog(*block, static_cast<int>(host.m_model.channels.size()), host.dialogs());
+    LiveLogDialog dialog(block, static_cast<int>(host.m_model.channels.size()), host.dialogs());
     EXPECT_EQ(dialog.channelStart()->count(), 9);
     dialog.typeList()->setCurrentIndex(1);
     dialog.enableList()->setCurrentIndex(2);
@@ -57,12 +56,12 @@ TEST(LiveLogDriver, BoardEnablesTheButtonAndTakesTheRequest)
     dialog.eventStart()->setCurrentIndex(0);
     dialog.eventEnd()->setCurrentIndex(0);
     ASSERT_TRUE(dialog.send()) << host.m_dialogs.messages.back();
-    const LiveLogRequest sent = block->request();
+    const LiveLogRequest sent = readLiveLogRequest(block.data());
     EXPECT_EQ(sent, (LiveLogRequest{1, 2, 1, 12, -1, 30, "NULL", 5, -1, -1, -1}));
     EXPECT_EQ(TlxSimGetLogEnable(1), 2);
 
     // A second dialog shows the request the driver holds.
-    LiveLogDialog again(*block, 8, host.dialogs());
+    LiveLogDialog again(block, 8, host.dialogs());
     EXPECT_EQ(again.typeList()->currentIndex(), 1);
     EXPECT_EQ(again.enableList()->currentIndex(), 2);
     EXPECT_EQ(again.channelStart()->currentText(), "5");

@@ -95,11 +95,9 @@ TEST(LiveLogRequest, ChecksInOrder)
 TEST(LiveLogDialog, RefusedRequestsLeaveTheBlockAlone)
 {
     test::PageTestHost host;
-    std::string error;
-    auto block = SharedLogBlock::open(&error);
-    ASSERT_TRUE(block) << error;
-    const LiveLogRequest before = block->request();
-    LiveLogDialog dialog(*block, 8, host.dialogs());
+    SharedLogBlock &block = host.openLogBlock();
+    const LiveLogRequest before = readLiveLogRequest(block.data());
+    LiveLogDialog dialog(block, 8, host.dialogs());
     EXPECT_EQ(dialog.channelStart()->count(), 9);
     EXPECT_EQ(dialog.eventEnd()->count(), 102);
     dialog.typeList()->setCurrentIndex(2);
@@ -113,7 +111,7 @@ TEST(LiveLogDialog, RefusedRequestsLeaveTheBlockAlone)
     dialog.channelStart()->setCurrentIndex(6); // 5
     dialog.channelEnd()->setCurrentIndex(4);   // 3
     EXPECT_FALSE(dialog.send());
-    EXPECT_EQ(block->request(), before);
+    EXPECT_EQ(readLiveLogRequest(block.data()), before);
     dialog.adjustSize();
     server::testing::saveWindowPicture(dialog, "KtCtiConfigLiveLogDialog");
 }

@@ -1,6 +1,6 @@
 // The model table: names, lookups, hardware identifiers and the class rule.
-#include "ktcticonfig/model/ModelRules.h"
 #include "ktcticonfig/model/ModelTable.h"
+#include "ktcticonfig/model/ModelRules.h"
 
 #include "common/Text.h"
 
@@ -112,11 +112,10 @@ BoardFlags isaDigital()
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ClassRule,
-    ::testing::Values(ClassCase{6, "0", 0, "0", 0, flags(true), 8, 0, 0},
-                      ClassCase{3, "0", 0, "0", 0, isa(), 16, 0, 0},
-                      ClassCase{6, "0", 1, "0", 0, flags(true), 8, 0, 0},       // no channel-bank use: forced 0
+    ::testing::Values(ClassCase{6, "0", 0, "0", 0, flags(true), 8, 0, 0}, ClassCase{3, "0", 0, "0", 0, isa(), 16, 0, 0},
+                      ClassCase{6, "0", 1, "0", 0, flags(true), 8, 0, 0}, // no channel-bank use: forced 0
                       ClassCase{9, "0", 0, "0", 0, isaDigital(), 30, 1, 0},
-                      ClassCase{9, "0", 1, "0", 0, isa(), 30, 0, 1},            // channel bank: voice, no PCMs
+                      ClassCase{9, "0", 1, "0", 0, isa(), 30, 0, 1}, // channel bank: voice, no PCMs
                       ClassCase{87, "0", 1, "0", 0, flags(true), 240, 0, 1},
                       ClassCase{44, "1", 0, "0", 0, flags(false, true), 368, 16, 0},
                       ClassCase{66, "0", 0, "0", 0, flags(false, true), 248, 8, 0},

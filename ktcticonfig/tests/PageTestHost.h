@@ -1,10 +1,11 @@
 // A window stand-in for page tests: it holds the model and answers message boxes, keeping their texts.
 #pragma once
 
-#include "ktcticonfig/model/SharedLogBlock.h"
 #include "ktcticonfig/ui/ConfigPage.h"
 
 #include <QScrollArea>
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
@@ -47,6 +48,14 @@ public:
     Dialogs &dialogs() override { return m_dialogs; }
     void rebuildTree(int) override { ++rebuilds; }
     void selectBoard(int) override {}
+    SharedLogBlock *logBlock() override { return m_block.data() ? &m_block : nullptr; }
+    /// Opens the live-log block the window would share with the driver.
+    SharedLogBlock &openLogBlock()
+    {
+        std::string error;
+        EXPECT_TRUE(m_block.open(&error)) << error;
+        return m_block;
+    }
 
     /// Makes the page of a kind at the size of the window's page area, or larger when the page needs
     /// more to show every control.
@@ -65,6 +74,7 @@ public:
     }
 
     ConfigModel m_model;
+    SharedLogBlock m_block;
     RecordingDialogs m_dialogs;
     int rebuilds = 0;
 };

@@ -32,9 +32,9 @@ ConfigModel mixedModel()
                            {2, device(test::kPci8E1, 4000000000u)},
                            {3, device(test::kChannelBank, 14)},
                            {4, device(test::kIpBoard, 15)},
-                           {5, device(99, 16)},   // code 61, recording
-                           {6, device(104, 17)},  // code 82, 24-channel voice
-                           {7, device(37, 18)},   // code 25, voice and fax
+                           {5, device(99, 16)},       // code 61, recording
+                           {6, device(104, 17)},      // code 82, 24-channel voice
+                           {7, device(37, 18)},       // code 25, voice and fax
                            {8, device(164, 19, 5)}}); // code 135 with the 20-channel sub-type
     ConfigModel model;
     RecordingReporter reporter;
@@ -105,7 +105,8 @@ TEST(RoundTrip, WrittenModelReadsBackTheSame)
 TEST(RoundTrip, WriteKeepsForeignKeysAndWritesInOrder)
 {
     test::TempDirectory dir;
-    const std::string path = dir.put("KtConfig.ini", "; the driver's comment\n[Other]\nKeep=1\n[SystemConfig]\nOwn=2\n");
+    const std::string path =
+        dir.put("KtConfig.ini", "; the driver's comment\n[Other]\nKeep=1\n[SystemConfig]\nOwn=2\n");
     ConfigModel model = mixedModel();
     RecordingReporter reporter;
     ASSERT_TRUE(writeModel(path, model, reporter));
@@ -159,8 +160,9 @@ TEST(BoardSectionRead, UnknownModelIsReportedAndSkipped)
 TEST(BoardSectionRead, TooManyPcmsFailsTheRead)
 {
     test::TempDirectory dir;
-    const std::string path = dir.put("KtConfig.ini", "[BoardId=0]\nBoardModel=PCI 8-E1/T1 digital trunk board, series 2\n"
-                                                     "PcmNumber=17\n[AppChToBoardChTable]\nTotalAppCh=1\nAppCh[0]=0,0\n");
+    const std::string path =
+        dir.put("KtConfig.ini", "[BoardId=0]\nBoardModel=PCI 8-E1/T1 digital trunk board, series 2\n"
+                                "PcmNumber=17\n[AppChToBoardChTable]\nTotalAppCh=1\nAppCh[0]=0,0\n");
     ConfigModel model;
     RecordingReporter reporter;
     std::string error;
@@ -184,7 +186,7 @@ TEST(BoardSectionRead, PcmRulesAndIsaPort)
     ASSERT_TRUE(readModel(path, model, reporter, nullptr));
     const auto &pcms = model.boards[0].pcms;
     ASSERT_EQ(pcms.size(), 2u);
-    EXPECT_EQ(pcms[0].ss7SignalingTs, 16); // forced unless SS7
+    EXPECT_EQ(pcms[0].ss7SignalingTs, 16);  // forced unless SS7
     EXPECT_EQ(pcms[0].useTs16AsCircuit, 0); // forced for SS1
     EXPECT_EQ(pcms[1].ss7SignalingTs, 5);
     EXPECT_EQ(pcms[1].useTs16AsCircuit, 1);

@@ -1,6 +1,6 @@
 // Unattended detection: the file it writes, the file it leaves alone, and the command line.
-#include "ktcticonfig/CommandLine.h"
 #include "ktcticonfig/UnattendedDetection.h"
+#include "ktcticonfig/CommandLine.h"
 #include "ktcticonfig/detect/DetectionPass.h"
 #include "ktcticonfig/tests/FakeProbe.h"
 #include "ktcticonfig/tests/TempDirectory.h"
@@ -102,8 +102,8 @@ TEST(KtCtiConfigProgram, WithoutDriverExitsNonZeroAndKeepsTheFile)
     std::filesystem::create_directory(dir.file("bin"));
     const std::string program = dir.file("bin/KtCtiConfig");
     std::filesystem::copy_file(KTCTICONFIG_PROGRAM_PATH, program);
-    const std::string command = "cd " + dir.path() + " && env -u LD_LIBRARY_PATH " + program +
-                                " '|sub/..|' 2>" + dir.file("stderr.txt");
+    const std::string command =
+        "cd " + dir.path() + " && env -u LD_LIBRARY_PATH " + program + " '|sub/..|' 2>" + dir.file("stderr.txt");
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);

@@ -16,6 +16,7 @@
 
 #include "ktcticonfig/app/Dialogs.h"
 #include "ktcticonfig/app/PageTree.h"
+#include "ktcticonfig/app/SharedLogBlock.h"
 #include "ktcticonfig/model/ConfigModel.h"
 
 #include <QWidget>
@@ -34,6 +35,9 @@ public:
     virtual void rebuildTree(int selectBoard = -1) = 0;
     /// Selects and expands the item of a board, which opens its board page.
     virtual void selectBoard(int boardId) = 0;
+    /// The live-log block shared with a running driver (nullptr where the window runs without one,
+    /// as in tests).
+    virtual SharedLogBlock *logBlock() = 0;
 };
 
 class ConfigPage : public QWidget
@@ -41,7 +45,7 @@ class ConfigPage : public QWidget
     Q_OBJECT
 
 public:
-    ConfigPage(PageHost &host, QWidget *parent = nullptr) : QWidget(parent), m_host(host) {}
+    ConfigPage(PageHost &host, QWidget *parent = nullptr);
 
     /// Fills the controls from the model for a board and PCM (-1 where not applicable).
     virtual void load(int boardId, int pcmIndex) = 0;
@@ -51,13 +55,7 @@ public:
     virtual bool keepsChangedFlag() const { return false; }
 
     bool isChanged() const { return m_changed; }
-    void setChanged(bool changed)
-    {
-        if (m_changed == changed)
-            return;
-        m_changed = changed;
-        emit changedFlagChanged(changed);
-    }
+    void setChanged(bool changed);
 
 signals:
     void changedFlagChanged(bool changed);

@@ -88,7 +88,7 @@ LiveLogDialog::LiveLogDialog(SharedLogBlock &block, int channels, Dialogs &dialo
     layout->addWidget(buttons);
 
     connect(m_type, &QComboBox::currentIndexChanged, this, &LiveLogDialog::typeChosen);
-    fill(block.request());
+    fill(readLiveLogRequest(block.data()));
 }
 
 void LiveLogDialog::typeChosen(int type)
@@ -132,7 +132,8 @@ bool LiveLogDialog::send()
         m_dialogs.show(error);
         return false;
     }
-    m_block.send(r);
+    writeLiveLogRequest(m_block.data(), r);
+    m_block.post();
     return true;
 }
 

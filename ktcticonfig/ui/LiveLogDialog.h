@@ -3,7 +3,8 @@
 #pragma once
 
 #include "ktcticonfig/app/Dialogs.h"
-#include "ktcticonfig/model/SharedLogBlock.h"
+#include "ktcticonfig/app/SharedLogBlock.h"
+#include "ktcticonfig/model/LiveLogRequest.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -23,7 +24,7 @@ public:
     /// The two entries of a creation mode list.
     static QStringList createModeEntries();
 
-    /// Filled from the block: the driver's current request. The channel lists offer -1 and the
+    /// Filled from the block (opened): the driver's current request. The channel lists offer -1 and the
     /// application channels 0..channels-1, the event lists -1 and 0..100.
     LiveLogDialog(SharedLogBlock &block, int channels, Dialogs &dialogs, QWidget *parent = nullptr);
 

@@ -63,13 +63,12 @@ LogOutputPage::LogOutputPage(PageHost &host, QWidget *parent) : ConfigPage(host,
     m_form.finish();
 
     connect(m_live, &QPushButton::clicked, this, [this] {
-        if (!m_block)
+        SharedLogBlock *block = this->host().logBlock();
+        if (!block || !block->data())
             return;
-        LiveLogDialog dialog(*m_block, static_cast<int>(model().channels.size()), this->host().dialogs(), this);
+        LiveLogDialog dialog(*block, static_cast<int>(model().channels.size()), this->host().dialogs(), this);
         dialog.exec();
     });
-    std::string error;
-    m_block = SharedLogBlock::open(&error);
     m_poll = new QTimer(this);
     m_poll->setInterval(1000);
     connect(m_poll, &QTimer::timeout, this, &LogOutputPage::pollDriver);
@@ -79,7 +78,8 @@ LogOutputPage::LogOutputPage(PageHost &host, QWidget *parent) : ConfigPage(host,
 
 void LogOutputPage::pollDriver()
 {
-    m_live->setEnabled(m_block && m_block->driverRunning());
+    SharedLogBlock *block = host().logBlock();
+    m_live->setEnabled(block && block->data() && liveLogDriverRunning(block->data()));
 }
 
 void LogOutputPage::enableFields()

@@ -2,11 +2,8 @@
 // that opens the live log dialog while a running driver reports itself in the shared block.
 #pragma once
 
-#include "ktcticonfig/model/SharedLogBlock.h"
 #include "ktcticonfig/ui/ConfigPage.h"
 #include "ktcticonfig/ui/KeyForm.h"
-
-#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -26,8 +23,8 @@ public:
     void load(int boardId, int pcmIndex) override;
     bool store() override;
 
-    /// Reads the driver-running flag and enables the live log button by it (the page does so every
-    /// second).
+    /// Reads the driver-running flag of the window's live-log block and enables the live log button by
+    /// it (the page does so every second).
     void pollDriver();
 
     QComboBox *apiList() const { return m_api; }
@@ -42,7 +39,6 @@ private:
     void enableFields();
 
     KeyForm m_form;
-    std::unique_ptr<SharedLogBlock> m_block;
     QComboBox *m_api = nullptr;
     QComboBox *m_apiMode = nullptr;
     QLineEdit *m_eventRange = nullptr;

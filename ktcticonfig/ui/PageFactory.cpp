@@ -1,5 +1,6 @@
 // The page of every kind of tree item.
 #include "ktcticonfig/ui/AnalogLinePage.h"
+#include "ktcticonfig/ui/BoardPage.h"
 #include "ktcticonfig/ui/BoardSipPage.h"
 #include "ktcticonfig/ui/BoardVoicePage.h"
 #include "ktcticonfig/ui/ConfigPage.h"
@@ -16,6 +17,7 @@
 #include "ktcticonfig/ui/SpyPage.h"
 #include "ktcticonfig/ui/Ss1Page.h"
 #include "ktcticonfig/ui/Ss7Page.h"
+#include "ktcticonfig/ui/SystemPage.h"
 #include "ktcticonfig/ui/ToneDetectorPage.h"
 #include "ktcticonfig/ui/TupPage.h"
 
@@ -24,6 +26,10 @@ namespace ktcticonfig {
 ConfigPage *createPage(PageKind kind, PageHost &host, QWidget *parent)
 {
     switch (kind) {
+    case PageKind::System:
+        return new SystemPage(host, parent);
+    case PageKind::Board:
+        return new BoardPage(host, parent);
     case PageKind::PcmList:
         return new PcmListPage(host, parent);
     case PageKind::Pcm:
@@ -58,10 +64,9 @@ ConfigPage *createPage(PageKind kind, PageHost &host, QWidget *parent)
         return new GlobalVoicePage(host, parent);
     case PageKind::LogOutput:
         return new LogOutputPage(host, parent);
-    default:
-        // The system and board pages are placeholders until their pages are built.
-        return new PlaceholderPage(kind, host, parent);
     }
+    // A kind this build does not know shows its caption only.
+    return new PlaceholderPage(kind, host, parent);
 }
 
 } // namespace ktcticonfig

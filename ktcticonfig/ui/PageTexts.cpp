@@ -48,6 +48,9 @@ namespace {
     QT_TRANSLATE_NOOP("Messages", "Error: PCI board not found! Please check if the boards has been correctly "
                                   "installed."),
     QT_TRANSLATE_NOOP("Messages", "Read KtConfigFile error!"),
+    QT_TRANSLATE_NOOP("Messages", "Error"),
+    QT_TRANSLATE_NOOP("Messages", "The PCI 2-E1/T1 and 4-E1/T1 monitoring boards do not support the hardware MP3 "
+                                  "codec; the series 2 ISDN trunk boards do."),
 };
 
 } // namespace
