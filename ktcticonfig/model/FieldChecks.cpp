@@ -27,6 +27,17 @@ void finishGlobalVoiceStore(GlobalSettings &settings, const GlobalSettings &befo
         settings.setSystem(key, static_cast<std::uint16_t>(settings.system(key)));
 }
 
+std::string checkSpyPcmPair(std::string_view pair)
+{
+    const std::size_t comma = pair.find(',');
+    const std::string_view first = pair.substr(0, comma);
+    const std::string_view second = comma == std::string_view::npos ? std::string_view() : pair.substr(comma + 1);
+    for (std::string_view number : {first, second})
+        if (rangeRepair(kSpyPcmCheck, number))
+            return std::string(kSpyPcmCheck.message);
+    return {};
+}
+
 int selfDefinedToneSwitch(std::string_view text)
 {
     const long long value = leadingNumber(text);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ktcticonfig {
@@ -36,6 +37,9 @@ inline constexpr RangeCheck kAgcMinGainCheck{1, 255, 6, "AGCMinGain out of range
 
 /// The spy page's PCM numbers.
 inline constexpr RangeCheck kSpyPcmCheck{0, 1000, 0, "Parameter out of range! Valid number: 0-1000"};
+
+/// The message that refuses a monitored PCM pair ("Pcm1,Pcm2", each 0..1000), or empty.
+std::string checkSpyPcmPair(std::string_view pair);
 
 /// The pre-recording codecs of the "Pre-record CODEC:" list, in list order.
 inline constexpr int kPrerecordCodecs[] = {6, 7, 17, 49, 85};

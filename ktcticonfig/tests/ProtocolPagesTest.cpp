@@ -11,6 +11,7 @@
 #include "ktcticonfig/ui/H323Dialog.h"
 #include "ktcticonfig/ui/PcmPage.h"
 #include "ktcticonfig/ui/SipGlobalPage.h"
+#include "ktcticonfig/ui/SpyPage.h"
 #include "ktcticonfig/ui/Ss1Page.h"
 
 #include "server/ui/tests/WindowPicture.h"
@@ -86,6 +87,36 @@ TEST_F(ProtocolPagesTest, Ss1RulesAreCheckedAndNeedASelection)
     EXPECT_FALSE(page->idleState()->isEnabled());
     page->protocolType()->setCurrentIndex(2);
     EXPECT_TRUE(page->idleState()->isEnabled());
+}
+
+TEST_F(ProtocolPagesTest, SpyListsStayWithinTheMonitoredPcms)
+{
+    auto page = m_host.page<SpyPage>(PageKind::Spy);
+    page->load(-1, -1);
+    ListEditor *pcms = page->lists().at(0), *circuits = page->lists().at(1), *links = page->lists().at(2);
+    std::vector<QStringList> answers = {{"3,1001"}, {"3,4"}, {"3,5,20"}, {"7,1"}};
+    for (ListEditor *list : {pcms, circuits, links})
+        list->edit = [&](QStringList &values) {
+            if (answers.empty())
+                return false;
+            values = answers.front();
+            answers.erase(answers.begin());
+            return true;
+        };
+    circuits->addRow();
+    links->addRow();
+    EXPECT_EQ(messages(),
+              (std::vector<std::string>{"Error! Max SpiedPcm > Max SpyPcm", "Error!Max SpiedSS7_Link > Max SpyPcm"}));
+    pcms->addRow(); // 1001 is refused, then 3,4 taken
+    EXPECT_EQ(messages().back(), "Parameter out of range! Valid number: 0-1000");
+    ASSERT_EQ(pcms->rows().size(), 1u);
+    circuits->addRow();
+    links->addRow();
+    ASSERT_TRUE(page->store());
+    const auto &settings = m_host.m_model.settings;
+    EXPECT_EQ(settings.list(listIndex("SS7Spy", "TotalSpyPcm")), (std::vector<ListRow>{{"3,4"}}));
+    EXPECT_EQ(settings.list(listIndex("SS7Spy", "TotalAppSpyCIC")), (std::vector<ListRow>{{"3,5,20"}}));
+    EXPECT_EQ(settings.list(listIndex("SS7Spy", "TotalSpyLinkSet")), (std::vector<ListRow>{{"7,1", ""}}));
 }
 
 TEST(IpChecks, RtpRangeAndJitterDelay)

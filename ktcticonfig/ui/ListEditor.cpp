@@ -132,18 +132,35 @@ bool ListEditor::accepted(QStringList &values)
     }
 }
 
+ListRow ListEditor::rowOf(const QStringList &values) const
+{
+    // A row holds one text per item key of its list, whatever the dialog gave.
+    ListRow row = m_columns.make(values);
+    std::size_t keys = 0;
+    for (std::string_view key : indexedLists()[m_columns.list].itemKeys)
+        keys += key.empty() ? 0 : 1;
+    row.resize(keys);
+    return row;
+}
+
 void ListEditor::addRow()
 {
     if (m_rows.size() >= m_columns.maxRows) {
         m_dialogs.show(m_columns.tooManyMessage);
         return;
     }
+    if (m_columns.canAdd) {
+        if (const std::string refusal = m_columns.canAdd(); !refusal.empty()) {
+            m_dialogs.show(refusal);
+            return;
+        }
+    }
     QStringList values;
     for (int i = 0; i < m_columns.fields.size(); ++i)
         values << QString();
     if (!accepted(values))
         return;
-    m_rows.push_back(m_columns.make(values));
+    m_rows.push_back(rowOf(values));
     refresh();
 }
 
@@ -157,7 +174,7 @@ void ListEditor::modifyRow()
     QStringList values = m_columns.show(m_rows[static_cast<std::size_t>(r)]);
     if (!accepted(values))
         return;
-    m_rows[static_cast<std::size_t>(r)] = m_columns.make(values);
+    m_rows[static_cast<std::size_t>(r)] = rowOf(values);
     refresh();
 }
 

@@ -35,6 +35,9 @@ struct ListColumns
     std::string deleteMessage; ///< shown when Delete finds no row selected
     std::size_t maxRows = 1024;
     std::string tooManyMessage;
+    /// The message that refuses a new row before the dialog opens, or nothing (limits that depend on
+    /// another list).
+    std::function<std::string()> canAdd;
 };
 
 /// The index in indexedLists() of the list whose count key is `countKey` in `section`.
@@ -62,6 +65,7 @@ public:
 
 private:
     void refresh();
+    ListRow rowOf(const QStringList &values) const;
     bool accepted(QStringList &values);
 
     ListColumns m_columns;

@@ -2,6 +2,7 @@
 #include "ktcticonfig/ui/SpyPage.h"
 
 #include "ktcticonfig/model/FieldChecks.h"
+#include "ktcticonfig/ui/KeyForm.h"
 
 #include <QFormLayout>
 #include <QVBoxLayout>
@@ -17,7 +18,8 @@ SpyPage::SpyPage(PageHost &host, QWidget *parent) : SectionPage(host, 2, parent)
     pcms.fields = {tr("Local Pcm1,Pcm2")};
     pcms.modifyMessage = "Select the SpyPcm to be modified!";
     pcms.deleteMessage = "Select the SpyPcm to be deleted!";
-    addList(0, tr("SpyPcmNum[Voc]"), std::move(pcms));
+    pcms.check = [](const QStringList &values) { return checkSpyPcmPair(KeyForm::toFile(values.value(0))); };
+    ListEditor *spyPcms = addList(0, tr("SpyPcmNum[Voc]"), std::move(pcms));
     m_form.column(0)->addStretch();
 
     ListColumns circuits;
@@ -26,6 +28,10 @@ SpyPage::SpyPage(PageHost &host, QWidget *parent) : SectionPage(host, 2, parent)
     circuits.fields = {tr("SpiedCircuitPcmNum,StartNumForCircuit,EndNumForCircuit")};
     circuits.modifyMessage = "Select the SpiedPcm to be modified!";
     circuits.deleteMessage = "Select the SpiedPcm to be deleted!";
+    circuits.canAdd = [this, spyPcms] {
+        return lists().at(1)->rows().size() >= spyPcms->rows().size() ? "Error! Max SpiedPcm > Max SpyPcm"
+                                                                      : std::string();
+    };
     addList(1, tr("SpiedCircuitPcmNum"), std::move(circuits));
     ListColumns links;
     links.list = listIndex("SS7Spy", "TotalSpyLinkSet");
@@ -33,6 +39,10 @@ SpyPage::SpyPage(PageHost &host, QWidget *parent) : SectionPage(host, 2, parent)
     links.fields = {tr("SpyLinkSet:"), tr("SpyLinkPcm:")};
     links.modifyMessage = "Select the SS7_Link to be modified!";
     links.deleteMessage = "Select the SS7_Link to be deleted!";
+    links.canAdd = [this, spyPcms] {
+        return lists().at(2)->rows().size() >= spyPcms->rows().size() ? "Error!Max SpiedSS7_Link > Max SpyPcm"
+                                                                      : std::string();
+    };
     addList(1, tr("SpyLinkSet"), std::move(links));
     m_form.column(1)->addStretch();
     m_form.finish();
