@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QValidator>
 
 namespace ktcticonfig {
 namespace {
@@ -68,6 +69,19 @@ TEST_F(GlobalVoicePageTest, FieldsOutOfRangeAreToldAndPutBack)
     leave("MaxPlayMemList", "65535");
     leave("ConfDefaultMaxGroupSpeaking", "0");
     EXPECT_TRUE(m_host.m_dialogs.messages.empty());
+}
+
+TEST_F(GlobalVoicePageTest, NumberFieldsRefuseLettersAndTextFieldsTakeThem)
+{
+    const auto accepts = [this](std::string_view key, QString text) {
+        const QValidator *v = m_page->field(key)->validator();
+        int pos = 0;
+        return !v || v->validate(text, pos) != QValidator::Invalid;
+    };
+    EXPECT_FALSE(accepts("PlayBufSize", "12a"));
+    EXPECT_TRUE(accepts("PlayBufSize", "-512"));
+    EXPECT_TRUE(accepts("RingDetectFilterPara", "6,40"));
+    EXPECT_TRUE(accepts("DefaultTxFlashChar", "!"));
 }
 
 TEST_F(GlobalVoicePageTest, ClearingPrerecordingKeepsTheStartupMode)

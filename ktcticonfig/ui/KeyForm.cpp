@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -94,8 +96,14 @@ QLineEdit *KeyForm::text(QFormLayout *group, const QString &label, std::string_v
 {
     auto *edit = new QLineEdit;
     edit->setMinimumWidth(kFieldWidth);
-    if (const auto index = globalKeyIndex(section, key); index && globalKeys()[*index].maxLength > 0)
-        edit->setMaxLength(static_cast<int>(globalKeys()[*index].maxLength));
+    if (const auto index = globalKeyIndex(section, key)) {
+        const KeyDef &def = globalKeys()[*index];
+        if (def.maxLength > 0)
+            edit->setMaxLength(static_cast<int>(def.maxLength));
+        // A number key takes digits only (with a sign), so that no text is stored as 0 unseen.
+        if (!def.isText() && def.type != KeyType::Char)
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
+    }
     place(group, label, edit, toolTip, unit);
     add(Kind::Text, section, key, edit);
     return edit;
