@@ -1,12 +1,14 @@
 // The digital trunk, IP and monitoring pages: rule and link lists, the IP checks, the PCM page and
 // module programming.
 #include "ktcticonfig/detect/DetectionPass.h"
+#include "ktcticonfig/model/CodecList.h"
 #include "ktcticonfig/model/IpChecks.h"
 #include "ktcticonfig/model/PhoneNumberRule.h"
 #include "ktcticonfig/tests/FakeProbe.h"
 #include "ktcticonfig/tests/PageTestHost.h"
 #include "ktcticonfig/tests/TempDirectory.h"
 #include "ktcticonfig/ui/BoardSipPage.h"
+#include "ktcticonfig/ui/CodecListEditor.h"
 #include "ktcticonfig/ui/DigitalPhonePage.h"
 #include "ktcticonfig/ui/H323Dialog.h"
 #include "ktcticonfig/ui/PcmPage.h"
@@ -21,6 +23,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 
 namespace ktcticonfig {
@@ -159,6 +162,44 @@ TEST_F(ProtocolPagesTest, BoardSipRefusesABadRtpRangeAndKeepsTheBoard)
     page->field("RTPRange")->setText("9000,9100");
     EXPECT_TRUE(page->store());
     EXPECT_EQ(m_host.m_model.boards[1].options.get("RTPRange"), "9000,9100");
+}
+
+TEST(CodecList, StepsAndTheirRefusals)
+{
+    std::vector<int> codecs = parseCodecList("6,7");
+    EXPECT_EQ(addCodec(codecs, -1), "Please choose the codec which you want to add");
+    EXPECT_EQ(addCodec(codecs, 7), "This codec is enabled");
+    EXPECT_EQ(addCodec(codecs, 131), "");
+    EXPECT_EQ(addCodec(codecs, 4), "The stack only support three codecs now");
+    EXPECT_EQ(raiseCodec(codecs, 2), "");
+    EXPECT_EQ(formatCodecList(codecs), "6,131,7");
+    EXPECT_EQ(lowerCodec(codecs, 0), "");
+    EXPECT_EQ(formatCodecList(codecs), "131,6,7");
+    EXPECT_EQ(removeCodec(codecs, -1), "Please choose the codec which you want to delete");
+    EXPECT_EQ(raiseCodec(codecs, 5), "Please choose the codec which you want to up");
+    EXPECT_EQ(lowerCodec(codecs, -1), "Please choose the codec which you want to down");
+    EXPECT_EQ(removeCodec(codecs, 1), "");
+    EXPECT_EQ(formatCodecList(codecs), "131,7");
+    EXPECT_EQ(codecName(7), "G.711 mu-Law");
+    EXPECT_EQ(codecName(99), "99");
+}
+
+TEST_F(ProtocolPagesTest, CodecListEditsTheBoardsCodecs)
+{
+    auto page = m_host.page<BoardSipPage>(PageKind::BoardSip);
+    page->load(1, -1);
+    CodecListEditor *codecs = page->codecs();
+    page->field("AudioCodecList")->setText("6,7");
+    ASSERT_EQ(codecs->enabled()->count(), 2);
+    EXPECT_EQ(codecs->enabled()->item(1)->text(), "G.711 mu-Law");
+    codecs->add();
+    EXPECT_EQ(messages().back(), "Please choose the codec which you want to add");
+    codecs->available()->setCurrentRow(2); // G.729
+    codecs->add();
+    codecs->up();
+    EXPECT_EQ(page->field("AudioCodecList")->text(), "6,131,7");
+    ASSERT_TRUE(page->store());
+    EXPECT_EQ(m_host.m_model.boards[1].options.get("AudioCodecList"), "6,131,7");
 }
 
 TEST_F(ProtocolPagesTest, SipGlobalAndH323Checks)

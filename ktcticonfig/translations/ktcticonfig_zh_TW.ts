@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Specifies the mode for an user-channel to generate a ringing signal. 0(default): a periodic &apos;1 second on and 4 seconds off&apos; ringing signal; 1: the ringing signal keeps high level until the application stops it.</source>
-        <translation>內線通道產生振鈴訊號的方式。0（預設）：週期性的'響 1 秒停 4 秒'振鈴訊號；1：振鈴訊號保持高電平，直到應用程式停止。</translation>
+        <translation>內線通道產生振鈴訊號的方式。0（預設）：週期性的&apos;響 1 秒停 4 秒&apos;振鈴訊號；1：振鈴訊號保持高電平，直到應用程式停止。</translation>
     </message>
     <message>
         <source>Hook state filtering time:</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>Lower and upper RTP port, separated by &apos;,&apos;; 1024-65535</source>
-        <translation>RTP 埠下限和上限，以 ',' 分隔；1024-65535</translation>
+        <translation>RTP 埠下限和上限，以 &apos;,&apos; 分隔；1024-65535</translation>
     </message>
     <message>
         <source>Local URI:</source>
@@ -760,6 +760,33 @@
     </message>
 </context>
 <context>
+    <name>ktcticonfig::CodecListEditor</name>
+    <message>
+        <source>Available codecs</source>
+        <translation>可用編解碼</translation>
+    </message>
+    <message>
+        <source>Enabled codecs</source>
+        <translation>已啟用編解碼</translation>
+    </message>
+    <message>
+        <source>Add &gt;&gt;</source>
+        <translation>新增 &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Delete</source>
+        <translation>&lt;&lt; 刪除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+</context>
+<context>
     <name>ktcticonfig::DigitalPhonePage</name>
     <message>
         <source>Digital Phone Options</source>
@@ -775,7 +802,7 @@
     </message>
     <message>
         <source>One phone type per channel, separated by &apos;,&apos;</source>
-        <translation>每通道一個話機型別，以 ',' 分隔</translation>
+        <translation>每通道一個話機型別，以 &apos;,&apos; 分隔</translation>
     </message>
     <message>
         <source>Rec Raw Mode</source>
@@ -1527,7 +1554,7 @@
     </message>
     <message>
         <source>&quot;-1..-1&quot; means all of them; a range such as 10..20 limits the output to those numbers</source>
-        <translation>"-1..-1" 表示全部；如 10..20 的範圍只輸出這些編號</translation>
+        <translation>&quot;-1..-1&quot; 表示全部；如 10..20 的範圍只輸出這些編號</translation>
     </message>
     <message>
         <source>Event Range</source>
@@ -1927,7 +1954,7 @@
     <name>ktcticonfig::ToneDetectorPage</name>
     <message>
         <source>Specifies the period of busy tone in millisecond, used to detect busy tone. Maximum 4 periods can be specified, periods should be separated by &apos;,&apos; when more than one are to be specified. Range:200-2000. Default: 700ms.</source>
-        <translation>忙音週期（毫秒），用於檢測忙音。最多可指定 4 個週期，多個週期以 ',' 分隔。範圍：200-2000。預設：700ms。</translation>
+        <translation>忙音週期（毫秒），用於檢測忙音。最多可指定 4 個週期，多個週期以 &apos;,&apos; 分隔。範圍：200-2000。預設：700ms。</translation>
     </message>
     <message>
         <source>Whether to detect self-defined tone. 0--not to detect. 1--to detect continuous tone (similar to DialTone); 2--to detect periodic tone (similar to RingBackTone)</source>

@@ -2,6 +2,7 @@
 #include "ktcticonfig/ui/BoardSipPage.h"
 
 #include "ktcticonfig/model/IpChecks.h"
+#include "ktcticonfig/ui/CodecListEditor.h"
 #include "ktcticonfig/ui/H323Dialog.h"
 
 #include <QFormLayout>
@@ -30,6 +31,8 @@ BoardSipPage::BoardSipPage(PageHost &host, QWidget *parent) : BoardKeyPage(host,
     add(g, tr("Codec list:"), "AudioCodecList",
         tr("Enabled codecs by priority (at most three): 6 G.711 A-law, 7 G.711 "
            "mu-Law, 131 G.729"));
+    m_codecs = new CodecListEditor(field("AudioCodecList"), host.dialogs());
+    g->addRow(m_codecs);
     add(g, tr("Protocol type:"), "ProtocolType");
     m_form.column(0)->addStretch();
     g = m_form.group(tr("Register Server"), 1);

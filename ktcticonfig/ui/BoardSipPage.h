@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace ktcticonfig {
 
+class CodecListEditor;
+
 class BoardSipPage : public BoardKeyPage
 {
     Q_OBJECT
@@ -17,6 +19,7 @@ public:
 
     QLineEdit *field(std::string_view key) const;
     QPushButton *h323Button() const { return m_h323; }
+    CodecListEditor *codecs() const { return m_codecs; }
 
 protected:
     std::pair<std::string, QWidget *> check() override;
@@ -24,6 +27,7 @@ protected:
 private:
     std::vector<std::pair<std::string_view, QLineEdit *>> m_fields;
     QPushButton *m_h323 = nullptr;
+    CodecListEditor *m_codecs = nullptr;
 };
 
 } // namespace ktcticonfig
