@@ -209,6 +209,7 @@ TEST_F(ProtocolPagesTest, SipGlobalAndH323Checks)
     page->field("HeartInterval")->setText("2000");
     EXPECT_FALSE(page->store());
     EXPECT_EQ(messages().back(), "The heart interval  must between 0~1000");
+    EXPECT_EQ(page->focusWidget(), page->field("HeartInterval"));
     EXPECT_EQ(m_host.m_model.settings.number("SIP", "HeartInterval"), 0);
 
     H323Dialog dialog(m_host.m_model.settings, m_host.dialogs());

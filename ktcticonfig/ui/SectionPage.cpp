@@ -68,8 +68,10 @@ void SectionPage::load(int, int)
 
 bool SectionPage::store()
 {
-    if (const std::string error = check(); !error.empty()) {
+    if (const auto [error, field] = check(); !error.empty()) {
         host().dialogs().show(error);
+        if (field)
+            field->setFocus();
         return false;
     }
     m_form.store(model().settings);

@@ -33,8 +33,9 @@ protected:
     QLineEdit *addKey(QFormLayout *group, std::string_view section, std::string_view key, const QString &label = {});
     /// A list editor placed in a column; the page loads and stores it with the fields.
     ListEditor *addList(int column, const QString &title, ListColumns columns);
-    /// Checks run by store() before anything is copied; the first failure is shown and refuses the store.
-    virtual std::string check() const { return {}; }
+    /// Checks run by store() before anything is copied: the first failure's message and field, which is
+    /// shown, focused and refuses the store; an empty message when all pass.
+    virtual std::pair<std::string, QWidget *> check() const { return {}; }
     /// Called after the fields were filled.
     virtual void loaded() {}
 

@@ -16,13 +16,17 @@ SipGlobalPage::SipGlobalPage(PageHost &host, QWidget *parent) : SectionPage(host
     m_form.finish();
 }
 
-std::string SipGlobalPage::check() const
+std::pair<std::string, QWidget *> SipGlobalPage::check() const
 {
     const auto text = [this](std::string_view key) { return field(key)->text().toStdString(); };
-    for (std::string error : {checkRtpRange(text("RTPRange")), checkHeartInterval(text("HeartInterval")),
-                              checkLength(text("LogFile"), 260, "Log file's length is too long")})
+    const std::pair<std::string, std::string_view> checks[] = {
+        {checkRtpRange(text("RTPRange")), "RTPRange"},
+        {checkHeartInterval(text("HeartInterval")), "HeartInterval"},
+        {checkLength(text("LogFile"), 260, "Log file's length is too long"), "LogFile"},
+    };
+    for (const auto &[error, key] : checks)
         if (!error.empty())
-            return error;
+            return {error, field(key)};
     return {};
 }
 

@@ -13,7 +13,7 @@ public:
     explicit SipGlobalPage(PageHost &host, QWidget *parent = nullptr);
 
 protected:
-    std::string check() const override;
+    std::pair<std::string, QWidget *> check() const override;
 };
 
 } // namespace ktcticonfig
