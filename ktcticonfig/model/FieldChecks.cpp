@@ -38,6 +38,21 @@ std::string checkSpyPcmPair(std::string_view pair)
     return {};
 }
 
+bool spyPcmInUse(std::string_view pair, const std::vector<std::vector<std::string>> &circuits)
+{
+    const std::size_t comma = pair.find(',');
+    const long long first = leadingNumber(pair.substr(0, comma));
+    const long long second = comma == std::string_view::npos ? first : leadingNumber(pair.substr(comma + 1));
+    for (const auto &circuit : circuits) {
+        if (circuit.empty() || circuit[0].empty())
+            continue;
+        const long long pcm = leadingNumber(circuit[0]);
+        if (pcm == first || pcm == second)
+            return true;
+    }
+    return false;
+}
+
 int selfDefinedToneSwitch(std::string_view text)
 {
     const long long value = leadingNumber(text);

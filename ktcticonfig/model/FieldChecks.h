@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ktcticonfig {
 
@@ -40,6 +41,9 @@ inline constexpr RangeCheck kSpyPcmCheck{0, 1000, 0, "Parameter out of range! Va
 
 /// The message that refuses a monitored PCM pair ("Pcm1,Pcm2", each 0..1000), or empty.
 std::string checkSpyPcmPair(std::string_view pair);
+
+/// True when one of the monitored circuits ("pcm,first,last") is on a PCM of the pair ("Pcm1,Pcm2").
+bool spyPcmInUse(std::string_view pair, const std::vector<std::vector<std::string>> &circuits);
 
 /// The pre-recording codecs of the "Pre-record CODEC:" list, in list order.
 inline constexpr int kPrerecordCodecs[] = {6, 7, 17, 49, 85};

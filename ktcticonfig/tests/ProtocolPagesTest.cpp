@@ -120,6 +120,15 @@ TEST_F(ProtocolPagesTest, SpyListsStayWithinTheMonitoredPcms)
     EXPECT_EQ(settings.list(listIndex("SS7Spy", "TotalSpyPcm")), (std::vector<ListRow>{{"3,4"}}));
     EXPECT_EQ(settings.list(listIndex("SS7Spy", "TotalAppSpyCIC")), (std::vector<ListRow>{{"3,5,20"}}));
     EXPECT_EQ(settings.list(listIndex("SS7Spy", "TotalSpyLinkSet")), (std::vector<ListRow>{{"7,1", ""}}));
+
+    // The monitored PCM that the circuit names cannot go before the circuit.
+    pcms->table()->selectRow(0);
+    pcms->deleteRow();
+    EXPECT_EQ(messages().back(), "The SpyPCM is used by other SpyCicPCM.");
+    circuits->table()->selectRow(0);
+    circuits->deleteRow();
+    pcms->deleteRow();
+    EXPECT_TRUE(pcms->rows().empty());
 }
 
 TEST(IpChecks, RtpRangeAndJitterDelay)

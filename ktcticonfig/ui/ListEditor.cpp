@@ -185,6 +185,12 @@ void ListEditor::deleteRow()
         m_dialogs.show(m_columns.deleteMessage);
         return;
     }
+    if (m_columns.canDelete) {
+        if (const std::string refusal = m_columns.canDelete(m_rows[static_cast<std::size_t>(r)]); !refusal.empty()) {
+            m_dialogs.show(refusal);
+            return;
+        }
+    }
     m_rows.erase(m_rows.begin() + r);
     refresh();
 }

@@ -38,6 +38,8 @@ struct ListColumns
     /// The message that refuses a new row before the dialog opens, or nothing (limits that depend on
     /// another list).
     std::function<std::string()> canAdd;
+    /// The message that refuses deleting a row (one that another list refers to), or nothing.
+    std::function<std::string(const ListRow &)> canDelete;
 };
 
 /// The index in indexedLists() of the list whose count key is `countKey` in `section`.

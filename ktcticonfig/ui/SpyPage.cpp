@@ -19,6 +19,12 @@ SpyPage::SpyPage(PageHost &host, QWidget *parent) : SectionPage(host, 2, parent)
     pcms.modifyMessage = "Select the SpyPcm to be modified!";
     pcms.deleteMessage = "Select the SpyPcm to be deleted!";
     pcms.check = [](const QStringList &values) { return checkSpyPcmPair(KeyForm::toFile(values.value(0))); };
+    // A monitored PCM that a monitored circuit names stays until the circuit goes.
+    pcms.canDelete = [this](const ListRow &row) {
+        return spyPcmInUse(row.empty() ? std::string() : row[0], lists().at(1)->rows())
+                   ? std::string("The SpyPCM is used by other SpyCicPCM.")
+                   : std::string();
+    };
     ListEditor *spyPcms = addList(0, tr("SpyPcmNum[Voc]"), std::move(pcms));
     m_form.column(0)->addStretch();
 
