@@ -207,7 +207,13 @@ TEST_F(ProtocolPagesTest, CodecListEditsTheBoardsCodecs)
     codecs->add();
     codecs->up();
     EXPECT_EQ(page->field("AudioCodecList")->text(), "6,131,7");
+    auto *dtmf = page->findChild<QComboBox *>();
+    ASSERT_NE(dtmf, nullptr);
+    EXPECT_EQ(dtmf->property("key").toString(), "SendDtmfType");
+    EXPECT_EQ(dtmf->currentText(), "RFC2833");
+    dtmf->setCurrentIndex(2);
     ASSERT_TRUE(page->store());
+    EXPECT_EQ(m_host.m_model.boards[1].options.get("SendDtmfType"), "2");
     EXPECT_EQ(m_host.m_model.boards[1].options.get("AudioCodecList"), "6,131,7");
 }
 

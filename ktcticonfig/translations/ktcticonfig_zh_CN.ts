@@ -528,10 +528,6 @@
         <translation>发送 DTMF 方式：</translation>
     </message>
     <message>
-        <source>0: RFC2833, 1: Signaling, 2: Inbound</source>
-        <translation>0：RFC2833，1：信令，2：带内</translation>
-    </message>
-    <message>
         <source>Receive DTMF Type:</source>
         <translation>接收 DTMF 方式：</translation>
     </message>
@@ -578,6 +574,18 @@
     <message>
         <source>H323 Setting</source>
         <translation>H323 设置</translation>
+    </message>
+    <message>
+        <source>RFC2833</source>
+        <translation>RFC2833</translation>
+    </message>
+    <message>
+        <source>Signaling</source>
+        <translation>信令</translation>
+    </message>
+    <message>
+        <source>Inbound</source>
+        <translation>带内</translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,7 @@ BoardSipPage::BoardSipPage(PageHost &host, QWidget *parent) : BoardKeyPage(host,
     add(g, tr("RTP Range:"), "RTPRange", tr("Lower and upper RTP port, separated by ','; 1024-65535"));
     add(g, tr("Local URI:"), "DisplayName");
     g = m_form.group(tr("Media"), 0);
-    add(g, tr("Send DTMF Type:"), "SendDtmfType", tr("0: RFC2833, 1: Signaling, 2: Inbound"));
+    m_form.boardList(g, tr("Send DTMF Type:"), "SendDtmfType", {tr("RFC2833"), tr("Signaling"), tr("Inbound")});
     add(g, tr("Receive DTMF Type:"), "RecvDtmfType");
     add(g, tr("Codec list:"), "AudioCodecList",
         tr("Enabled codecs by priority (at most three): 6 G.711 A-law, 7 G.711 "

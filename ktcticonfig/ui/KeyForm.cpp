@@ -138,6 +138,16 @@ QLineEdit *KeyForm::boardText(QFormLayout *group, const QString &label, std::str
     return edit;
 }
 
+QComboBox *KeyForm::boardList(QFormLayout *group, const QString &label, std::string_view key,
+                              const QStringList &entries, std::vector<int> values, const QString &toolTip)
+{
+    auto *combo = new QComboBox;
+    combo->addItems(entries);
+    place(group, label, combo, toolTip);
+    add(Kind::BoardList, {}, key, combo).values = std::move(values);
+    return combo;
+}
+
 QCheckBox *KeyForm::boardCheck(QFormLayout *group, const QString &label, std::string_view key, const QString &toolTip)
 {
     auto *box = new QCheckBox(label);
@@ -183,6 +193,16 @@ int KeyForm::state(const Binding &b)
     return -1;
 }
 
+int KeyForm::entryOf(const Binding &b, long long value)
+{
+    long long index = value;
+    if (!b.values.empty()) {
+        const auto it = std::find(b.values.begin(), b.values.end(), value);
+        index = it == b.values.end() ? -1 : it - b.values.begin();
+    }
+    return index >= 0 && index < static_cast<QComboBox *>(b.control)->count() ? static_cast<int>(index) : -1;
+}
+
 KeyForm::Shown KeyForm::shown(const Binding &b, const GlobalSettings &settings, const BoardOptions *board)
 {
     Shown out;
@@ -193,14 +213,12 @@ KeyForm::Shown KeyForm::shown(const Binding &b, const GlobalSettings &settings, 
     case Kind::Check:
         out.state = settings.number(b.section, b.key) != 0 ? 1 : 0;
         break;
-    case Kind::List: {
-        const int value = settings.number(b.section, b.key);
-        int index = value;
-        if (!b.values.empty()) {
-            const auto it = std::find(b.values.begin(), b.values.end(), value);
-            index = it == b.values.end() ? -1 : static_cast<int>(it - b.values.begin());
-        }
-        out.state = index >= 0 && index < static_cast<QComboBox *>(b.control)->count() ? index : -1;
+    case Kind::List:
+        out.state = entryOf(b, settings.number(b.section, b.key));
+        break;
+    case Kind::BoardList: {
+        const std::string *value = board ? board->find(b.key) : nullptr;
+        out.state = value ? entryOf(b, leadingNumber(*value)) : -1;
         break;
     }
     case Kind::BoardText:
@@ -258,6 +276,11 @@ void KeyForm::store(GlobalSettings &settings, BoardOptions *board)
         case Kind::BoardCheck:
             if (board)
                 board->set(b.key, current ? "1" : "0");
+            break;
+        case Kind::BoardList:
+            if (board && current >= 0)
+                board->set(b.key,
+                           std::to_string(b.values.empty() ? current : b.values.at(static_cast<std::size_t>(current))));
             break;
         }
     }

@@ -50,6 +50,9 @@ public:
     /// A field holding the text of a board key as the file holds it.
     QLineEdit *boardText(QFormLayout *group, const QString &label, std::string_view key, const QString &toolTip = {},
                          const QString &unit = {});
+    /// A list for a board key holding one number: entry i stands for values[i] (for i when empty).
+    QComboBox *boardList(QFormLayout *group, const QString &label, std::string_view key, const QStringList &entries,
+                         std::vector<int> values = {}, const QString &toolTip = {});
     /// A check box for a board key: "1" when checked, "0" when not.
     QCheckBox *boardCheck(QFormLayout *group, const QString &label, std::string_view key, const QString &toolTip = {});
 
@@ -76,6 +79,7 @@ private:
         List,
         BoardText,
         BoardCheck,
+        BoardList,
     };
     struct Binding
     {
@@ -97,6 +101,7 @@ private:
     Binding &add(Kind kind, std::string_view section, std::string_view key, QWidget *control);
     static void place(QFormLayout *group, const QString &label, QWidget *control, const QString &toolTip,
                       const QString &unit = {});
+    static int entryOf(const Binding &b, long long value);
     static Shown shown(const Binding &b, const GlobalSettings &settings, const BoardOptions *board);
     static int state(const Binding &b);
     static QString fieldText(const Binding &b);
