@@ -81,6 +81,16 @@ TEST_F(ProtocolPagesTest, Ss1RulesAreCheckedAndNeedASelection)
     EXPECT_EQ(stored[0][0], "\"110\",3,1");
     EXPECT_EQ(rules->table()->item(0, 1)->text(), "110");
 
+    // The MFC R2 protocol is chosen by its code.
+    auto lists = page->findChildren<QComboBox *>();
+    auto protocol = std::find_if(lists.begin(), lists.end(),
+                                 [](QComboBox *c) { return c->property("key").toString() == "mfcr2_Protocol"; });
+    ASSERT_NE(protocol, lists.end());
+    EXPECT_EQ((*protocol)->currentText(), "cn");
+    (*protocol)->setCurrentText("itu");
+    ASSERT_TRUE(page->store());
+    EXPECT_EQ(m_host.m_model.settings.text("SS1Config", "mfcr2_Protocol"), "itu");
+
     // Pickup wait and idle indication follow the signalling control type.
     page->protocolType()->setCurrentIndex(0);
     EXPECT_FALSE(page->field("LSWaitPickupTime")->isEnabled());

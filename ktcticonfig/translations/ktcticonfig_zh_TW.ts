@@ -1875,6 +1875,10 @@
         <source>Phone Number Rules</source>
         <translation>號碼規則</translation>
     </message>
+    <message>
+        <source>MFC R2 protocol:</source>
+        <translation>MFC R2 協議：</translation>
+    </message>
 </context>
 <context>
     <name>ktcticonfig::Ss7Page</name>

@@ -128,6 +128,16 @@ QComboBox *KeyForm::list(QFormLayout *group, const QString &label, std::string_v
     return combo;
 }
 
+QComboBox *KeyForm::textList(QFormLayout *group, const QString &label, std::string_view section, std::string_view key,
+                             const QStringList &entries, const QString &toolTip)
+{
+    auto *combo = new QComboBox;
+    combo->addItems(entries);
+    place(group, label, combo, toolTip);
+    add(Kind::TextList, section, key, combo);
+    return combo;
+}
+
 QLineEdit *KeyForm::boardText(QFormLayout *group, const QString &label, std::string_view key, const QString &toolTip,
                               const QString &unit)
 {
@@ -216,6 +226,9 @@ KeyForm::Shown KeyForm::shown(const Binding &b, const GlobalSettings &settings, 
     case Kind::List:
         out.state = entryOf(b, settings.number(b.section, b.key));
         break;
+    case Kind::TextList:
+        out.state = static_cast<QComboBox *>(b.control)->findText(fromFile(settings.text(b.section, b.key)));
+        break;
     case Kind::BoardList: {
         const std::string *value = board ? board->find(b.key) : nullptr;
         out.state = value ? entryOf(b, leadingNumber(*value)) : -1;
@@ -268,6 +281,10 @@ void KeyForm::store(GlobalSettings &settings, BoardOptions *board)
             if (current >= 0)
                 settings.setNumber(b.section, b.key,
                                    b.values.empty() ? current : b.values.at(static_cast<std::size_t>(current)));
+            break;
+        case Kind::TextList:
+            if (current >= 0)
+                settings.setText(b.section, b.key, toFile(static_cast<QComboBox *>(b.control)->currentText()));
             break;
         case Kind::BoardText:
             if (board)

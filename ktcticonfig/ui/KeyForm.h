@@ -47,6 +47,9 @@ public:
     /// A list for a global key: entry i stands for values[i] (for i itself when values is empty).
     QComboBox *list(QFormLayout *group, const QString &label, std::string_view section, std::string_view key,
                     const QStringList &entries, std::vector<int> values = {}, const QString &toolTip = {});
+    /// A list for a global text key whose value is one of `entries`, stored as the entry's text.
+    QComboBox *textList(QFormLayout *group, const QString &label, std::string_view section, std::string_view key,
+                        const QStringList &entries, const QString &toolTip = {});
     /// A field holding the text of a board key as the file holds it.
     QLineEdit *boardText(QFormLayout *group, const QString &label, std::string_view key, const QString &toolTip = {},
                          const QString &unit = {});
@@ -77,6 +80,7 @@ private:
         Text,
         Check,
         List,
+        TextList,
         BoardText,
         BoardCheck,
         BoardList,
