@@ -1,0 +1,17 @@
+// "ISDN Options": the ISDN keys of both sides, the phone number rules and the user- and network-side
+// links.
+#pragma once
+
+#include "ktcticonfig/ui/SectionPage.h"
+
+namespace ktcticonfig {
+
+class IsdnPage : public SectionPage
+{
+    Q_OBJECT
+
+public:
+    explicit IsdnPage(PageHost &host, QWidget *parent = nullptr);
+};
+
+} // namespace ktcticonfig
