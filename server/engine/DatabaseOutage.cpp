@@ -51,12 +51,12 @@ bool DatabaseOutage::retry()
     while (!m_kept.empty()) {
         try {
             m_kept.front()();
+            ++m_written;
         } catch (const DatabaseError &error) {
             if (error.unreachable())
                 return false;
         }
         m_kept.pop_front();
-        ++m_written;
     }
     // Nothing kept: the outage began with a read or a claim, so ask the database itself.
     if (m_written == 0 && !m_dm.reachable())
