@@ -12,7 +12,9 @@
 #include <QSysInfo>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
+#include <iterator>
 
 namespace server {
 
@@ -133,7 +135,8 @@ QString TDM::openEmbedded(const Settings &settings)
         return QStringLiteral("database file missing: ") + path;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     // mode=rw opens an existing file only; the busy timeout lets other programs finish a write.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    m_busyTimeout = std::max(settings.BusyTimeout, 0);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=") + QString::number(m_busyTimeout));
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
     if (!db.open())
         return db.lastError().text();
@@ -200,8 +203,12 @@ QSqlDatabase TDM::DBConnection() const
 void TDM::run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params, bool forwardOnly)
 {
     std::unique_ptr<QSqlQuery> query = std::move(statement.m_query);
-    if (!isOpen())
-        throw DatabaseError(std::string(statement.name()) + ": the database is not connected");
+    if (!isOpen()) {
+        const DatabaseError error(std::string(statement.name()) + ": the database is not connected", true);
+        if (m_unreachableHandler)
+            m_unreachableHandler(error);
+        throw error;
+    }
     // Preparing costs about as much as a short statement itself, and an import or a dispatcher tick
     // runs the same few statements over and over.
     std::vector<Statement::Prepared> &earlier = statement.m_earlier;
@@ -229,15 +236,57 @@ void TDM::run(Statement &statement, const QString &sql, std::initializer_list<Sq
         query = std::make_unique<QSqlQuery>(DBConnection());
         query->setForwardOnly(forwardOnly);
         if (!query->prepare(adaptSql(sql, m_engine)))
-            throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
+            throw failure(statement, query->lastError());
         statement.m_preparedSql = sql;
         statement.m_connection = m_connection;
     }
     for (const SqlParam &p : params)
         query->bindValue(QLatin1Char(':') + QLatin1String(p.name), p.value);
     if (!query->exec())
-        throw DatabaseError(std::string(statement.name()) + ": " + query->lastError().text().toStdString());
+        throw failure(statement, query->lastError());
     statement.m_query = std::move(query);
+}
+
+DatabaseError TDM::failure(const Statement &statement, const QSqlError &error)
+{
+    bool unreachable = false;
+    if (m_engine == SqlEngine::SQLite) {
+        // The primary result code: busy, locked, I/O error, read-only file, disk full, cannot open,
+        // lock protocol. The others (a constraint, a missing table, a damaged file) refuse the
+        // statement itself.
+        static constexpr int kUnreachable[] = {5, 6, 8, 10, 13, 14, 15};
+        const int code = error.nativeErrorCode().toInt() & 0xff;
+        unreachable = std::find(std::begin(kUnreachable), std::end(kUnreachable), code) != std::end(kUnreachable);
+    } else {
+        // The codes of a lost connection differ between drivers; a connection that still answers
+        // refused the statement itself.
+        unreachable = !QSqlQuery(DBConnection()).exec(QStringLiteral("SELECT 1"));
+    }
+    DatabaseError result(std::string(statement.name()) + ": " + error.text().toStdString(), unreachable);
+    if (unreachable && m_unreachableHandler)
+        m_unreachableHandler(result);
+    return result;
+}
+
+bool TDM::reachable()
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery probe(DBConnection());
+    if (m_engine != SqlEngine::SQLite)
+        return probe.exec(QStringLiteral("SELECT 1"));
+    // A reader gets through another program's write lock; a result to be written does not.
+    if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    probe.exec(QStringLiteral("ROLLBACK"));
+    return true;
+}
+
+void TDM::waitForLocks(bool wait)
+{
+    if (m_engine == SqlEngine::SQLite && isOpen())
+        QSqlQuery(DBConnection())
+            .exec(QStringLiteral("PRAGMA busy_timeout=") + QString::number(wait ? m_busyTimeout : 0));
 }
 
 qlonglong TDM::execute(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params)
@@ -277,11 +326,10 @@ qlonglong TDM::countRows(Statement &statement, const QString &sql, std::initiali
     qlonglong rows = 0;
     while (statement.m_query->next())
         ++rows;
-    const bool failed = statement.m_query->lastError().isValid();
-    const QString why = statement.m_query->lastError().text();
+    const QSqlError error = statement.m_query->lastError();
     statement.m_query.reset();
-    if (failed)
-        throw DatabaseError(std::string(statement.name()) + ": " + why.toStdString());
+    if (error.isValid())
+        throw failure(statement, error);
     return rows;
 }
 

@@ -9,10 +9,12 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
@@ -24,7 +26,16 @@ namespace server {
 class DatabaseError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit DatabaseError(const std::string &what, bool unreachable = false)
+        : std::runtime_error(what), m_unreachable(unreachable)
+    {
+    }
+    /// True when the database could not be reached (another program's lock, the connection lost, the
+    /// disk full): the same statement may go through later. False when it refused the statement.
+    bool unreachable() const { return m_unreachable; }
+
+private:
+    bool m_unreachable;
 };
 
 /// One named parameter of a statement: "P1" … "P10".
@@ -92,6 +103,18 @@ public:
     bool hasServerColumn() const { return m_serverColumn; }
     QSqlDatabase DBConnection() const;
 
+    /// True when the database takes statements now: a server database answers, the embedded file
+    /// lets a write begin.
+    bool reachable();
+    /// Whether statements on the embedded file wait for another program's lock (BusyTimeout) or fail
+    /// at once; while the database is known to be out of reach, a wait would only stall the caller.
+    void waitForLocks(bool wait);
+    /// Called with every statement that fails because the database is out of reach, before it throws.
+    void setUnreachableHandler(std::function<void(const DatabaseError &)> handler)
+    {
+        m_unreachableHandler = std::move(handler);
+    }
+
     /// The statement pattern: close the statement, replace its SQL text, set the named parameters,
     /// execute it. The number of rows it changed (-1 when the database does not tell). Throws
     /// DatabaseError when the database refuses it.
@@ -136,8 +159,12 @@ private:
     void run(Statement &statement, const QString &sql, std::initializer_list<SqlParam> params,
              bool forwardOnly = false);
     void close();
+    // The error of a failed statement, telling an unreachable database from a refused statement.
+    DatabaseError failure(const Statement &statement, const QSqlError &error);
 
     QString m_connectionName;
+    std::function<void(const DatabaseError &)> m_unreachableHandler;
+    int m_busyTimeout = 0;
     // Counts the connections made, so that a statement prepared on an earlier one is prepared anew.
     unsigned m_connection = 1;
     SqlEngine m_engine = SqlEngine::SQLite;

@@ -16,6 +16,10 @@ bool ServerEngine::InCallingWindow(const std::string &now) const
 
 void ServerEngine::SystemTimerTimer()
 {
+    // Results that wait for the database go before any new task: no call is made that could not be
+    // recorded, and a task whose result waits is not taken again.
+    if (!m_outage.retry())
+        return;
     const common::DateTime now = m_clock.now();
     const int day = now.dayOfWeek();
     if ((m_settings.Saturday == 0 && day == 6) || (m_settings.Sunday == 0 && day == 0))

@@ -44,22 +44,36 @@ void ServerEngine::StatusTimerTimer()
 {
     m_display.setStatusPanel(15, nowText());
     for (int c = 0; c < m_settings.ChannelCount; ++c) {
-        pollLineVoltage(c);
-        pollChannelState(c);
-        pollHookState(c);
-        pollFlash(c);
-        pollAutoDial(c);
-        pollTxDtmf(c);
-        ruleSilence(c);
-        ruleToneTiming(c);
-        pollFirstToneAnalyser(c);
-        pollSecondToneAnalyser(c);
-        pollPlayEnd(c);
-        pollPolarity(c);
-        pollKeys(c);
-        transferAfterPlayingTime(c);
-        runTimeouts(c);
+        try {
+            pollChannel(c);
+        } catch (const std::exception &e) {
+            // One channel's fault must not stop the polling of the others, nor the next pass.
+            std::string &last = m_pollFaults[static_cast<std::size_t>(c)];
+            const std::string text = "通道" + std::to_string(c) + "处理出错：" + e.what();
+            if (text != last)
+                ReportFault(text);
+            last = text;
+        }
     }
+}
+
+void ServerEngine::pollChannel(int c)
+{
+    pollLineVoltage(c);
+    pollChannelState(c);
+    pollHookState(c);
+    pollFlash(c);
+    pollAutoDial(c);
+    pollTxDtmf(c);
+    ruleSilence(c);
+    ruleToneTiming(c);
+    pollFirstToneAnalyser(c);
+    pollSecondToneAnalyser(c);
+    pollPlayEnd(c);
+    pollPolarity(c);
+    pollKeys(c);
+    transferAfterPlayingTime(c);
+    runTimeouts(c);
 }
 
 void ServerEngine::pollLineVoltage(int c)

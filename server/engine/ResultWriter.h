@@ -1,12 +1,14 @@
 // The results of calls written to their tasks: each attempt and outcome, the talk times, the client
-// type an agent entered, and the SMS queued for the sender. A database error is dropped where the
-// statement runs: the call goes on and the row keeps its values.
+// type an agent entered, and the SMS queued for the sender. The call goes on whatever the database
+// answers: a statement it refuses is dropped and the row keeps its values; a write that cannot reach
+// it is kept and written when it is back.
 #pragma once
 
 #include "server/data/NoticeStatus.h"
 #include "server/data/TDM.h"
 #include "server/engine/ChannelRecord.h"
 #include "server/engine/Clock.h"
+#include "server/engine/DatabaseOutage.h"
 #include "server/settings/Settings.h"
 
 #include <string>
@@ -17,7 +19,8 @@ namespace server {
 class ResultWriter
 {
 public:
-    ResultWriter(TDM &dm, const Clock &clock, const Settings &settings) : m_dm(dm), m_clock(clock), m_settings(settings)
+    ResultWriter(TDM &dm, DatabaseOutage &outage, const Clock &clock, const Settings &settings)
+        : m_dm(dm), m_outage(outage), m_clock(clock), m_settings(settings)
     {
     }
 
@@ -41,11 +44,14 @@ public:
     void WriteClientType(const ChannelRecord &station, const std::string &taskId);
     /// Queues an SMS for the sender outside the server.
     void QueueSms(const std::string &phone, const std::string &content, const std::string &operatorId);
+    /// The transfer mark of the task taskId: an agent took the call.
+    void WriteTransferMark(const std::string &taskId);
     /// When a task may be called again: now plus Interval minutes, "yyyy-mm-dd hh:mm:ss".
     std::string NextNoticeTime() const;
 
 private:
     TDM &m_dm;
+    DatabaseOutage &m_outage;
     const Clock &m_clock;
     const Settings &m_settings;
 };

@@ -12,10 +12,17 @@
 namespace server {
 
 ServerEngine::ServerEngine(Board &board, TDM &dm, Display &display, Clock &clock, Dialogs &dialogs)
-    : m_board(board), m_dm(dm), m_display(display), m_clock(clock), m_dialogs(dialogs),
-      m_tasks(dm, clock, m_settings), m_results(dm, clock, m_settings), m_files(m_settings, clock),
+    : m_board(board), m_dm(dm), m_display(display), m_clock(clock), m_dialogs(dialogs), m_tasks(dm, clock, m_settings),
+      m_outage(dm, m_settings, [this](const std::string &text) { ReportFault(text); }),
+      m_results(dm, m_outage, clock, m_settings), m_files(m_settings, clock),
       m_rows(display, clock, m_tables, m_channels)
 {
+}
+
+void ServerEngine::ReportFault(const std::string &text)
+{
+    m_display.addMemoLine(text + " 时间:" + common::formatDateTime("mm/dd hh:mm", m_clock.now()));
+    m_files.WriteLog(" " + text);
 }
 
 std::string ServerEngine::VoiceFolder() const

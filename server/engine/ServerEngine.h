@@ -7,6 +7,7 @@
 #include "server/engine/ChannelRecord.h"
 #include "server/engine/ChannelRows.h"
 #include "server/engine/Clock.h"
+#include "server/engine/DatabaseOutage.h"
 #include "server/engine/Display.h"
 #include "server/engine/ResultWriter.h"
 #include "server/engine/RunFiles.h"
@@ -103,7 +104,9 @@ public:
     /// The per-status counters of the status bar since the service started; on a database error the
     /// panels keep their values.
     void NoticeStatusTimerTimer();
-
+    /// A fault the operator must know of that stops no call: a line in the memo and in the log, never
+    /// a message box, which would hold up the polling of every channel.
+    void ReportFault(const std::string &text);
 
     /// The voice folder of the language setting, ending with a separator.
     std::string VoiceFolder() const;
@@ -115,6 +118,7 @@ public:
     TaskQueries &tasks() { return m_tasks; }
     const Clock &clock() const { return m_clock; }
     ResultWriter &results() { return m_results; }
+    DatabaseOutage &outage() { return m_outage; }
     RunFiles &files() { return m_files; }
     ChannelRows &rows() { return m_rows; }
 
@@ -147,6 +151,8 @@ private:
     void answerCue(int c);
     void repeatNotice(int c);
     void pollKeys(int c);
+    // Every step of one pass over channel c, in order.
+    void pollChannel(int c);
     void runTimeouts(int c);
     void hangUpOnBusyTone(int c, const char *which);
     void recordTalkTimes(int c);
@@ -174,9 +180,12 @@ private:
     std::array<ChannelRecord, kMaxChannels> m_channels;
     LastSeenTables m_lastSeen;
     TaskQueries m_tasks;
+    DatabaseOutage m_outage;
     ResultWriter m_results;
     RunFiles m_files;
     ChannelRows m_rows;
+    // The last fault reported per channel by the polling loop, so that one that persists is shown once.
+    std::array<std::string, kMaxChannels> m_pollFaults;
 };
 
 } // namespace server

@@ -81,6 +81,11 @@ void Service::shutdown()
     m_dispatching = false;
     if (m_boardStarted)
         m_board.CloseCti();
+    // A last try for the results that wait for the database; those still waiting are named in the log.
+    // Their tasks stay in status 1 or 8, which the next start-up makes new again.
+    DatabaseOutage &outage = m_engine.outage();
+    if (!outage.retry())
+        m_engine.ReportFault("数据库仍无法访问，" + std::to_string(outage.kept()) + "条通知结果未能写入");
     UnInstallVoxStore();
     m_engine.files().CloseLogFiles();
 }

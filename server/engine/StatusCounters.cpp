@@ -34,6 +34,9 @@ void ServerEngine::NoticeStatusTimerTimer()
     const QString count = m_dm.hasStatusCounts()
                               ? QStringLiteral("SELECT COALESCE(SUM(n),0) FROM AdNoticeCounts WHERE ")
                               : QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE ");
+    // During an outage the counters would count tasks whose results wait; they show what they had.
+    if (!m_outage.retry())
+        return;
     std::array<std::string, std::size(counters)> counts;
     try {
         for (std::size_t i = 0; i < std::size(counters); ++i) {

@@ -131,7 +131,8 @@ void ServerEngine::recordConversation(int t, const std::string &name, bool keepP
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!std::filesystem::is_directory(folder, ec)) {
-        m_dialogs.show("错误", "创建文件夹：" + folder + "失败!", DialogIcon::Error);
+        // The conversation goes on unrecorded.
+        ReportFault("创建文件夹：" + folder + "失败!");
         return;
     }
     const std::string file = folder + "/" + name + "-" + common::formatDateTime("hhnnss", m_clock.now()) + ".wav";
@@ -153,11 +154,7 @@ void ServerEngine::HandleOffHook(int c)
     if (const int t = ch.PeerTrunk; t >= 0 && t < kMaxChannels) {
         ChannelRecord &trunk = channel(t);
         m_board.StopPlay(t);
-        try {
-            m_dm.execute(m_dm.QueMyPublic, QStringLiteral("UPDATE AdNotice SET TranSlic=:P1 WHERE id=:P2 "),
-                         {{"P1", 1}, {"P2", QString::fromStdString(trunk.TaskId)}});
-        } catch (const DatabaseError &) {
-        }
+        m_results.WriteTransferMark(trunk.TaskId);
         if (m_settings.RecordFlag > 0)
             recordConversation(t, std::to_string(c + 1) + "-" + trunk.Phone + "-" + stationId, true);
         m_rows.ShowStationStatus(c, "座席接听");

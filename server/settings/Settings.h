@@ -30,6 +30,8 @@ struct Settings
     std::string BeginTime, EndTime, NotNoticeTime1, NotNoticeTime2;
     std::string ServerName, DataBaseName, UserName, Password;
     std::string OdbcDriver; ///< ODBC driver of a server database ("FreeTDS" for SQL Server)
+    /// How long a statement on the embedded file waits for another program's lock, in ms.
+    std::int32_t BusyTimeout = 2000;
     std::int16_t LineBusyFreq1 = 0, LineBusyFreq2 = 0, LineBusyHaveTone = 0, LineBusySilTone = 0, LineBusyError = 0;
     std::int16_t OnHookBusyFreq1 = 0, OnHookBusyFreq2 = 0, OnHookBusyHaveTone = 0, OnHookBusySilTone = 0,
                  OnHookBusyError = 0;

@@ -96,6 +96,7 @@ const SetupKey kKeys[] = {
     trimmed("Database", "Password", &S::Password),
     integer("Database", "DBType", &S::DBType, 0),
     {"Database", "OdbcDriver", &S::OdbcDriver, "FreeTDS", 0, true},
+    integer("Database", "BusyTimeout", &S::BusyTimeout, 2000),
 
     integer("Dialling", "DialBusyFreq1", &S::DialBusyFreq1, 450),
     integer("Dialling", "DialBusyFreq2", &S::DialBusyFreq2, 0),

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts (start DIR) or stops (stop DIR) a throw-away PostgreSQL server on loopback for the tests;
 # its port is written to DIR/port. initdb refuses root, so the server runs as the postgres user then.
+# halt DIR stops a started server and keeps its data; resume DIR starts it again on the same port.
 set -euo pipefail
 action=$1
 dir=$2
@@ -27,6 +28,13 @@ start)
     done
     echo "postgres-fixture: no server started; see $dir/server.log" >&2
     exit 1
+    ;;
+halt)
+    as_owner "$bin/pg_ctl -D '$dir/data' stop -m fast" >/dev/null
+    ;;
+resume)
+    port=$(cat "$dir/port")
+    as_owner "$bin/pg_ctl -D '$dir/data' -w -t 20 -l '$dir/server.log' -o \"-p $port -k '$dir' -c listen_addresses=127.0.0.1 -c fsync=off\" start" >/dev/null
     ;;
 stop)
     as_owner "$bin/pg_ctl -D '$dir/data' stop -m immediate" >/dev/null 2>&1 || true
