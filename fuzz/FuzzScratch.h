@@ -12,14 +12,17 @@
 
 namespace fuzz {
 
-/// The process's own scratch folder for the target, created on first use and removed at exit.
+/// The process's own scratch folder for the target, created on first use and removed at exit; in
+/// /dev/shm where there is one, since the writers under test flush their files to disk.
 inline const std::filesystem::path &scratchFolder(const char *target)
 {
     struct Folder
     {
         std::filesystem::path path;
         explicit Folder(const char *name)
-            : path(std::filesystem::temp_directory_path() / (std::string(name) + "-" + std::to_string(::getpid())))
+            : path((std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                              : std::filesystem::temp_directory_path()) /
+                   (std::string(name) + "-" + std::to_string(::getpid())))
         {
             std::filesystem::create_directories(path);
         }
