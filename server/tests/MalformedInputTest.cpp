@@ -1,6 +1,7 @@
 // Every input file of an installation damaged in turn, and each program that reads it run on it as a
 // process: none may end by a signal or with a sanitizer report, a refusal must name the file, and the
-// database must keep every task it had.
+// database must keep every task it had. Then the writes of Setup.ini and KtConfig.ini cut short by a
+// file size limit: the old file stays whole and the failure is reported.
 #include "server/data/TDM.h"
 #include "server/data/tests/TestDatabase.h"
 #include "server/tests/DriverIpc.h"
@@ -18,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace server {
@@ -118,11 +120,15 @@ void writeAll(const fs::path &file, const std::string &bytes)
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-class MalformedInputTest : public ::testing::TestWithParam<InputFile>
+// A copy of a pristine installation (made once per test suite) with three tasks, a text file to
+// import and a modem's answers, and the programs run on it.
+class InstallationTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
+        if (s_pristine)
+            return;
         testing::useOwnDriverIpc();
         ::unsetenv("KTSIM_CONFIG");
         s_pristine = new testing::TempProgramDir;
@@ -229,7 +235,7 @@ protected:
         QString output; // standard output and error together
     };
 
-    Outcome run(Program program)
+    Outcome run(Program program, rlim_t fileSizeLimit = RLIM_INFINITY)
     {
         const QString dir = QString::fromStdString(m_installation.string());
         QStringList arguments;
@@ -263,6 +269,11 @@ protected:
             break;
         }
         QProcess p;
+        if (fileSizeLimit != RLIM_INFINITY)
+            p.setChildProcessModifier([fileSizeLimit] {
+                const rlimit limit{fileSizeLimit, fileSizeLimit};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
         p.setProcessEnvironment(environment);
         p.setWorkingDirectory(dir); // as the installation's programs run
         p.setProcessChannelMode(QProcess::MergedChannels);
@@ -302,7 +313,11 @@ protected:
     fs::path m_installation;
 };
 
-testing::TempProgramDir *MalformedInputTest::s_pristine = nullptr;
+testing::TempProgramDir *InstallationTest::s_pristine = nullptr;
+
+class MalformedInputTest : public InstallationTest, public ::testing::WithParamInterface<InputFile>
+{
+};
 
 TEST_P(MalformedInputTest, EachProgramSurvivesEachDamage)
 {
@@ -347,6 +362,37 @@ INSTANTIATE_TEST_SUITE_P(Files, MalformedInputTest, ::testing::ValuesIn(kFiles),
                                      c = '_';
                              return name;
                          });
+
+// The file size limit of each row stops the rewrite of the file just below its old size, so that the
+// database, whose first writes are smaller, still works until then.
+TEST_F(InstallationTest, WritesCutShortKeepTheOldFile)
+{
+    const struct
+    {
+        Program program;
+        const char *file;
+    } rows[] = {
+        {Program::VirtualTime, "Setup.ini"},    // the channel kinds written when the board starts
+        {Program::KtCtiConfig, "KtConfig.ini"}, // the configuration detection writes
+    };
+    for (const auto &row : rows) {
+        const fs::path file = m_installation / row.file;
+        // Notes of the operator make the file larger than anything the start-up writes before it.
+        std::string notes;
+        for (int line = 0; line < 2000; ++line)
+            notes += "; a note of the operator, kept as it is\r\n";
+        writeAll(file, notes + readAll(file));
+        const std::string before = readAll(file);
+        const Outcome outcome = run(row.program, before.size() - 1);
+        const std::string name = std::string(row.file) + " with " + programName(row.program);
+        EXPECT_FALSE(outcome.signalled) << name << "\n" << outcome.output.toStdString();
+        EXPECT_NE(outcome.exitCode, 0) << name << ": the failed write is a failure";
+        EXPECT_TRUE(outcome.output.contains(QLatin1String(row.file))) << name << "\n" << outcome.output.toStdString();
+        EXPECT_EQ(readAll(file), before) << name;
+        EXPECT_EQ(tasksKept(), kTasks.size()) << name;
+        restore();
+    }
+}
 
 } // namespace
 } // namespace server
