@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,8 +13,10 @@
 
 namespace fuzz {
 
-/// The process's own scratch folder for the target, created on first use and removed at exit; in
-/// /dev/shm where there is one, since the writers under test flush their files to disk.
+/// The process's own scratch folder for the target, created on first use and removed at exit: below
+/// $VN_FUZZ_SCRATCH when set (scripts/fuzz.sh sets it and removes it afterwards, since libFuzzer ends
+/// its runs without the exit handlers), else in /dev/shm where there is one, since the writers under
+/// test flush their files to disk.
 inline const std::filesystem::path &scratchFolder(const char *target)
 {
     struct Folder
@@ -25,6 +28,13 @@ inline const std::filesystem::path &scratchFolder(const char *target)
                    (std::string(name) + "-" + std::to_string(::getpid())))
         {
             std::filesystem::create_directories(path);
+        }
+        static std::filesystem::path root()
+        {
+            if (const char *chosen = std::getenv("VN_FUZZ_SCRATCH"))
+                return chosen;
+            return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                             : std::filesystem::temp_directory_path();
         }
         ~Folder()
         {

@@ -28,6 +28,15 @@ names=()
 for entry in "${selected[@]}"; do names+=("$(basename "${entry%% *}")"); done
 cmake --build --preset fuzz -j 2 --target "${names[@]}"
 
+# Scratch files and the board's live-log block of the targets, removed after each target: libFuzzer
+# ends its runs without the programs' exit handlers.
+suffix=_vn_fuzz_sh_$$
+export KTDRV_IPC_SUFFIX=$suffix
+cleanUp() {
+    rm -rf "$VN_FUZZ_SCRATCH"
+    rm -f "/dev/shm/OrvaneCtiCfg_090622$suffix" "/dev/shm/sem.OrvaneCtiCfgEvent_090622$suffix"
+}
+
 status=0
 note=()
 for entry in "${selected[@]}"; do
@@ -36,6 +45,8 @@ for entry in "${selected[@]}"; do
     name=$(basename "$program")
     artifacts=$build/artifacts/$name
     fresh=$(mktemp -d)
+    VN_FUZZ_SCRATCH=$(mktemp -d /dev/shm/vn-fuzz.XXXXXX 2>/dev/null || mktemp -d)
+    export VN_FUZZ_SCRATCH
     log=$build/artifacts/$name.log
     mkdir -p "$artifacts"
     echo "fuzz.sh: $name for $seconds s"
@@ -49,6 +60,7 @@ for entry in "${selected[@]}"; do
     # Only the inputs that add coverage join the repository's corpus.
     "$program" -merge=1 "$corpus" "$fresh" >>"$log" 2>&1 || true
     rm -rf "$fresh"
+    cleanUp
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     note+=("$(printf '%-30s %12s executions in %s s, %s corpus entries: %s' "$name" "${runs:-?}" "$seconds" \
         "$(find "$corpus" -type f | wc -l)" "$result")")

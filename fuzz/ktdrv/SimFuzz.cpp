@@ -20,9 +20,12 @@ constexpr std::string_view kConfig = "[SystemConfig]\nTotalBoards=2\n"
                                      "[AppChToBoardChTable]\nTotalAppCh=10\nAppCh[0]=0,0..7\nAppCh[8]=1,0..1\n";
 constexpr std::string_view kIndex = "[Index]\nmusic=music.voc\nnum1=num1.voc\n";
 
-// The live-log block and its event of this process alone, removed at exit.
+// The live-log block and its event of this process alone, removed at exit; a suffix given by the
+// caller (scripts/fuzz.sh) is kept, and the caller removes them.
 void ownLiveLogBlock()
 {
+    if (std::getenv("KTDRV_IPC_SUFFIX"))
+        return;
     static const std::string suffix = "_vn_fuzz_ktsim_" + std::to_string(::getpid());
     ::setenv("KTDRV_IPC_SUFFIX", suffix.c_str(), 1);
     std::atexit([] {
