@@ -315,11 +315,11 @@ protected:
 
 testing::TempProgramDir *InstallationTest::s_pristine = nullptr;
 
-class MalformedInputTest : public InstallationTest, public ::testing::WithParamInterface<InputFile>
+class DamagedInputFileTest : public InstallationTest, public ::testing::WithParamInterface<InputFile>
 {
 };
 
-TEST_P(MalformedInputTest, EachProgramSurvivesEachDamage)
+TEST_P(DamagedInputFileTest, EachProgramSurvivesEachDamage)
 {
     const InputFile &input = GetParam();
     const bool database = std::string_view(input.name) == "BillDB.db";
@@ -354,7 +354,7 @@ TEST_P(MalformedInputTest, EachProgramSurvivesEachDamage)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, MalformedInputTest, ::testing::ValuesIn(kFiles),
+INSTANTIATE_TEST_SUITE_P(Files, DamagedInputFileTest, ::testing::ValuesIn(kFiles),
                          [](const ::testing::TestParamInfo<InputFile> &info) {
                              std::string name = info.param.name;
                              for (char &c : name)
@@ -365,7 +365,11 @@ INSTANTIATE_TEST_SUITE_P(Files, MalformedInputTest, ::testing::ValuesIn(kFiles),
 
 // The file size limit of each row stops the rewrite of the file just below its old size, so that the
 // database, whose first writes are smaller, still works until then.
-TEST_F(InstallationTest, WritesCutShortKeepTheOldFile)
+class CutShortWriteTest : public InstallationTest
+{
+};
+
+TEST_F(CutShortWriteTest, KeepsTheOldFile)
 {
     const struct
     {
