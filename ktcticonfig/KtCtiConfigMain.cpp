@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -53,6 +54,9 @@ constexpr const char *kUsage =
 
 int main(int argc, char **argv)
 {
+    // A file size limit makes a write of KtConfig.ini fail with EFBIG, which is reported, instead of
+    // ending the tool while the old file still stands.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.size() == 1 && arguments[0] == "--version") {
         std::cout << "KtCtiConfig " VN_VERSION "\n";

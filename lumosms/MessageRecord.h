@@ -34,7 +34,9 @@ template <std::size_t N> bool storeField(char (&field)[N], std::string_view text
     std::memset(field, 0, N);
     if (text.size() >= N || text.find('\0') != std::string_view::npos)
         return false;
-    std::memcpy(field, text.data(), text.size());
+    // An empty view may have no data at all, which memcpy must not be given even for no bytes.
+    if (!text.empty())
+        std::memcpy(field, text.data(), text.size());
     return true;
 }
 

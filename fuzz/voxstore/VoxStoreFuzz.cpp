@@ -1,27 +1,22 @@
 // Fuzz target: a database file and texts from the input, loaded and composed through the C interface.
+#include "FuzzScratch.h"
 #include "voxstore/VoxStore.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 std::string scratch(const char *name)
 {
-    return "/tmp/vn_fuzz_voxstore-" + std::to_string(::getpid()) + "-" + name;
+    return (fuzz::scratchFolder("vn_fuzz_voxstore") / name).string();
 }
 
 void writeBytes(const std::string &file, const std::uint8_t *data, std::size_t size)
 {
-    std::FILE *out = std::fopen(file.c_str(), "wb");
-    if (out == nullptr)
-        return;
-    std::fwrite(data, 1, size, out);
-    std::fclose(out);
+    fuzz::writeBytes(file, fuzz::asText(data, size));
 }
 
 } // namespace

@@ -288,10 +288,14 @@ std::optional<SimConfig> loadSimConfig(const std::string &path, std::string &err
         auto script = parseScript(e.value, ScriptKind::Station, why);
         if (script && ownCall && (*script)[0].kind != ScriptStep::Kind::At)
             why = "an own call starts with at:MS", script.reset();
+        // The script is let go as soon as a step is refused: the loop must not go on over it.
         if (script && !ownCall)
             for (const auto &step : *script)
-                if (step.kind == ScriptStep::Kind::At)
-                    why = "at:MS belongs to Call<channel>", script.reset();
+                if (step.kind == ScriptStep::Kind::At) {
+                    why = "at:MS belongs to Call<channel>";
+                    script.reset();
+                    break;
+                }
         if (!script) {
             reader.fail(e.line, "[Stations] " + e.key + ": " + why);
             return std::nullopt;

@@ -106,6 +106,7 @@ TEST(ktdrvConfigTest, RefusesBrokenDevicesAndStations)
         {"[UsbDevice0]\nBus=pci\nHardwareId=1\nSerialNumber=1\nChannelTypes=0\n", "a UsbDevice section is on the usb bus"},
         {"[Stations]\nCall1=key:1\n", ":2: [Stations] Call1: an own call starts with at:MS"},
         {"[Stations]\n1=at:5\n", "at:MS belongs to Call<channel>"},
+        {"[Stations]\n1=at:5,hangup\n", "at:MS belongs to Call<channel>"}, // steps after the refused one
         {"[Stations]\nfront=answer:1\n", "'front' is neither a channel number"},
         {"[Simulator]\nSpeed=2\n", ":2: [Simulator] unknown key 'Speed'"},
     };

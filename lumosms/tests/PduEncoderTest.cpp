@@ -27,6 +27,15 @@ TEST(PduEncoderTest, EncodesTheReferenceMessage)
     EXPECT_EQ(announcedLength(*pdu), 17);
 }
 
+TEST(PduEncoderTest, AnEmptyViewWithoutDataStoresAnEmptyField)
+{
+    MessageRecord record;
+    record.peer[0] = '1';
+    EXPECT_TRUE(storeField(record.peer, std::string_view()));
+    EXPECT_EQ(fieldText(record.peer), "");
+    EXPECT_FALSE(encodeSubmit(record).has_value()); // no destination
+}
+
 TEST(PduEncoderTest, EncodesLongestTextAndEmptyServiceCentre)
 {
     std::string seventy(70, 'A');

@@ -17,7 +17,10 @@ bool openCommandDatabase(const QString &programDir, Settings &settings, TDM &dm,
     }
     QString why;
     if (!dm.ConnectDatabase(settings, &why)) {
-        *error = QStringLiteral("cannot open the database: ") + why;
+        // The embedded file by its path, so that the operator knows which file to mend.
+        const QString which =
+            settings.DBType == 0 ? embeddedDatabasePath(settings) : QString::fromStdString(settings.ServerName);
+        *error = QStringLiteral("cannot open the database %1: %2").arg(which, why);
         return false;
     }
     return true;

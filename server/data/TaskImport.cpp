@@ -18,6 +18,17 @@ QVariant text(const QString &s)
     return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
 }
 
+// A number wider than AdNotice.Telphone is refused as a server database refuses it, on every engine:
+// the embedded one would store it whole, and a line of a damaged file could become a task of megabytes.
+bool fitsNumberColumn(const QString &number, int row, ImportResult &result)
+{
+    if (number.size() <= kMaxImportedNumberLength)
+        return true;
+    result.failures.push_back(
+        {row, QStringLiteral("the number is longer than %1 characters").arg(kMaxImportedNumberLength)});
+    return false;
+}
+
 bool goOn(const ImportOptions &options, int row, ImportResult &result)
 {
     if (options.beforeRow && !options.beforeRow(row, result)) {
@@ -77,6 +88,8 @@ ImportResult importTextLines(TDM &dm, const QStringList &lines, const ImportOpti
     for (int i = 1; i < lines.size(); ++i) { // line 1 is the header
         const int row = i + 1;
         const QString number = lines[i].trimmed();
+        if (!fitsNumberColumn(number, row, result))
+            continue;
         if (IsBlacklisted(dm, number)) {
             ++result.blacklisted;
             continue;
@@ -107,6 +120,8 @@ ImportResult importWorkbookRows(TDM &dm, const std::function<QString(int row, in
         const QString number = cell(row, 1), name = cell(row, 2), company = cell(row, 3), address = cell(row, 4);
         if (number.trimmed().isEmpty() && name.trimmed().isEmpty() && company.trimmed().isEmpty())
             break;
+        if (!fitsNumberColumn(number, row, result))
+            continue;
         if (IsBlacklisted(dm, number)) {
             ++result.blacklisted;
             continue;

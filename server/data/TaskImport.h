@@ -39,6 +39,9 @@ struct ImportOptions
     std::function<bool(int row, const ImportResult &)> beforeRow;
 };
 
+/// The width of AdNotice.Telphone: a longer number is a failed row of either import.
+inline constexpr int kMaxImportedNumberLength = 20;
+
 /// At most this many workbook rows are read by one import.
 inline constexpr int kMaxWorkbookRows = 50000;
 

@@ -109,6 +109,27 @@ TEST_F(TaskImportTest, FailedRowsAreReportedAndTheImportGoesOn)
     EXPECT_TRUE(r.failures[0].reason.contains(QStringLiteral("refused"))) << r.failures[0].reason.toStdString();
 }
 
+TEST_F(TaskImportTest, NumbersWiderThanTheColumnAreFailedRowsOfBothImports)
+{
+    const QString wide = QString(kMaxImportedNumberLength + 1, QLatin1Char('1'));
+    const QString widest = QStringLiteral("13800000009") + QString(1 << 20, QChar(0)); // a damaged file's last line
+    const QString fits = QString(kMaxImportedNumberLength, QLatin1Char('2'));
+    const ImportResult text = importTextLines(dm, {"header", wide, fits, widest}, options);
+    EXPECT_EQ(text.imported, 1);
+    ASSERT_EQ(text.failures.size(), 2u);
+    EXPECT_EQ(text.failures[0].row, 2);
+    EXPECT_EQ(text.failures[1].row, 4);
+    const QStringList cells = {wide, fits, widest};
+    const ImportResult workbook = importWorkbookRows(
+        dm, [&](int row, int column) { return column == 1 && row <= cells.size() ? cells[row - 1] : QString(); },
+        options);
+    EXPECT_EQ(workbook.imported, 1);
+    ASSERT_EQ(workbook.failures.size(), 2u);
+    EXPECT_EQ(workbook.failures[1].row, 3);
+    EXPECT_EQ(scalar(dm, QStringLiteral("SELECT MAX(LENGTH(Telphone)) FROM AdNotice")).toInt(),
+              kMaxImportedNumberLength);
+}
+
 TEST_F(TaskImportTest, CancelStopsBeforeTheNextRow)
 {
     options.beforeRow = [](int row, const ImportResult &) { return row < 3; };
