@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -252,8 +253,13 @@ ConfigPage *KtCtiConfigDlg::pageOf(PageKind kind)
     auto it = m_pages.find(kind);
     if (it != m_pages.end())
         return it->second;
-    ConfigPage *page = createPage(kind, *this, m_stack);
-    m_stack->addWidget(page);
+    // A page larger than the window scrolls, so that the window keeps a size a screen can show.
+    auto *frame = new QScrollArea;
+    frame->setWidgetResizable(true);
+    frame->setFrameShape(QFrame::NoFrame);
+    ConfigPage *page = createPage(kind, *this, frame);
+    frame->setWidget(page);
+    m_stack->addWidget(frame);
     m_pages[kind] = page;
     return page;
 }
@@ -320,7 +326,15 @@ void KtCtiConfigDlg::showPageOf(QTreeWidgetItem *item)
     m_current = page;
     page->setChanged(false);
     page->load(item->data(0, kBoardRole).toInt(), item->data(0, kPcmRole).toInt());
-    m_stack->setCurrentWidget(page);
+    m_stack->setCurrentIndex(m_stack->indexOf(frameOf(page)));
+}
+
+QWidget *KtCtiConfigDlg::frameOf(ConfigPage *page) const
+{
+    for (int i = 0; i < m_stack->count(); ++i)
+        if (static_cast<QScrollArea *>(m_stack->widget(i))->widget() == page)
+            return m_stack->widget(i);
+    return nullptr;
 }
 
 // The page being left is stored; a page with edits asks first. False keeps it selected.

@@ -105,6 +105,8 @@ private:
     bool leavePage();
     bool storeCurrentPage();
     ConfigPage *pageOf(PageKind kind);
+    /// The scroll area of m_stack that shows the page.
+    QWidget *frameOf(ConfigPage *page) const;
     QTreeWidgetItem *findItem(PageKind kind, int boardId, int pcmIndex) const;
     void setStatus(const std::string &text, StatusState state);
     bool refusedWhileBusy();
@@ -128,7 +130,7 @@ private:
     QLabel *m_status = nullptr;
     QCheckBox *m_hide = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
-    std::map<PageKind, ConfigPage *> m_pages;
+    std::map<PageKind, ConfigPage *> m_pages; // each shown in a scroll area of m_stack
     ConfigPage *m_current = nullptr;
     QTreeWidgetItem *m_currentItem = nullptr;
     StatusState m_statusState = StatusState::Done;

@@ -260,6 +260,9 @@ TEST_F(MainWindow, PicturesInTheThreeLanguages)
         server::testing::saveWindowPicture(window, (std::string("KtCtiConfig_") + name).c_str());
         window.selectPage(PageKind::Board, 1);
         server::testing::saveWindowPicture(window, (std::string("KtCtiConfig_board_") + name).c_str());
+        // The largest page scrolls inside the window instead of stretching it.
+        window.selectPage(PageKind::GlobalVoice);
+        server::testing::saveWindowPicture(window, (std::string("KtCtiConfig_global_voice_") + name).c_str());
         if (language != Language::English) {
             EXPECT_NE(window.tree()->topLevelItem(0)->text(0), QStringLiteral("Boards Setting")) << name;
         }
