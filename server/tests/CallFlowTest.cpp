@@ -101,6 +101,29 @@ TEST_F(CallFlowTest, NoAnswerWithinTheCallOutTimeout)
     EXPECT_NE(logText().find(" 通道：0:呼出超时挂机"), std::string::npos);
 }
 
+TEST_F(CallFlowTest, LineReleasedBeforeAnyAnswerIsAFailedAttempt)
+{
+    // Neither busy tone nor the call-out time-out: the far end rejects the call or the line drops.
+    for (const char *script : {"ring:1,drop", "ring:2,hangup", "drop"}) {
+        SetUp();
+        replaceFile("KtSim.ini", QByteArray("[Device0]\r\nHardwareId=10\r\nSerialNumber=1001\r\n"
+                                            "ChannelTypes=0,0,0,0,0,0,2,2\r\n[Numbers]\r\n*=") +
+                                     script + "\r\n");
+        setup("Other", "Interval", "1");
+        setup("Other", "ReSendTimes", "1");
+        start();
+        addTask("500");
+        runFor(20000);
+        EXPECT_EQ(task("Status").toInt(), 3) << script;
+        EXPECT_EQ(task("FailCause").toString(), QStringLiteral("线路没接好或对方无人应答")) << script;
+        EXPECT_EQ(task("NoticeTimes").toInt(), 1) << script;
+        // Retried as a failed attempt once its interval is over, without a restart.
+        runFor(60000);
+        EXPECT_EQ(task("NoticeTimes").toInt(), 2) << script;
+        stop();
+    }
+}
+
 TEST_F(CallFlowTest, OperatorHangsUp)
 {
     start();
