@@ -114,10 +114,10 @@ const ParmSetField kFields[] = {
     choice("cb_language", 2, "语言选择：", "Other", "Language", kLanguage, A::Enabled, 1),
 
     // "时间段设置": the times are written as typed.
-    text("Edit1", 3, "开始时间：", "Other", "BeginTime", A::Enabled),
-    text("Edit2", 3, "终止时间：", "Other", "EndTime", A::Enabled),
-    text("Edit3", 3, "开始时间：", "Other", "NotNoticeTime1", A::Enabled),
-    text("Edit7", 3, "终止时间：", "Other", "NotNoticeTime2", A::Enabled),
+    text("Edit1", 3, "开始时间：", "Other", "BeginTime", A::Enabled, K::Time),
+    text("Edit2", 3, "终止时间：", "Other", "EndTime", A::Enabled, K::Time),
+    text("Edit3", 3, "开始时间：", "Other", "NotNoticeTime1", A::Enabled, K::Time),
+    text("Edit7", 3, "终止时间：", "Other", "NotNoticeTime2", A::Enabled, K::Time),
     text("cbsaturday", 3, "星期六是否通知", "Other", "Saturday", A::Enabled, K::Check),
     text("cbsunday", 3, "星期日是否通知", "Other", "Sunday", A::Enabled, K::Check),
 

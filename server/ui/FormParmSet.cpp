@@ -99,6 +99,7 @@ QWidget *TFormParmSet::makeControl(const ParmSetField &field)
     switch (field.kind) {
     case FieldKind::Text:
     case FieldKind::Trimmed:
+    case FieldKind::Time:
     case FieldKind::Number:
     case FieldKind::File: {
         auto *edit = new QLineEdit;

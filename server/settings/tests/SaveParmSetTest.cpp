@@ -126,6 +126,10 @@ Edited editedValue(const ParmSetField &f, int index, const std::string &opened)
         return {"第一行\n第二行\r\n 第三行 ", "第一行第二行 第三行", "第一行第二行 第三行"};
     case FieldKind::File:
         return {"/srv/voice/通知.voc", "/srv/voice/通知.voc", "/srv/voice/通知.voc"};
+    case FieldKind::Time: {
+        const std::string t = "0" + std::to_string(index % 10) + ":3" + std::to_string(index % 10);
+        return {" " + t + " ", t, t};
+    }
     }
     return {};
 }
@@ -223,6 +227,10 @@ TEST_F(SaveParmSetTest, AValueThatCannotBeSavedIsNamedAndNothingIsWritten)
         {"SpinEdit3", "60", "“重新通知间隔时间”必须在1到59之间！"},
         {"Edit4", "1\n2", "“重听按键”含有不能保存的字符！"},
         {"Memo1", "无法保存😀", "“短信内容”含有不能保存的字符！"},
+        {"Edit1", "9:00", "“开始时间”必须是“时:分”形式的时间，从00:00到23:59，例如09:00！"},
+        {"Edit2", "24:00", "“终止时间”必须是“时:分”形式的时间，从00:00到23:59，例如09:00！"},
+        {"Edit3", "12:60", "“开始时间”必须是“时:分”形式的时间，从00:00到23:59，例如09:00！"},
+        {"Edit7", "", "“终止时间”必须是“时:分”形式的时间，从00:00到23:59，例如09:00！"},
     };
     writeSetup(kKeptSetup);
     const std::string before = setupBytes();
