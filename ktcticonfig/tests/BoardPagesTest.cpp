@@ -173,15 +173,8 @@ TEST_F(BoardPagesTest, BinVoiceFormatIsWrittenOnlyOnceTheUserSetsIt)
 {
     test::TempDirectory dir;
     const std::string path = dir.file("KtConfig.ini");
-    RecordingReporter reporter;
-    std::string error;
-    const auto writeAndRead = [&] {
-        EXPECT_TRUE(writeModel(path, m_host.m_model, reporter));
-        EXPECT_TRUE(readModel(path, m_host.m_model, reporter, &error)) << error;
-        return test::TempDirectory::read(path);
-    };
-    writeAndRead();
-    const std::string before = writeAndRead();
+    m_host.writeAndRead(path);
+    const std::string before = m_host.writeAndRead(path);
     EXPECT_EQ(before.find("BinVoiceFormat"), std::string::npos);
 
     auto page = m_host.page<DigitalPhonePage>(PageKind::DigitalPhone);
@@ -193,12 +186,12 @@ TEST_F(BoardPagesTest, BinVoiceFormatIsWrittenOnlyOnceTheUserSetsIt)
     EXPECT_EQ((*bin)->text(), "Bin Voice Format Support");
     EXPECT_FALSE((*bin)->isChecked());
     ASSERT_TRUE(page->store());
-    EXPECT_TRUE(writeAndRead() == before); // compared whole: the file is too long to print
+    EXPECT_TRUE(m_host.writeAndRead(path) == before); // compared whole: the file is too long to print
 
     for (const bool on : {true, false}) {
         (*bin)->setChecked(on);
         ASSERT_TRUE(page->store());
-        const std::string text = writeAndRead();
+        const std::string text = m_host.writeAndRead(path);
         EXPECT_NE(text.find(on ? "\r\nBinVoiceFormat=1\r\n" : "\r\nBinVoiceFormat=0\r\n"), std::string::npos);
         page->load(1, -1);
         EXPECT_EQ((*bin)->isChecked(), on);

@@ -37,23 +37,15 @@ protected:
         ASSERT_EQ(m_detected.pcmList.size(), 2u);
     }
 
-    /// Writes `model` to KtConfig.ini, reads it into the page host and writes that again, as the
-    /// tool's OK does: from then on a write of what was read changes nothing.
+    /// Writes `model` to KtConfig.ini and reads it into the page host, twice: the first write and read
+    /// settle the values that reading changes, and from then on a write of what was read changes nothing.
     std::string writeAndRead(const ConfigModel &model)
     {
         const std::string path = m_dir.file("KtConfig.ini");
-        RecordingReporter reporter;
-        std::string error;
-        EXPECT_TRUE(writeModel(path, model, reporter));
-        EXPECT_TRUE(readModel(path, m_host.m_model, reporter, &error)) << error;
-        commit(path);
+        m_host.m_model = model;
+        m_host.writeAndRead(path);
+        m_host.writeAndRead(path);
         return path;
-    }
-    std::string commit(const std::string &path)
-    {
-        RecordingReporter reporter;
-        EXPECT_TRUE(writeModel(path, m_host.m_model, reporter));
-        return test::TempDirectory::read(path);
     }
     std::vector<std::string> &messages() { return m_host.m_dialogs.messages; }
 
@@ -138,7 +130,7 @@ TEST_F(IsdnLinkPageTest, TheDialogAddsChangesMovesAndDeletesLinksAndTheFileCarri
     links->table(false)->selectRow(0);
     links->deleteLink();
     ASSERT_TRUE(page->store());
-    const std::string text = commit(path);
+    const std::string text = m_host.writeAndRead(path);
     for (const char *line :
          {"TotalUserLinker=1", "UserTEIValue[0]=17", "UserCallingNoSet[0]=0x41", "UserChannelID[0]=0x8a",
           "TotalNetLinker=1", "NetPcmLink[0]=1", "NetCRC[0]=1", "NetCalledNoSet[0]=0x91", "NetSpeechCode[0]=7"})
@@ -192,7 +184,7 @@ TEST_F(IsdnLinkPageTest, AnUneditedPageAndDialogLeaveTheFileByteIdentical)
         EXPECT_EQ(links->links(false).at(0), c.link);
         ASSERT_TRUE(page->store());
         // Compared whole; the files are too long to print.
-        EXPECT_TRUE(commit(path) == before);
+        EXPECT_TRUE(m_host.writeAndRead(path) == before);
         EXPECT_TRUE(messages().empty());
     }
 }
