@@ -8,6 +8,7 @@
 #include "ktcticonfig/ui/IsdnLinkDialog.h"
 #include "ktcticonfig/ui/IsdnLinkList.h"
 #include "ktcticonfig/ui/IsdnPage.h"
+#include "ktcticonfig/ui/Translations.h"
 
 #include "server/ui/tests/WindowPicture.h"
 
@@ -195,6 +196,15 @@ TEST_F(IsdnLinkPageTest, PictureOfTheLinkDialog)
                           m_host.dialogs());
     dialog.adjustSize();
     server::testing::saveWindowPicture(dialog, "KtCtiConfigIsdnLinkDialog");
+    {
+        ASSERT_TRUE(installTranslators(Language::SimplifiedChinese));
+        IsdnLinkDialog chinese(m_detected.settings.list(listIndex("ISDN", "TotalUserLinker")).at(0), false, 2,
+                               m_host.dialogs());
+        chinese.adjustSize();
+        server::testing::saveWindowPicture(chinese, "KtCtiConfigIsdnLinkDialog_zh_CN");
+        EXPECT_NE(chinese.userSideButton()->text(), "User side");
+        installTranslators(Language::English);
+    }
     auto page = m_host.page<IsdnPage>(PageKind::Isdn);
     m_host.m_model = m_detected;
     page->load(-1, -1);

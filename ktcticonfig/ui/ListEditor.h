@@ -1,4 +1,4 @@
-// A numbered list of a section (phone number rules, ISDN links, monitored PCMs...) shown as a table
+// A numbered list of a section (phone number rules, ISUP PCMs, monitored PCMs...) shown as a table
 // with add, modify and delete, each row edited in a small dialog of fields.
 #pragma once
 
