@@ -27,6 +27,26 @@ std::string itemDefault(std::size_t item)
     return std::string(indexedLists()[listIndex("ISDN", "TotalUserLinker")].itemDefaults[item]);
 }
 
+// The codes a list item chooses from.
+std::span<const int> codesOf(std::size_t item)
+{
+    return item == kLinkCalledNoSet    ? calledNumberTypes()
+           : item == kLinkCallingNoSet ? callingNumberTypes()
+                                       : speechCodes();
+}
+
+// The index of a stored code in its list; the list's length (the entry after the known ones) for a
+// value the list does not know.
+int entryOf(std::size_t item, const std::string &value)
+{
+    const std::span<const int> codes = codesOf(item);
+    const auto code = linkCode(value);
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        if (code && *code == codes[i])
+            return static_cast<int>(i);
+    return static_cast<int>(codes.size());
+}
+
 } // namespace
 
 IsdnLinkDialog::IsdnLinkDialog(const ListRow &link, bool netSide, std::size_t pcmCount, Dialogs &dialogs,
@@ -60,16 +80,13 @@ IsdnLinkDialog::IsdnLinkDialog(const ListRow &link, bool netSide, std::size_t pc
     m_controls[kLinkCrc] = m_crc;
     text(kLinkChannelId, tr("Channel ID:"), QStringLiteral("(0[xX][0-9a-fA-F]{0,2}|[0-9]{0,3})"),
          tr("Hexadecimal, such as 0x10"));
-    form->addRow(tr("CalledNoSet:"), addCodes(kLinkCalledNoSet,
-                                              {tr("National(0XA1)"), tr("International(0X91)"), tr("NetSpecific(0XB1)"),
-                                               tr("Subscriber(0XC1)"), tr("UnKnown(0X01)"), tr("Unknown(0X81)")},
-                                              calledNumberTypes()));
+    form->addRow(tr("CalledNoSet:"),
+                 addCodes(kLinkCalledNoSet, {tr("National(0XA1)"), tr("International(0X91)"), tr("NetSpecific(0XB1)"),
+                                             tr("Subscriber(0XC1)"), tr("UnKnown(0X01)"), tr("Unknown(0X81)")}));
     form->addRow(tr("CallingNoSet:"),
-                 addCodes(kLinkCallingNoSet,
-                          {tr("National(0X21)"), tr("International(0X11)"), tr("NetSpecific(0X31)"),
-                           tr("Subscriber(0X41)"), tr("UnKnown(0X01)"), tr("Unknown(0X81)")},
-                          callingNumberTypes()));
-    form->addRow(tr("SpeechCode"), addCodes(kLinkSpeechCode, {tr("A-law"), tr("u-law")}, speechCodes()));
+                 addCodes(kLinkCallingNoSet, {tr("National(0X21)"), tr("International(0X11)"), tr("NetSpecific(0X31)"),
+                                              tr("Subscriber(0X41)"), tr("UnKnown(0X01)"), tr("Unknown(0X81)")}));
+    form->addRow(tr("SpeechCode"), addCodes(kLinkSpeechCode, {tr("A-law"), tr("u-law")}));
 
     for (std::size_t item = 0; item < kLinkItemCount; ++item) {
         m_loaded[item] = shown(item);
@@ -88,17 +105,13 @@ IsdnLinkDialog::IsdnLinkDialog(const ListRow &link, bool netSide, std::size_t pc
     form->addRow(buttons);
 }
 
-QComboBox *IsdnLinkDialog::addCodes(std::size_t item, const QStringList &names, std::span<const int> codes)
+QComboBox *IsdnLinkDialog::addCodes(std::size_t item, const QStringList &names)
 {
     auto *combo = new QComboBox;
     combo->addItems(names);
     const std::string stored = m_link[item].value_or(itemDefault(item));
-    const auto code = linkCode(stored);
-    bool known = false;
-    for (int c : codes)
-        known = known || (code && *code == c);
     // A value outside the list is shown as the file holds it, and kept while it stays chosen.
-    if (!known)
+    if (entryOf(item, stored) == static_cast<int>(codesOf(item).size()))
         combo->addItem(KeyForm::fromFile(stored));
     m_controls[item] = combo;
     return combo;
@@ -109,20 +122,12 @@ IsdnLinkDialog::Shown IsdnLinkDialog::shown(std::size_t item) const
     const std::string value = m_link[item].value_or(itemDefault(item));
     Shown out;
     QWidget *control = m_controls[item];
-    if (qobject_cast<QLineEdit *>(control)) {
+    if (qobject_cast<QLineEdit *>(control))
         out.text = KeyForm::fromFile(value);
-    } else if (qobject_cast<QCheckBox *>(control)) {
+    else if (qobject_cast<QCheckBox *>(control))
         out.state = leadingNumber(value) != 0 ? 1 : 0;
-    } else {
-        const std::span<const int> codes = item == kLinkCalledNoSet    ? calledNumberTypes()
-                                           : item == kLinkCallingNoSet ? callingNumberTypes()
-                                                                       : speechCodes();
-        const auto code = linkCode(value);
-        out.state = static_cast<int>(codes.size());
-        for (std::size_t i = 0; i < codes.size(); ++i)
-            if (code && *code == codes[i])
-                out.state = static_cast<int>(i);
-    }
+    else
+        out.state = entryOf(item, value);
     return out;
 }
 
@@ -155,17 +160,15 @@ ListRow IsdnLinkDialog::link() const
             now.state = static_cast<QComboBox *>(control)->currentIndex();
         if (now == m_loaded[item])
             continue;
-        if (qobject_cast<QLineEdit *>(control))
+        if (qobject_cast<QLineEdit *>(control)) {
             out[item] = KeyForm::toFile(now.text);
-        else if (qobject_cast<QCheckBox *>(control))
+        } else if (qobject_cast<QCheckBox *>(control)) {
             out[item] = now.state ? "1" : "0";
-        else if (item == kLinkSpeechCode && now.state >= 0 && now.state < static_cast<int>(speechCodes().size()))
-            out[item] = std::to_string(speechCodes()[static_cast<std::size_t>(now.state)]);
-        else if (item == kLinkCalledNoSet && now.state >= 0 && now.state < static_cast<int>(calledNumberTypes().size()))
-            out[item] = hexLinkCode(calledNumberTypes()[static_cast<std::size_t>(now.state)]);
-        else if (item == kLinkCallingNoSet && now.state >= 0 &&
-                 now.state < static_cast<int>(callingNumberTypes().size()))
-            out[item] = hexLinkCode(callingNumberTypes()[static_cast<std::size_t>(now.state)]);
+        } else if (now.state >= 0 && now.state < static_cast<int>(codesOf(item).size())) {
+            // Speech codes are written in decimal, number types in hexadecimal.
+            const int code = codesOf(item)[static_cast<std::size_t>(now.state)];
+            out[item] = item == kLinkSpeechCode ? std::to_string(code) : hexLinkCode(code);
+        }
     }
     return out;
 }

@@ -9,7 +9,6 @@
 #include <QDialog>
 
 #include <array>
-#include <span>
 #include <string>
 #include <utility>
 
@@ -54,7 +53,7 @@ private:
         bool operator==(const Shown &) const = default;
     };
     Shown shown(std::size_t item) const;
-    QComboBox *addCodes(std::size_t item, const QStringList &names, std::span<const int> codes);
+    QComboBox *addCodes(std::size_t item, const QStringList &names);
     std::pair<std::string, QLineEdit *> check() const;
 
     ListRow m_link;
