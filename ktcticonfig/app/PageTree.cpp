@@ -157,7 +157,7 @@ bool isIsupPcm(const ConfigModel &model, int boardId, int pcmIndex)
         if (lists[i].countKey != "TotalIsupPcm")
             continue;
         for (const auto &row : model.settings.list(i))
-            if (!row.empty() && std::atoi(row[0].c_str()) == static_cast<int>(number))
+            if (!row.empty() && row[0] && std::atoi(row[0]->c_str()) == static_cast<int>(number))
                 return true;
     }
     return false;

@@ -18,17 +18,8 @@ namespace {
 constexpr std::size_t kMaxRegisteringIpBoards = 10;
 constexpr int kRegistrationAttempts = 16;
 
-std::size_t listIndex(std::string_view section, std::string_view countKey)
-{
-    const auto lists = indexedLists();
-    for (std::size_t i = 0; i < lists.size(); ++i)
-        if (lists[i].section == section && lists[i].countKey == countKey)
-            return i;
-    return 0;
-}
-
 // The phone number rules a new installation starts with: emergency and directory numbers.
-const std::vector<std::vector<std::string>> kDefaultRules = {{"\"110\",3,1"}, {"\"114\",3,1"}, {"\"127\",10,1"}};
+const std::vector<ListRow> kDefaultRules = {{"\"110\",3,1"}, {"\"114\",3,1"}, {"\"127\",10,1"}};
 
 } // namespace
 

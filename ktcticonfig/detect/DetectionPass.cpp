@@ -3,25 +3,13 @@
 
 #include "ktcticonfig/model/BoardKeys.h"
 #include "ktcticonfig/model/GlobalKeys.h"
+#include "ktcticonfig/model/IsdnLink.h"
 #include "ktcticonfig/model/ModelRules.h"
 #include "ktcticonfig/model/ModelTable.h"
 
 #include <cstdio>
 
 namespace ktcticonfig {
-
-namespace {
-
-std::size_t listIndex(std::string_view countKey)
-{
-    const auto lists = indexedLists();
-    for (std::size_t i = 0; i < lists.size(); ++i)
-        if (lists[i].countKey == countKey)
-            return i;
-    return 0;
-}
-
-} // namespace
 
 BoardRecord detectedBoard(int code, std::uint32_t serialNumber, std::uint32_t subType)
 {
@@ -48,8 +36,10 @@ BoardRecord detectedBoard(int code, std::uint32_t serialNumber, std::uint32_t su
 void buildDefaultPcmList(ConfigModel &model)
 {
     model.pcmList.clear();
-    auto &userLinks = model.settings.list(listIndex("TotalUserLinker"));
-    auto &netLinks = model.settings.list(listIndex("TotalNetLinker"));
+    const std::size_t userList = listIndex("ISDN", "TotalUserLinker");
+    const std::size_t netList = listIndex("ISDN", "TotalNetLinker");
+    auto &userLinks = model.settings.list(userList);
+    auto &netLinks = model.settings.list(netList);
     userLinks.clear();
     netLinks.clear();
     for (std::size_t b = 0; b < model.boards.size(); ++b) {
@@ -60,12 +50,14 @@ void buildDefaultPcmList(ConfigModel &model)
             model.pcmList.push_back(std::to_string(b) + "," + std::to_string(p));
             if (spy)
                 continue;
-            // A link: its PCM list number, the PCM on its board, TEI 0.
-            const std::vector<std::string> link = {index, std::to_string(p), "0"};
-            if (board.pcms[p].signalling == 0)
-                userLinks.push_back(link);
-            else if (board.pcms[p].signalling == 2)
-                netLinks.push_back(link);
+            const std::uint8_t signalling = board.pcms[p].signalling;
+            if (signalling != 0 && signalling != 2)
+                continue;
+            // A link: its PCM list number, the PCM on its board and the default link parameters.
+            ListRow link = defaultListRow(signalling == 0 ? userList : netList);
+            link[kLinkPcm] = index;
+            link[kLinkLocalPcm] = std::to_string(p);
+            (signalling == 0 ? userLinks : netLinks).push_back(std::move(link));
         }
     }
 }
@@ -86,7 +78,7 @@ bool runDetection(ConfigModel &model, DeviceProbe &probe, Reporter &reporter, st
     model.pcmList.clear();
     model.ipBoardPresent = false;
     // Every SS7 link of a detected board starts as a TUP link, outside the ISUP PCM list.
-    model.settings.list(listIndex("TotalIsupPcm")).clear();
+    model.settings.list(listIndex("ISUP", "TotalIsupPcm")).clear();
     for (int n = 0; n < kProbedDeviceIndices && model.boards.size() < kMaxBoards; ++n) {
         ProbedDevice device;
         const ProbeResult result = probe.probe(n, device);

@@ -159,6 +159,9 @@ const BoardKeyDef kDigitalKeys[] = {
     fixed("DefaultSpeakVolume", "0"),
 };
 
+// Whether a recording board keeps its recordings in the driver's binary voice format; unset means off.
+constexpr BoardKeyDef kBinVoiceFormat = {"BinVoiceFormat", K::Fixed, "0", true, 0, true};
+
 // Keys of the head and tail sets that a family writes with a value of its own: the digital trunk,
 // monitoring and resource boards write ClearInVoiceOnRxDtmf as "0" where the other families leave it empty.
 struct FamilyValue
@@ -304,6 +307,8 @@ std::vector<BoardKeyDef> familyKeys(const BoardRecord &board)
             out.push_back(fixed("MaxFaxChannel", digitalFaxChannels(c)));
         break;
     }
+    if (board.flags.recording)
+        out.push_back(kBinVoiceFormat);
     std::erase_if(out, [](const BoardKeyDef &k) { return inSet(kHead, k.name) || inSet(kTail, k.name); });
     return out;
 }
@@ -349,7 +354,7 @@ void fillBoardDefaults(BoardRecord &board)
     const std::vector<BoardKeyDef> family = familyKeys(board);
     for (const auto *set : {&kHead, &family, &kTail})
         for (const BoardKeyDef &k : *set)
-            if (!board.options.contains(k.name))
+            if (!k.optional && !board.options.contains(k.name))
                 board.options.set(k.name, boardKeyDefault(k, board));
 }
 

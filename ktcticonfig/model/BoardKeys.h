@@ -43,6 +43,9 @@ struct BoardKeyDef
     std::string_view element;
     bool integer;          ///< read by the leading-number rule and written in decimal
     std::size_t maxLength; ///< texts: the read limit
+    /// A key that a board holds only when its file has it or the user set it: a board without it
+    /// reads, writes and is given none, so that its section stays as it was.
+    bool optional = false;
 };
 
 BoardFamily boardFamily(const BoardRecord &board);
@@ -57,7 +60,8 @@ std::vector<BoardKeyDef> familyKeys(const BoardRecord &board);
 /// The default text of a key for this board (its channel count and family decide lists and prefixes).
 std::string boardKeyDefault(const BoardKeyDef &key, const BoardRecord &board);
 
-/// Fills every option of the board's family, head and tail sets that it does not hold with its default.
+/// Fills every option of the board's family, head and tail sets that it does not hold with its default
+/// (optional keys excepted).
 void fillBoardDefaults(BoardRecord &board);
 
 /// True when the family writes [SystemConfig] DEventUpdates.

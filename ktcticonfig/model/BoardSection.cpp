@@ -29,6 +29,8 @@ std::int32_t parseNumber(const std::string &text, std::int32_t fallback)
 
 void readKey(const common::ProfileFile &file, const std::string &section, const BoardKeyDef &key, BoardRecord &board)
 {
+    if (key.optional && !file.value(section, key.name))
+        return;
     const std::string def = boardKeyDefault(key, board);
     if (key.integer)
         board.options.set(key.name, std::to_string(file.readProfileInt(section, key.name, std::atoi(def.c_str()))));
@@ -59,7 +61,8 @@ void readPcms(const common::ProfileFile &file, const std::string &s, int count, 
 void writeKeys(ProfileWriter &w, const std::string &s, const std::vector<BoardKeyDef> &keys, const BoardRecord &board)
 {
     for (const BoardKeyDef &k : keys)
-        w.write(s, k.name, board.options.get(k.name, boardKeyDefault(k, board)));
+        if (!k.optional || board.options.contains(k.name))
+            w.write(s, k.name, board.options.get(k.name, boardKeyDefault(k, board)));
 }
 
 } // namespace
@@ -71,8 +74,8 @@ std::string boardSectionName(int boardId)
 
 bool isAcceptedIoBasePort(std::int32_t port)
 {
-    static const std::int32_t kPorts[] = {0x240,   0x248,   0x250,   0x260,   0x268,   0x270,   0x280,   0x340,
-                                          0x348,   0x350,   0x360,   0x368,   0x370,   0x380,   0xC0000, 0xC4000,
+    static const std::int32_t kPorts[] = {0x240,   0x248,   0x250,   0x260,   0x268,   0x270,  0x280,   0x340,
+                                          0x348,   0x350,   0x360,   0x368,   0x370,   0x380,  0xC0000, 0xC4000,
                                           0xC8000, 0xCC000, 0xD0000, 0xD4000, 0xD8000, 0xDC000};
     return std::find(std::begin(kPorts), std::end(kPorts), port) != std::end(kPorts);
 }

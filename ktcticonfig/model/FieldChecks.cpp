@@ -38,15 +38,15 @@ std::string checkSpyPcmPair(std::string_view pair)
     return {};
 }
 
-bool spyPcmInUse(std::string_view pair, const std::vector<std::vector<std::string>> &circuits)
+bool spyPcmInUse(std::string_view pair, const std::vector<ListRow> &circuits)
 {
     const std::size_t comma = pair.find(',');
     const long long first = leadingNumber(pair.substr(0, comma));
     const long long second = comma == std::string_view::npos ? first : leadingNumber(pair.substr(comma + 1));
     for (const auto &circuit : circuits) {
-        if (circuit.empty() || circuit[0].empty())
+        if (circuit.empty() || !circuit[0] || circuit[0]->empty())
             continue;
-        const long long pcm = leadingNumber(circuit[0]);
+        const long long pcm = leadingNumber(*circuit[0]);
         if (pcm == first || pcm == second)
             return true;
     }

@@ -43,7 +43,7 @@ inline constexpr RangeCheck kSpyPcmCheck{0, 1000, 0, "Parameter out of range! Va
 std::string checkSpyPcmPair(std::string_view pair);
 
 /// True when one of the monitored circuits ("pcm,first,last") is on a PCM of the pair ("Pcm1,Pcm2").
-bool spyPcmInUse(std::string_view pair, const std::vector<std::vector<std::string>> &circuits);
+bool spyPcmInUse(std::string_view pair, const std::vector<ListRow> &circuits);
 
 /// The pre-recording codecs of the "Pre-record CODEC:" list, in list order.
 inline constexpr int kPrerecordCodecs[] = {6, 7, 17, 49, 85};

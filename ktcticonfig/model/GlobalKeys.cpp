@@ -306,14 +306,28 @@ const KeyDef kKeys[] = {
 };
 
 const IndexedListDef kLists[] = {
-    {G::Ss1, "SS1Config", "MaxPhoNumRule", {"Rule[%d]"}, 99},
-    {G::Isup, "ISUP", "TotalIsupPcm", {"IsupPcm[%d]", "LocalPcm[%d]"}, 29},
-    {G::Isdn, "ISDN", "MaxPhoNumRule", {"Rule[%d]"}, 99},
-    {G::Isdn, "ISDN", "TotalNetLinker", {"NetPcmLink[%d]", "NetLocalPCM[%d]", "NetTEIValue[%d]"}, 99},
-    {G::Isdn, "ISDN", "TotalUserLinker", {"UserPcmLink[%d]", "UserLocalPCM[%d]", "UserTEIValue[%d]"}, 99},
-    {G::Ss7Spy, "SS7Spy", "TotalSpyPcm", {"SpyPcm[%d]"}, 29},
-    {G::Ss7Spy, "SS7Spy", "TotalAppSpyCIC", {"AppSpyCIC[%d]"}, 99},
-    {G::Ss7Spy, "SS7Spy", "TotalSpyLinkSet", {"SpyLinkSet[%d]", "SpyLinkPcm[%d]"}, 99},
+    {G::Ss1, "SS1Config", "MaxPhoNumRule", {"Rule[%d]"}, 99, {}},
+    {G::Isup, "ISUP", "TotalIsupPcm", {"IsupPcm[%d]", "LocalPcm[%d]"}, 29, {}},
+    {G::Isdn, "ISDN", "MaxPhoNumRule", {"Rule[%d]"}, 99, {}},
+    // An ISDN link: its number in the PCM list, the PCM on its board, TEI, CRC mode, channel
+    // identification, called and calling number types and speech code (6 A-law, 7 u-law).
+    {G::Isdn,
+     "ISDN",
+     "TotalNetLinker",
+     {"NetPcmLink[%d]", "NetLocalPCM[%d]", "NetTEIValue[%d]", "NetCRC[%d]", "NetChannelID[%d]", "NetCalledNoSet[%d]",
+      "NetCallingNoSet[%d]", "NetSpeechCode[%d]"},
+     99,
+     {"0", "0", "0", "0", "0x10", "0xa1", "0x21", "6"}},
+    {G::Isdn,
+     "ISDN",
+     "TotalUserLinker",
+     {"UserPcmLink[%d]", "UserLocalPCM[%d]", "UserTEIValue[%d]", "UserCRC[%d]", "UserChannelID[%d]",
+      "UserCalledNoSet[%d]", "UserCallingNoSet[%d]", "UserSpeechCode[%d]"},
+     99,
+     {"0", "0", "0", "0", "0x10", "0xa1", "0x21", "6"}},
+    {G::Ss7Spy, "SS7Spy", "TotalSpyPcm", {"SpyPcm[%d]"}, 29, {}},
+    {G::Ss7Spy, "SS7Spy", "TotalAppSpyCIC", {"AppSpyCIC[%d]"}, 99, {}},
+    {G::Ss7Spy, "SS7Spy", "TotalSpyLinkSet", {"SpyLinkSet[%d]", "SpyLinkPcm[%d]"}, 99, {}},
 };
 
 const KeyGroup kReadOrder[] = {G::SystemHead, G::SystemVoice, G::SystemTone, G::Ss1,  G::Isup, G::Fsk, G::Fax,
@@ -334,6 +348,32 @@ std::span<const IndexedListDef> indexedLists()
 std::span<const KeyGroup> readOrder()
 {
     return kReadOrder;
+}
+
+std::size_t IndexedListDef::itemCount() const
+{
+    std::size_t n = 0;
+    while (n < kMaxListItemKeys && !itemKeys[n].empty())
+        ++n;
+    return n;
+}
+
+std::size_t listIndex(std::string_view section, std::string_view countKey)
+{
+    for (std::size_t i = 0; i < std::size(kLists); ++i)
+        if (common::equalsIgnoreCase(kLists[i].section, section) &&
+            common::equalsIgnoreCase(kLists[i].countKey, countKey))
+            return i;
+    return std::size(kLists);
+}
+
+std::vector<std::optional<std::string>> defaultListRow(std::size_t list)
+{
+    const IndexedListDef &def = kLists[list];
+    std::vector<std::optional<std::string>> row;
+    for (std::size_t k = 0; k < def.itemCount(); ++k)
+        row.emplace_back(std::string(def.itemDefaults[k]));
+    return row;
 }
 
 std::optional<std::size_t> globalKeyIndex(std::string_view section, std::string_view name)

@@ -6,6 +6,7 @@
 #include "ktcticonfig/model/ToneDetectorItem.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,9 @@ struct KeyValue
     std::string text;        ///< text, hexadecimal-text and character keys
     bool operator==(const KeyValue &) const = default;
 };
+
+/// One row of a numbered list: one item per item key of the list, absent where the file has none.
+using ListRow = std::vector<std::optional<std::string>>;
 
 class GlobalSettings
 {
@@ -37,9 +41,9 @@ public:
     KeyValue &at(std::size_t keyIndex) { return m_values.at(keyIndex); }
     const KeyValue &at(std::size_t keyIndex) const { return m_values.at(keyIndex); }
 
-    /// Items of indexedLists()[i]: one row per index, one text per item key.
-    std::vector<std::vector<std::string>> &list(std::size_t i) { return m_lists.at(i); }
-    const std::vector<std::vector<std::string>> &list(std::size_t i) const { return m_lists.at(i); }
+    /// Items of indexedLists()[i]: one row per index, one item per item key.
+    std::vector<ListRow> &list(std::size_t i) { return m_lists.at(i); }
+    const std::vector<ListRow> &list(std::size_t i) const { return m_lists.at(i); }
 
     std::vector<ToneDetectorItem> toneItems;
 
@@ -49,7 +53,7 @@ private:
     std::size_t indexOf(std::string_view section, std::string_view name) const;
 
     std::vector<KeyValue> m_values;
-    std::vector<std::vector<std::vector<std::string>>> m_lists;
+    std::vector<std::vector<ListRow>> m_lists;
 };
 
 } // namespace ktcticonfig

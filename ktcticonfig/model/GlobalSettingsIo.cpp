@@ -64,9 +64,13 @@ void readLists(const common::ProfileFile &file, KeyGroup group, GlobalSettings &
         auto &rows = settings.list(i);
         rows.assign(static_cast<std::size_t>(count), {});
         for (int n = 0; n < count; ++n)
-            for (std::string_view pattern : def.itemKeys)
-                if (!pattern.empty())
-                    rows[n].push_back(file.readString(def.section, itemKey(pattern, n), "", def.maxLength));
+            for (std::size_t k = 0; k < def.itemCount(); ++k) {
+                // An item the file does not have stays absent, so that writing the list adds nothing.
+                const std::string key = itemKey(def.itemKeys[k], n);
+                rows[n].push_back(file.value(def.section, key)
+                                      ? std::optional(file.readString(def.section, key, "", def.maxLength))
+                                      : std::nullopt);
+            }
     }
 }
 
@@ -121,7 +125,8 @@ void readGroup(const common::ProfileFile &file, KeyGroup group, GlobalSettings &
             continue;
         RuleOutcome out = applyReadRule(key, readRaw(file, key), settings);
         if (out.action == RuleAction::Repair)
-            repairs.write(key.section, key.name, out.value.text.empty() ? std::to_string(out.value.number) : out.value.text);
+            repairs.write(key.section, key.name,
+                          out.value.text.empty() ? std::to_string(out.value.number) : out.value.text);
         else if (out.action == RuleAction::Delete)
             repairs.write(key.section, key.name, std::nullopt);
         settings.at(i) = std::move(out.value);
@@ -159,8 +164,9 @@ void writeGroup(ProfileWriter &writer, KeyGroup group, const GlobalSettings &set
         if (lists[i].group != group)
             continue;
         const auto &rows = settings.list(i);
+        // An absent item is deleted: the key may hold the item of a row that stood here before.
         for (std::size_t n = 0; n < rows.size(); ++n)
-            for (std::size_t k = 0; k < rows[n].size(); ++k)
+            for (std::size_t k = 0; k < rows[n].size() && k < lists[i].itemCount(); ++k)
                 writer.write(lists[i].section, itemKey(lists[i].itemKeys[k], static_cast<int>(n)), rows[n][k]);
     }
 }

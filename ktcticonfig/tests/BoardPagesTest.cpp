@@ -1,4 +1,4 @@
-// The board voice and analog line pages, the AGC dialogs and the Omit-A/B/C/D coupling.
+// The board voice, analog line and digital phone pages, the AGC dialogs and the Omit-A/B/C/D coupling.
 #include "ktcticonfig/model/BoardKeys.h"
 #include "ktcticonfig/model/ModelRules.h"
 #include "ktcticonfig/model/OmitAbcdCoupling.h"
@@ -8,13 +8,17 @@
 #include "ktcticonfig/ui/AgcUpDownDialog.h"
 #include "ktcticonfig/ui/AnalogLinePage.h"
 #include "ktcticonfig/ui/BoardVoicePage.h"
+#include "ktcticonfig/ui/DigitalPhonePage.h"
 
 #include "server/ui/tests/WindowPicture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QVariant>
 
 namespace ktcticonfig {
 namespace {
@@ -163,6 +167,35 @@ TEST_F(BoardPagesTest, LeavingOmitAbcdCouplesTheRatios)
     ASSERT_TRUE(page->store());
     EXPECT_EQ(options(2).get("DualAndAllFreqEnScale"), "20,32,20,20,20,20,20,20,20,20,20,20,20,20,20,20");
     server::testing::saveWindowPicture(*page, "KtCtiConfigBoardVoicePage");
+}
+
+TEST_F(BoardPagesTest, BinVoiceFormatIsWrittenOnlyOnceTheUserSetsIt)
+{
+    test::TempDirectory dir;
+    const std::string path = dir.file("KtConfig.ini");
+    m_host.writeAndRead(path);
+    const std::string before = m_host.writeAndRead(path);
+    EXPECT_EQ(before.find("BinVoiceFormat"), std::string::npos);
+
+    auto page = m_host.page<DigitalPhonePage>(PageKind::DigitalPhone);
+    page->load(1, -1); // the recording board
+    const auto boxes = page->findChildren<QCheckBox *>();
+    const auto bin = std::find_if(boxes.begin(), boxes.end(),
+                                  [](QCheckBox *box) { return box->property("key") == "BinVoiceFormat"; });
+    ASSERT_NE(bin, boxes.end());
+    EXPECT_EQ((*bin)->text(), "Bin Voice Format Support");
+    EXPECT_FALSE((*bin)->isChecked());
+    ASSERT_TRUE(page->store());
+    EXPECT_TRUE(m_host.writeAndRead(path) == before); // compared whole: the file is too long to print
+
+    for (const bool on : {true, false}) {
+        (*bin)->setChecked(on);
+        ASSERT_TRUE(page->store());
+        const std::string text = m_host.writeAndRead(path);
+        EXPECT_NE(text.find(on ? "\r\nBinVoiceFormat=1\r\n" : "\r\nBinVoiceFormat=0\r\n"), std::string::npos);
+        page->load(1, -1);
+        EXPECT_EQ((*bin)->isChecked(), on);
+    }
 }
 
 } // namespace

@@ -79,13 +79,11 @@ TEST(Detection, IsdnLinksFollowTheSignallingOfEveryPcm)
     const Detected d = detect({{0, device(test::kPci8Channel, 1)}, {1, device(111, 2)}}); // code 97: 2 ISDN PCMs
     ASSERT_TRUE(d.ok);
     EXPECT_EQ(d.model.pcmList, (std::vector<std::string>{"1,0", "1,1"}));
-    std::size_t user = 0;
-    for (std::size_t i = 0; i < indexedLists().size(); ++i)
-        if (indexedLists()[i].countKey == "TotalUserLinker")
-            user = i;
-    const auto &links = d.model.settings.list(user);
+    const auto &links = d.model.settings.list(listIndex("ISDN", "TotalUserLinker"));
     ASSERT_EQ(links.size(), 2u);
-    EXPECT_EQ(links[1], (std::vector<std::string>{"1", "1", "0"}));
+    // PCM list number, PCM on its board, TEI, CRC, channel identification, called and calling number
+    // types, speech code.
+    EXPECT_EQ(links[1], (ListRow{"1", "1", "0", "0", "0x10", "0xa1", "0x21", "6"}));
 }
 
 TEST(Detection, ChannelBankBoardIsAVoiceBoard)

@@ -30,7 +30,7 @@ std::string fileBytes(const std::string &path)
 }
 
 // Boards that bring every page into the tree: analog, E1 with every signalling type, a second E1
-// running as a monitor, an IP board, a recording board, a small fax board.
+// running as a monitor, an IP board of each flavour, a recording board, a small fax board.
 ConfigModel everyPageModel()
 {
     test::FakeProbe probe({{0, device(test::kPci8Channel, 11)},
@@ -38,7 +38,8 @@ ConfigModel everyPageModel()
                            {2, device(test::kPci8E1, 13)},
                            {3, device(test::kIpBoard, 14)},
                            {4, device(99, 15)},    // code 61, recording
-                           {5, device(164, 16)}}); // code 135
+                           {5, device(164, 16)},   // code 135
+                           {6, device(109, 17)}}); // code 88, the second IP flavour
     ConfigModel model;
     RecordingReporter reporter;
     std::string error;
@@ -48,6 +49,8 @@ ConfigModel everyPageModel()
     for (std::size_t p = 0; p < pcms.size() && p < std::size(types); ++p)
         pcms[p].signalling = types[p];
     model.boards.at(2).options.set("RunAsSpy", "1");
+    // The ISDN links of the user- and network-side PCMs, with their default parameters.
+    buildDefaultPcmList(model);
     model.boards.at(5).options.set("MaxFaxChannel", "2");
     // The second SS7 PCM of board 1 carries ISUP: the list names it by its number in the PCM list.
     const auto isup = std::find(model.pcmList.begin(), model.pcmList.end(), "1,4");
@@ -78,6 +81,8 @@ TEST(PageRoundTrip, EveryPageLeavesTheFileByteIdentical)
     std::string error;
     ASSERT_TRUE(readModel(dir.file("first.ini"), host.m_model, reporter, &error)) << error;
     ASSERT_TRUE(writeModel(dir.file("before.ini"), host.m_model, reporter));
+    EXPECT_EQ(host.m_model.settings.list(listIndex("ISDN", "TotalUserLinker")).size(), 1u);
+    EXPECT_EQ(host.m_model.settings.list(listIndex("ISDN", "TotalNetLinker")).size(), 1u);
 
     std::map<PageKind, std::unique_ptr<ConfigPage>> pages;
     std::set<PageKind> seen;

@@ -1,6 +1,7 @@
 // A window stand-in for page tests: it holds the model and answers message boxes, keeping their texts.
 #pragma once
 
+#include "ktcticonfig/tests/TempDirectory.h"
 #include "ktcticonfig/ui/ConfigPage.h"
 
 #include <QScrollArea>
@@ -71,6 +72,16 @@ public:
         }
         p->resize(size);
         return p;
+    }
+
+    /// Writes the model to `path` and reads it back, as OK and the next start do; the file's text.
+    std::string writeAndRead(const std::string &path)
+    {
+        RecordingReporter reporter;
+        std::string error;
+        EXPECT_TRUE(writeModel(path, m_model, reporter));
+        EXPECT_TRUE(readModel(path, m_model, reporter, &error)) << error;
+        return TempDirectory::read(path);
     }
 
     ConfigModel m_model;

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace ktcticonfig {
@@ -181,6 +182,56 @@ TEST_F(ProtocolPagesTest, BoardSipRefusesABadRtpRangeAndKeepsTheBoard)
     page->field("RTPRange")->setText("9000,9100");
     EXPECT_TRUE(page->store());
     EXPECT_EQ(m_host.m_model.boards[1].options.get("RTPRange"), "9000,9100");
+}
+
+TEST(BoardSipLayouts, EachFlavourShowsItsFieldsAndAnUneditedPageKeepsTheFile)
+{
+    constexpr unsigned kSecondFlavour = 109; // code 88
+    test::FakeProbe probe({{0, test::device(test::kIpBoard, 14)}, {1, test::device(kSecondFlavour, 15)}});
+    test::PageTestHost host;
+    RecordingReporter reporter;
+    std::string error;
+    ASSERT_TRUE(runDetection(host.m_model, probe, reporter, &error)) << error;
+    ASSERT_TRUE(host.m_model.boards.at(1).flags.ipSecond);
+    test::TempDirectory dir;
+    const std::string path = dir.file("KtConfig.ini");
+    // The first write and read settle the values that reading changes; from then on nothing changes.
+    host.writeAndRead(path);
+    const std::string before = host.writeAndRead(path);
+
+    const std::vector<std::string_view> first = {"BoardIP", "Submask", "Gateway"};
+    const std::vector<std::string_view> second = {"LocalIp", "RecvDtmfType", "ProtocolType"};
+    const std::vector<std::string_view> both = {"LocalPort", "RTPRange",   "DisplayName", "AudioCodecList", "Register",
+                                                "Domain",    "RegExpires", "UserName",    "RegPassword",    "RegRealm"};
+    auto page = host.page<BoardSipPage>(PageKind::BoardSip);
+    page->show();
+    for (const int board : {0, 1}) {
+        SCOPED_TRACE(board);
+        page->load(board, -1);
+        for (const auto &[keys, shown] : {std::pair{first, board == 0}, {second, board == 1}, {both, true}})
+            for (std::string_view key : keys) {
+                EXPECT_EQ(page->shows(key), shown) << key;
+                EXPECT_EQ(page->field(key)->isVisible(), shown) << key;
+            }
+        EXPECT_EQ(page->h323Button()->isVisible(), board == 0);
+        server::testing::saveWindowPicture(*page, board == 0 ? "KtCtiConfigBoardSipFirstFlavour"
+                                                             : "KtCtiConfigBoardSipSecondFlavour");
+        ASSERT_TRUE(page->store());
+    }
+    EXPECT_TRUE(host.writeAndRead(path) == before); // compared whole: the file is too long to print
+
+    // The address the layout shows takes the length check; within it, it is stored.
+    for (const auto &[board, key] : {std::pair{0, "BoardIP"}, std::pair{1, "LocalIp"}}) {
+        page->load(board, -1);
+        page->field(key)->setText(QString(250, '1'));
+        EXPECT_FALSE(page->store()) << key;
+        EXPECT_EQ(host.m_dialogs.messages.back(), "Local Port's length is too long");
+        EXPECT_EQ(page->focusWidget(), page->field(key));
+        page->field(key)->setText("192.168.1.20");
+        ASSERT_TRUE(page->store());
+        EXPECT_EQ(host.m_model.boards[static_cast<std::size_t>(board)].options.get(key), "192.168.1.20");
+    }
+    EXPECT_EQ(host.m_model.boards[0].options.get("LocalIp"), "0.0.0.0");
 }
 
 TEST(CodecList, StepsAndTheirRefusals)

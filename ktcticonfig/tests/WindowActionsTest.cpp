@@ -158,7 +158,7 @@ TEST(WindowActions, DefaultDetectsAndStartsANewInstallation)
     EXPECT_EQ(model.settings.system("MaxWaitDialToneTime"), 3);
     EXPECT_EQ(model.settings.text("DebugView", "LogFilePath"), "/var/log/kt");
     EXPECT_EQ(model.settings.list(0),
-              (std::vector<std::vector<std::string>>{{"\"110\",3,1"}, {"\"114\",3,1"}, {"\"127\",10,1"}})); // SS1 rules
+              (std::vector<ListRow>{{"\"110\",3,1"}, {"\"114\",3,1"}, {"\"127\",10,1"}})); // SS1 rules
     EXPECT_EQ(model.channels.size(), 8u + 240u);
 }
 

@@ -97,6 +97,14 @@
         <source>The PCI 2-E1/T1 and 4-E1/T1 monitoring boards do not support the hardware MP3 codec; the series 2 ISDN trunk boards do.</source>
         <translation>PCI 2-E1/T1 和 4-E1/T1 监控板不支持硬件 MP3 编码；第二代 ISDN 数字中继板支持。</translation>
     </message>
+    <message>
+        <source>Select the linker to be modified!</source>
+        <translation>请选择要修改的链路！</translation>
+    </message>
+    <message>
+        <source>Select the linker to be deleted!</source>
+        <translation>请选择要删除的链路！</translation>
+    </message>
 </context>
 <context>
     <name>PageTree</name>
@@ -587,6 +595,14 @@
         <source>Inbound</source>
         <translation>带内</translation>
     </message>
+    <message>
+        <source>The address of the board&apos;s own network port</source>
+        <translation>板卡自身网口的地址</translation>
+    </message>
+    <message>
+        <source>The address of this computer that the board uses</source>
+        <translation>板卡所用的本机地址</translation>
+    </message>
 </context>
 <context>
     <name>ktcticonfig::BoardVoicePage</name>
@@ -859,6 +875,10 @@
     <message>
         <source>New type:</source>
         <translation>新类型：</translation>
+    </message>
+    <message>
+        <source>Bin Voice Format Support</source>
+        <translation>支持 Bin 语音格式</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1240,176 @@
     </message>
 </context>
 <context>
+    <name>ktcticonfig::IsdnLinkDialog</name>
+    <message>
+        <source>ISDN Link</source>
+        <translation>ISDN 链路</translation>
+    </message>
+    <message>
+        <source>User side</source>
+        <translation>用户侧</translation>
+    </message>
+    <message>
+        <source>Net side</source>
+        <translation>网络侧</translation>
+    </message>
+    <message>
+        <source>Link No.:</source>
+        <translation>链路号：</translation>
+    </message>
+    <message>
+        <source>The link&apos;s PCM: its number in the PCM list</source>
+        <translation>链路所在的 PCM：它在 PCM 列表中的序号</translation>
+    </message>
+    <message>
+        <source>Local PCM No.:</source>
+        <translation>本地 PCM 号：</translation>
+    </message>
+    <message>
+        <source>The PCM on its board</source>
+        <translation>该 PCM 在其板卡上的序号</translation>
+    </message>
+    <message>
+        <source>TEI value:</source>
+        <translation>TEI 值：</translation>
+    </message>
+    <message>
+        <source>0 - 127</source>
+        <translation>0 - 127</translation>
+    </message>
+    <message>
+        <source>CRC mode</source>
+        <translation>CRC 校验</translation>
+    </message>
+    <message>
+        <source>Channel ID:</source>
+        <translation>通道标识：</translation>
+    </message>
+    <message>
+        <source>Hexadecimal, such as 0x10</source>
+        <translation>十六进制，如 0x10</translation>
+    </message>
+    <message>
+        <source>CalledNoSet:</source>
+        <translation>被叫号码类型：</translation>
+    </message>
+    <message>
+        <source>National(0XA1)</source>
+        <translation>国内(0XA1)</translation>
+    </message>
+    <message>
+        <source>International(0X91)</source>
+        <translation>国际(0X91)</translation>
+    </message>
+    <message>
+        <source>NetSpecific(0XB1)</source>
+        <translation>网络特定(0XB1)</translation>
+    </message>
+    <message>
+        <source>Subscriber(0XC1)</source>
+        <translation>用户(0XC1)</translation>
+    </message>
+    <message>
+        <source>UnKnown(0X01)</source>
+        <translation>未知(0X01)</translation>
+    </message>
+    <message>
+        <source>Unknown(0X81)</source>
+        <translation>未知(0X81)</translation>
+    </message>
+    <message>
+        <source>CallingNoSet:</source>
+        <translation>主叫号码类型：</translation>
+    </message>
+    <message>
+        <source>National(0X21)</source>
+        <translation>国内(0X21)</translation>
+    </message>
+    <message>
+        <source>International(0X11)</source>
+        <translation>国际(0X11)</translation>
+    </message>
+    <message>
+        <source>NetSpecific(0X31)</source>
+        <translation>网络特定(0X31)</translation>
+    </message>
+    <message>
+        <source>Subscriber(0X41)</source>
+        <translation>用户(0X41)</translation>
+    </message>
+    <message>
+        <source>SpeechCode</source>
+        <translation>语音编码</translation>
+    </message>
+    <message>
+        <source>A-law</source>
+        <translation>A 律</translation>
+    </message>
+    <message>
+        <source>u-law</source>
+        <translation>μ 律</translation>
+    </message>
+    <message>
+        <source>Link No., Local PCM No. and TEI value must be numbers!</source>
+        <translation>链路号、本地 PCM 号和 TEI 值必须是数字！</translation>
+    </message>
+    <message>
+        <source>Link No. must between 0~%1</source>
+        <translation>链路号必须在 0~%1 之间</translation>
+    </message>
+    <message>
+        <source>TEI value must between 0~%1</source>
+        <translation>TEI 值必须在 0~%1 之间</translation>
+    </message>
+    <message>
+        <source>Channel ID must be a number from 0x00 to 0xff, such as 0x10</source>
+        <translation>通道标识必须是 0x00 到 0xff 之间的数，如 0x10</translation>
+    </message>
+</context>
+<context>
+    <name>ktcticonfig::IsdnLinkList</name>
+    <message>
+        <source>Link No.</source>
+        <translation>链路号</translation>
+    </message>
+    <message>
+        <source>Local PCM</source>
+        <translation>本地 PCM</translation>
+    </message>
+    <message>
+        <source>TEI</source>
+        <translation>TEI</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Total links on user-side:%1</source>
+        <translation>用户侧链路总数：%1</translation>
+    </message>
+    <message>
+        <source>Total links on net-side:%1</source>
+        <translation>网络侧链路总数：%1</translation>
+    </message>
+    <message>
+        <source>A side holds at most %1 links!</source>
+        <translation>每侧最多 %1 条链路！</translation>
+    </message>
+</context>
+<context>
     <name>ktcticonfig::IsdnPage</name>
     <message>
         <source>ISDN Options</source>
@@ -1242,36 +1432,8 @@
         <translation>号码规则</translation>
     </message>
     <message>
-        <source>User side</source>
-        <translation>用户侧</translation>
-    </message>
-    <message>
-        <source>Net side</source>
-        <translation>网络侧</translation>
-    </message>
-    <message>
-        <source>Link</source>
-        <translation>链路</translation>
-    </message>
-    <message>
-        <source>Local PCM</source>
-        <translation>本地 PCM</translation>
-    </message>
-    <message>
-        <source>TEI</source>
-        <translation>TEI</translation>
-    </message>
-    <message>
-        <source>Link parameters:</source>
-        <translation>链路参数：</translation>
-    </message>
-    <message>
-        <source>Local PCM No.:</source>
-        <translation>本地 PCM 号：</translation>
-    </message>
-    <message>
-        <source>TEI value:</source>
-        <translation>TEI 值：</translation>
+        <source>ISDN Links</source>
+        <translation>ISDN 链路</translation>
     </message>
 </context>
 <context>

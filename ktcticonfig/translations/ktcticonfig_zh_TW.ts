@@ -97,6 +97,14 @@
         <source>The PCI 2-E1/T1 and 4-E1/T1 monitoring boards do not support the hardware MP3 codec; the series 2 ISDN trunk boards do.</source>
         <translation>PCI 2-E1/T1 與 4-E1/T1 監控板不支援硬體 MP3 編碼；第二代 ISDN 數位中繼板支援。</translation>
     </message>
+    <message>
+        <source>Select the linker to be modified!</source>
+        <translation>請選擇要修改的鏈路！</translation>
+    </message>
+    <message>
+        <source>Select the linker to be deleted!</source>
+        <translation>請選擇要刪除的鏈路！</translation>
+    </message>
 </context>
 <context>
     <name>PageTree</name>
@@ -587,6 +595,14 @@
         <source>Inbound</source>
         <translation>帶內</translation>
     </message>
+    <message>
+        <source>The address of the board&apos;s own network port</source>
+        <translation>板卡自身網路埠的位址</translation>
+    </message>
+    <message>
+        <source>The address of this computer that the board uses</source>
+        <translation>板卡所用的本機位址</translation>
+    </message>
 </context>
 <context>
     <name>ktcticonfig::BoardVoicePage</name>
@@ -859,6 +875,10 @@
     <message>
         <source>New type:</source>
         <translation>新型別：</translation>
+    </message>
+    <message>
+        <source>Bin Voice Format Support</source>
+        <translation>支援 Bin 語音格式</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1240,176 @@
     </message>
 </context>
 <context>
+    <name>ktcticonfig::IsdnLinkDialog</name>
+    <message>
+        <source>ISDN Link</source>
+        <translation>ISDN 鏈路</translation>
+    </message>
+    <message>
+        <source>User side</source>
+        <translation>使用者側</translation>
+    </message>
+    <message>
+        <source>Net side</source>
+        <translation>網路側</translation>
+    </message>
+    <message>
+        <source>Link No.:</source>
+        <translation>鏈路號：</translation>
+    </message>
+    <message>
+        <source>The link&apos;s PCM: its number in the PCM list</source>
+        <translation>鏈路所在的 PCM：它在 PCM 清單中的序號</translation>
+    </message>
+    <message>
+        <source>Local PCM No.:</source>
+        <translation>本地 PCM 號：</translation>
+    </message>
+    <message>
+        <source>The PCM on its board</source>
+        <translation>該 PCM 在其板卡上的序號</translation>
+    </message>
+    <message>
+        <source>TEI value:</source>
+        <translation>TEI 值：</translation>
+    </message>
+    <message>
+        <source>0 - 127</source>
+        <translation>0 - 127</translation>
+    </message>
+    <message>
+        <source>CRC mode</source>
+        <translation>CRC 校驗</translation>
+    </message>
+    <message>
+        <source>Channel ID:</source>
+        <translation>通道識別：</translation>
+    </message>
+    <message>
+        <source>Hexadecimal, such as 0x10</source>
+        <translation>十六進位，如 0x10</translation>
+    </message>
+    <message>
+        <source>CalledNoSet:</source>
+        <translation>被叫號碼類型：</translation>
+    </message>
+    <message>
+        <source>National(0XA1)</source>
+        <translation>國內(0XA1)</translation>
+    </message>
+    <message>
+        <source>International(0X91)</source>
+        <translation>國際(0X91)</translation>
+    </message>
+    <message>
+        <source>NetSpecific(0XB1)</source>
+        <translation>網路特定(0XB1)</translation>
+    </message>
+    <message>
+        <source>Subscriber(0XC1)</source>
+        <translation>用戶(0XC1)</translation>
+    </message>
+    <message>
+        <source>UnKnown(0X01)</source>
+        <translation>未知(0X01)</translation>
+    </message>
+    <message>
+        <source>Unknown(0X81)</source>
+        <translation>未知(0X81)</translation>
+    </message>
+    <message>
+        <source>CallingNoSet:</source>
+        <translation>主叫號碼類型：</translation>
+    </message>
+    <message>
+        <source>National(0X21)</source>
+        <translation>國內(0X21)</translation>
+    </message>
+    <message>
+        <source>International(0X11)</source>
+        <translation>國際(0X11)</translation>
+    </message>
+    <message>
+        <source>NetSpecific(0X31)</source>
+        <translation>網路特定(0X31)</translation>
+    </message>
+    <message>
+        <source>Subscriber(0X41)</source>
+        <translation>用戶(0X41)</translation>
+    </message>
+    <message>
+        <source>SpeechCode</source>
+        <translation>語音編碼</translation>
+    </message>
+    <message>
+        <source>A-law</source>
+        <translation>A 律</translation>
+    </message>
+    <message>
+        <source>u-law</source>
+        <translation>μ 律</translation>
+    </message>
+    <message>
+        <source>Link No., Local PCM No. and TEI value must be numbers!</source>
+        <translation>鏈路號、本地 PCM 號和 TEI 值必須是數字！</translation>
+    </message>
+    <message>
+        <source>Link No. must between 0~%1</source>
+        <translation>鏈路號必須在 0~%1 之間</translation>
+    </message>
+    <message>
+        <source>TEI value must between 0~%1</source>
+        <translation>TEI 值必須在 0~%1 之間</translation>
+    </message>
+    <message>
+        <source>Channel ID must be a number from 0x00 to 0xff, such as 0x10</source>
+        <translation>通道識別必須是 0x00 到 0xff 之間的數，如 0x10</translation>
+    </message>
+</context>
+<context>
+    <name>ktcticonfig::IsdnLinkList</name>
+    <message>
+        <source>Link No.</source>
+        <translation>鏈路號</translation>
+    </message>
+    <message>
+        <source>Local PCM</source>
+        <translation>本地 PCM</translation>
+    </message>
+    <message>
+        <source>TEI</source>
+        <translation>TEI</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Total links on user-side:%1</source>
+        <translation>使用者側鏈路總數：%1</translation>
+    </message>
+    <message>
+        <source>Total links on net-side:%1</source>
+        <translation>網路側鏈路總數：%1</translation>
+    </message>
+    <message>
+        <source>A side holds at most %1 links!</source>
+        <translation>每側最多 %1 條鏈路！</translation>
+    </message>
+</context>
+<context>
     <name>ktcticonfig::IsdnPage</name>
     <message>
         <source>ISDN Options</source>
@@ -1242,36 +1432,8 @@
         <translation>號碼規則</translation>
     </message>
     <message>
-        <source>User side</source>
-        <translation>使用者側</translation>
-    </message>
-    <message>
-        <source>Net side</source>
-        <translation>網路側</translation>
-    </message>
-    <message>
-        <source>Link</source>
-        <translation>鏈路</translation>
-    </message>
-    <message>
-        <source>Local PCM</source>
-        <translation>本地 PCM</translation>
-    </message>
-    <message>
-        <source>TEI</source>
-        <translation>TEI</translation>
-    </message>
-    <message>
-        <source>Link parameters:</source>
-        <translation>鏈路引數：</translation>
-    </message>
-    <message>
-        <source>Local PCM No.:</source>
-        <translation>本地 PCM 號：</translation>
-    </message>
-    <message>
-        <source>TEI value:</source>
-        <translation>TEI 值：</translation>
+        <source>ISDN Links</source>
+        <translation>ISDN 鏈路</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@ DigitalPhonePage::DigitalPhonePage(PageHost &host, QWidget *parent) : BoardKeyPa
     QFormLayout *g = m_form.group(tr("Digital Phone Options"), 0);
     m_form.boardText(g, tr("Set Pbx Type"), "PBXType");
     m_form.boardText(g, tr("Set Phone Type"), "PhoneType", tr("One phone type per channel, separated by ','"));
+    m_form.boardCheck(g, tr("Bin Voice Format Support"), "BinVoiceFormat");
     m_form.boardText(g, tr("Rec Raw Mode"), "DSTRecRawData");
     m_form.boardText(g, tr("ClockReferenceLine"), "SupplyBoardClockLine");
     m_form.check(g, tr("Enable DEvent Filter"), "SystemConfig", "DEventUpdates");

@@ -1,7 +1,10 @@
 // The ISDN options page.
 #include "ktcticonfig/ui/IsdnPage.h"
 
+#include "ktcticonfig/ui/IsdnLinkList.h"
+
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QVBoxLayout>
 
 namespace ktcticonfig {
@@ -13,18 +16,27 @@ IsdnPage::IsdnPage(PageHost &host, QWidget *parent) : SectionPage(host, 2, paren
     addKeys(g, KeyGroup::Isdn, "ISDN", {"TransferCapability"});
     m_form.column(0)->addStretch();
     addList(1, tr("Phone Number Rules"), phoneRuleColumns(listIndex("ISDN", "MaxPhoNumRule")));
-    for (const auto &[count, title] :
-         {std::pair{"TotalUserLinker", tr("User side")}, std::pair{"TotalNetLinker", tr("Net side")}}) {
-        ListColumns links;
-        links.list = listIndex("ISDN", count);
-        links.headers = {tr("Link"), tr("Local PCM"), tr("TEI")};
-        links.fields = {tr("Link parameters:"), tr("Local PCM No.:"), tr("TEI value:")};
-        links.modifyMessage = "Select the linker to be modified!";
-        links.deleteMessage = "Select the linker to be deleted!";
-        addList(1, title, std::move(links));
-    }
+    auto *box = new QGroupBox(tr("ISDN Links"));
+    auto *layout = new QVBoxLayout(box);
+    m_links = new IsdnLinkList(host.dialogs());
+    layout->addWidget(m_links);
+    m_form.column(1)->addWidget(box);
     m_form.column(1)->addStretch();
     m_form.finish();
+}
+
+void IsdnPage::load(int boardId, int pcmIndex)
+{
+    SectionPage::load(boardId, pcmIndex);
+    m_links->load(model().settings, model().pcmList.size());
+}
+
+bool IsdnPage::store()
+{
+    if (!SectionPage::store())
+        return false;
+    m_links->store(model().settings);
+    return true;
 }
 
 } // namespace ktcticonfig

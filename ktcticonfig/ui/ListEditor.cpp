@@ -15,16 +15,6 @@
 
 namespace ktcticonfig {
 
-std::size_t listIndex(std::string_view section, std::string_view countKey)
-{
-    const auto lists = indexedLists();
-    for (std::size_t i = 0; i < lists.size(); ++i)
-        if (common::equalsIgnoreCase(lists[i].section, section) &&
-            common::equalsIgnoreCase(lists[i].countKey, countKey))
-            return i;
-    return lists.size();
-}
-
 ListColumns phoneRuleColumns(std::size_t list)
 {
     ListColumns c;
@@ -33,7 +23,7 @@ ListColumns phoneRuleColumns(std::size_t list)
     c.fields = {ListEditor::tr("Prefix:"), ListEditor::tr("Length:"), ListEditor::tr("Requires caller ID")};
     c.checks = {2};
     c.show = [](const ListRow &row) {
-        const PhoneNumberRule rule = parsePhoneNumberRule(row.empty() ? std::string() : row[0]);
+        const PhoneNumberRule rule = parsePhoneNumberRule(row.empty() ? std::string() : row[0].value_or(""));
         return QStringList{KeyForm::fromFile(rule.prefix), QString::number(rule.length),
                            rule.callerId ? QStringLiteral("1") : QStringLiteral("0")};
     };
@@ -53,8 +43,8 @@ ListEditor::ListEditor(ListColumns columns, Dialogs &dialogs, QWidget *parent)
     if (!m_columns.show)
         m_columns.show = [](const ListRow &row) {
             QStringList out;
-            for (const std::string &item : row)
-                out << KeyForm::fromFile(item);
+            for (const auto &item : row)
+                out << KeyForm::fromFile(item.value_or(""));
             return out;
         };
     if (!m_columns.make)
@@ -136,10 +126,7 @@ ListRow ListEditor::rowOf(const QStringList &values) const
 {
     // A row holds one text per item key of its list, whatever the dialog gave.
     ListRow row = m_columns.make(values);
-    std::size_t keys = 0;
-    for (std::string_view key : indexedLists()[m_columns.list].itemKeys)
-        keys += key.empty() ? 0 : 1;
-    row.resize(keys);
+    row.resize(indexedLists()[m_columns.list].itemCount(), std::string());
     return row;
 }
 

@@ -1,4 +1,4 @@
-// A numbered list of a section (phone number rules, ISDN links, monitored PCMs...) shown as a table
+// A numbered list of a section (phone number rules, ISUP PCMs, monitored PCMs...) shown as a table
 // with add, modify and delete, each row edited in a small dialog of fields.
 #pragma once
 
@@ -15,8 +15,6 @@
 class QTableWidget;
 
 namespace ktcticonfig {
-
-using ListRow = std::vector<std::string>;
 
 /// How a list is shown and edited.
 struct ListColumns
@@ -42,8 +40,6 @@ struct ListColumns
     std::function<std::string(const ListRow &)> canDelete;
 };
 
-/// The index in indexedLists() of the list whose count key is `countKey` in `section`.
-std::size_t listIndex(std::string_view section, std::string_view countKey);
 /// The columns of a phone number rule list ("Rule No.", "Prefix", "Length", "Requires Caller ID").
 ListColumns phoneRuleColumns(std::size_t list);
 

@@ -51,6 +51,8 @@ namespace {
     QT_TRANSLATE_NOOP("Messages", "Error"),
     QT_TRANSLATE_NOOP("Messages", "The PCI 2-E1/T1 and 4-E1/T1 monitoring boards do not support the hardware MP3 "
                                   "codec; the series 2 ISDN trunk boards do."),
+    QT_TRANSLATE_NOOP("Messages", "Select the linker to be modified!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the linker to be deleted!"),
 };
 
 } // namespace

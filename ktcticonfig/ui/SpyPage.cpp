@@ -21,7 +21,7 @@ SpyPage::SpyPage(PageHost &host, QWidget *parent) : SectionPage(host, 2, parent)
     pcms.check = [](const QStringList &values) { return checkSpyPcmPair(KeyForm::toFile(values.value(0))); };
     // A monitored PCM that a monitored circuit names stays until the circuit goes.
     pcms.canDelete = [this](const ListRow &row) {
-        return spyPcmInUse(row.empty() ? std::string() : row[0], lists().at(1)->rows())
+        return spyPcmInUse(row.empty() ? std::string() : row[0].value_or(""), lists().at(1)->rows())
                    ? std::string("The SpyPCM is used by other SpyCicPCM.")
                    : std::string();
     };
