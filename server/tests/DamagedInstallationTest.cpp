@@ -45,7 +45,8 @@ const char *damageName(Damage d)
 
 // One input file: where it lives in the installation, the programs that read it, the valid value put
 // out of range and the GBK text replaced by UTF-8 (section, key, value; empty: a damage the file cannot
-// have), and what else than its name a refusal may say to name it.
+// have), what else than its name a refusal may say to name it, and the valid file put in place before
+// the damage when the pristine installation has none (since its presence changes the installation).
 struct InputFile
 {
     const char *name;
@@ -53,6 +54,7 @@ struct InputFile
     std::array<const char *, 3> outOfRange;
     std::array<const char *, 3> utf8;
     const char *alsoNamedAs = nullptr;
+    const char *validContent = nullptr;
 };
 
 void PrintTo(const InputFile &input, std::ostream *out)
@@ -81,6 +83,16 @@ const InputFile kFiles[] = {
     {"BillDB.db", {Program::VirtualTime, Program::Import}, {}, {}, "BillDB.mdb"},
     {"tasks.txt", {Program::Import}, {}, {}},
     {"modem", {Program::LumoSms}, {}, {}},
+    // Workbooks of tasks to import: the same table as an Excel 97 and an Office Open XML file.
+    {"tasks.xls", {Program::Import}, {}, {}},
+    {"tasks.xlsx", {Program::Import}, {}, {}},
+    // SIP lines in place of the software board: to a peer that does not answer, on a port of their own.
+    {"KtSip.ini",
+     {Program::Headless, Program::VirtualTime, Program::KtCtiConfig},
+     {"Sip", "Trunks", "999"},
+     {"Sip", "Domain", "通知.test"},
+     nullptr,
+     "[Sip]\r\nProxy=127.0.0.1:9\r\nLocalAddress=127.0.0.1\r\nLocalPort=0\r\nTrunks=2\r\n"},
 };
 
 const Damage kDamages[] = {Damage::Empty, Damage::Truncated, Damage::Garbage,   Damage::OutOfRange,
@@ -148,6 +160,10 @@ TEST_P(DamagedInputFileTest, EachProgramSurvivesEachDamage)
     const InputFile &input = GetParam();
     const bool database = std::string_view(input.name) == "BillDB.db";
     for (const Damage d : kDamages) {
+        if (input.validContent)
+            writeAll(m_installation / input.name, input.validContent);
+        if (std::string_view(input.name).starts_with("tasks."))
+            m_importFile = QString::fromLatin1(input.name);
         if (!damage(input, d)) {
             restore();
             continue;

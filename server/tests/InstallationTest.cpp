@@ -79,6 +79,10 @@ void InstallationTest::SetUpTestSuite()
     ASSERT_FALSE(voices.empty());
     writeAll(installation.toStdString() + "/VoiceDB.dat", voices);
     writeAll(installation.toStdString() + "/tasks.txt", "Telephone\n13900000001\n13900000002\n");
+    for (const char *extension : {"xls", "xlsx"})
+        fs::copy_file(fs::path(VN_SOURCE_DIR_PATH) / "server/workbook/tests/data" /
+                          (std::string("people.") + extension),
+                      installation.toStdString() + "/tasks." + extension);
     writeAll(installation.toStdString() + "/modem", "\r\nOK\r\n+CMGL: 1,0,,24\r\n0891683108200505F0040D91\r\nOK\r\n");
 }
 
@@ -115,7 +119,7 @@ InstallationTest::Outcome InstallationTest::run(Program program, rlim_t fileSize
                      QString::number(virtualRun.seconds)};
         break;
     case Program::Import:
-        arguments = {QStringLiteral("--dir"), dir, QStringLiteral("--import"), dir + QStringLiteral("/tasks.txt")};
+        arguments = {QStringLiteral("--dir"), dir, QStringLiteral("--import"), dir + QLatin1Char('/') + m_importFile};
         break;
     case Program::KtCtiConfig:
         binary = QStringLiteral(VN_KTCTICONFIG_BINARY);

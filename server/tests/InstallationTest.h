@@ -41,7 +41,8 @@ struct VirtualRun
 };
 
 /// A copy of a pristine installation (made with Server --init once per test suite) with the tasks of
-/// kTasks, a valid voice database, a text file to import (tasks.txt) and a modem's answers (modem).
+/// kTasks, a valid voice database, files to import (tasks.txt, tasks.xls, tasks.xlsx) and a modem's
+/// answers (modem).
 class InstallationTest : public ::testing::Test
 {
 protected:
@@ -72,6 +73,8 @@ protected:
     static TempProgramDir *s_pristine;
     TempProgramDir m_dir;
     std::filesystem::path m_installation;
+    /// The file of the installation that Server --import reads.
+    QString m_importFile = QStringLiteral("tasks.txt");
 };
 
 } // namespace server::testing
