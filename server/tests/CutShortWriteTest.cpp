@@ -43,10 +43,19 @@ enum class Limit
 // Above the most the database and its write-ahead log grow to in the runs of the demo.
 constexpr rlim_t kFileSizeLimit = 8u << 20;
 
+// When a file is written: as a program starts (and a failure stops it), when the server compacts its
+// database at start-up (and a failure leaves the database as it was, the service going on), or while
+// the demo installation's calls go on.
+enum class When
+{
+    StartUp,
+    Compaction,
+    DuringCalls,
+};
+
 // One write: the program that makes it, the folder it writes in (where the full file system is
 // mounted), the file there before (kept whole: an appended file keeps its lines, a replaced file its
-// content), what the report of its failure says, and whether it is a file of calls, written while
-// the demo installation's calls go on.
+// content), what the report of its failure says, and when it is written.
 struct CutShortWrite
 {
     const char *name;
@@ -55,7 +64,7 @@ struct CutShortWrite
     const char *folder;
     const char *earlier;
     const char *failure;
-    bool duringCalls;
+    When when;
 };
 
 void PrintTo(const CutShortWrite &row, std::ostream *out)
@@ -65,20 +74,27 @@ void PrintTo(const CutShortWrite &row, std::ostream *out)
 
 const CutShortWrite kWrites[] = {
     // The channel kinds written when the board starts; the configuration detection writes.
-    {"SetupIni", Program::VirtualTime, Limit::FileSize, "", "Setup.ini", "Setup.ini", false},
-    {"KtConfigIni", Program::KtCtiConfig, Limit::FileSize, "", "KtConfig.ini", "KtConfig.ini", false},
-    {"LogOverSizeLimit", Program::VirtualTime, Limit::FileSize, "Log", "202612090900Log.txt", "写日志文件失败", true},
-    {"LogOnFullDisk", Program::VirtualTime, Limit::FullDisk, "Log", "202612090900Log.txt", "写日志文件失败", true},
+    {"SetupIni", Program::VirtualTime, Limit::FileSize, "", "Setup.ini", "Setup.ini", When::StartUp},
+    {"KtConfigIni", Program::KtCtiConfig, Limit::FileSize, "", "KtConfig.ini", "KtConfig.ini", When::StartUp},
+    // The compacted copy of a database with many free pages: a write cut short, not a damaged file.
+    {"BillDbCompaction", Program::VirtualTime, Limit::FileSize, "", "BillDB.db", "压缩数据库文件时写入失败",
+     When::Compaction},
+    {"LogOverSizeLimit", Program::VirtualTime, Limit::FileSize, "Log", "202612090900Log.txt", "写日志文件失败",
+     When::DuringCalls},
+    {"LogOnFullDisk", Program::VirtualTime, Limit::FullDisk, "Log", "202612090900Log.txt", "写日志文件失败",
+     When::DuringCalls},
     {"TalkRecordsOverSizeLimit", Program::VirtualTime, Limit::FileSize, "TalkInfo", "20261209090000.txt",
-     "写通话记录文件失败", true},
+     "写通话记录文件失败", When::DuringCalls},
     {"TalkRecordsOnFullDisk", Program::VirtualTime, Limit::FullDisk, "TalkInfo", "20261209090000.txt",
-     "写通话记录文件失败", true},
+     "写通话记录文件失败", When::DuringCalls},
     {"RecordingOverSizeLimit", Program::VirtualTime, Limit::FileSize, "Record/20261209", "earlier.wav",
-     "录音文件写入失败", true},
+     "录音文件写入失败", When::DuringCalls},
     {"RecordingOnFullDisk", Program::VirtualTime, Limit::FullDisk, "Record/20261209", "earlier.wav", "录音文件写入失败",
-     true},
-    {"ComposedNameOverSizeLimit", Program::VirtualTime, Limit::FileSize, "Temp", "", "合成语音文件写入失败", true},
-    {"ComposedNameOnFullDisk", Program::VirtualTime, Limit::FullDisk, "Temp", "", "合成语音文件写入失败", true},
+     When::DuringCalls},
+    {"ComposedNameOverSizeLimit", Program::VirtualTime, Limit::FileSize, "Temp", "", "合成语音文件写入失败",
+     When::DuringCalls},
+    {"ComposedNameOnFullDisk", Program::VirtualTime, Limit::FullDisk, "Temp", "", "合成语音文件写入失败",
+     When::DuringCalls},
 };
 
 // Lines of an earlier run, up to about size bytes.
@@ -265,7 +281,39 @@ std::map<bool, Results> CutShortWriteTest::s_undisturbed;
 TEST_P(CutShortWriteTest, KeepsTheEarlierFileReportsTheFailureAndTheCallsGoOn)
 {
     const CutShortWrite &row = GetParam();
-    if (!row.duringCalls) {
+    if (row.when == When::Compaction) {
+        const fs::path file = m_installation / row.earlier;
+        {
+            // Rows added and deleted again leave most pages of the file free.
+            Settings settings;
+            settings.ProgramDir = m_installation.string();
+            TDM dm;
+            ASSERT_TRUE(dm.ConnectDatabase(settings));
+            testing::exec(dm, QStringLiteral("CREATE TABLE Scratch (Text TEXT)"));
+            for (int i = 0; i < 400; ++i)
+                testing::exec(dm,
+                              QStringLiteral("INSERT INTO Scratch VALUES ('%1')").arg(QString(1000, QLatin1Char('x'))));
+            testing::exec(dm, QStringLiteral("DROP TABLE Scratch"));
+        }
+        ASSERT_GT(fs::file_size(file), 400000u);
+        // Below the size of the compacted copy.
+        const Outcome outcome = run(row.program, 40000);
+        const std::string output = outcome.output.toStdString();
+        EXPECT_FALSE(outcome.signalled) << output;
+        EXPECT_TRUE(outcome.output.contains(QString::fromUtf8(row.failure)) &&
+                    outcome.output.contains(QString::fromStdString(file.string())))
+            << output;
+        EXPECT_FALSE(outcome.output.contains(QString::fromUtf8("严重损坏"))) << output;
+        // The service went on with the database as it was (its writes since then included), whole.
+        Settings settings;
+        settings.ProgramDir = m_installation.string();
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase(settings));
+        EXPECT_EQ(testing::scalar(dm, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        EXPECT_EQ(tasksKept(), kTasks.size());
+        return;
+    }
+    if (row.when == When::StartUp) {
         // The file size limit stops the rewrite just below the file's old size, so that the database,
         // whose first writes are smaller, still works until then.
         const fs::path file = m_installation / row.earlier;

@@ -45,8 +45,10 @@ const char *damageName(Damage d)
 
 // One input file: where it lives in the installation, the programs that read it, the valid value put
 // out of range and the GBK text replaced by UTF-8 (section, key, value; empty: a damage the file cannot
-// have), what else than its name a refusal may say to name it, and the valid file put in place before
-// the damage when the pristine installation has none (since its presence changes the installation).
+// have), what else than its name a refusal may say to name it, the valid file put in place before the
+// damage when the pristine installation has none (since its presence changes the installation), a
+// message a program may show while it goes on, which must then name the file too, and the suffix of
+// the copy a program that writes the file keeps of it when it does not read as what it should be.
 struct InputFile
 {
     const char *name;
@@ -55,6 +57,8 @@ struct InputFile
     std::array<const char *, 3> utf8;
     const char *alsoNamedAs = nullptr;
     const char *validContent = nullptr;
+    const char *shownWith = nullptr;
+    const char *keptAs = nullptr;
 };
 
 void PrintTo(const InputFile &input, std::ostream *out)
@@ -70,7 +74,11 @@ const InputFile kFiles[] = {
     {"KtConfig.ini",
      {Program::VirtualTime, Program::KtCtiConfig},
      {"SystemConfig", "TotalBoards", "99"},
-     {"BoardId=0", "BoardModel", "语音板"}},
+     {"BoardId=0", "BoardModel", "语音板"},
+     nullptr,
+     nullptr,
+     nullptr,
+     ".damaged"},
     {"KtIndex.ini", {Program::VirtualTime}, {"Index", "music", ""}, {"Index", "music", "音乐.voc"}},
     // KtSim.ini stands for the hardware: a file without devices is an installation without boards.
     {"KtSim.ini",
@@ -78,9 +86,8 @@ const InputFile kFiles[] = {
      {"Device0", "ChannelTypes", "0,0,99,-1"},
      {"Numbers", "100", "ring:2,语音"},
      "board not found"},
-    {"VoiceDB.dat", {Program::VirtualTime}, {}, {}},
-    // The server's own texts name the database by its old name.
-    {"BillDB.db", {Program::VirtualTime, Program::Import}, {}, {}, "BillDB.mdb"},
+    {"VoiceDB.dat", {Program::VirtualTime}, {}, {}, nullptr, nullptr, "语音合成库安装失败！"},
+    {"BillDB.db", {Program::VirtualTime, Program::Import}, {}, {}, nullptr, nullptr, "操作数据库失败！"},
     {"tasks.txt", {Program::Import}, {}, {}},
     {"modem", {Program::LumoSms}, {}, {}},
     // Workbooks of tasks to import: the same table as an Excel 97 and an Office Open XML file.
@@ -168,6 +175,9 @@ TEST_P(DamagedInputFileTest, EachProgramSurvivesEachDamage)
             restore();
             continue;
         }
+        const fs::path file = m_installation / input.name;
+        std::error_code unseen;
+        const std::string damaged = fs::is_regular_file(file, unseen) ? readAll(file) : std::string();
         for (const Program program : input.readers) {
             const std::string row = std::string(input.name) + " " + damageName(d) + " with " + programName(program);
             QElapsedTimer wall;
@@ -182,6 +192,20 @@ TEST_P(DamagedInputFileTest, EachProgramSurvivesEachDamage)
                             (input.alsoNamedAs && outcome.output.contains(QLatin1String(input.alsoNamedAs))))
                     << row << ": a refusal that does not name the file\n"
                     << outcome.output.toStdString();
+            }
+            // A message shown on the way names the file on its line.
+            if (input.shownWith) {
+                for (const QString &line : outcome.output.split(QLatin1Char('\n')))
+                    EXPECT_TRUE(!line.contains(QString::fromUtf8(input.shownWith)) ||
+                                line.contains(QLatin1String(input.name)))
+                        << row << ": " << line.toStdString();
+            }
+            // Garbage is no configuration: the program that writes the file keeps it aside, and says so.
+            if (input.keptAs && d == Damage::Garbage && program == Program::KtCtiConfig) {
+                const std::string keptAs = std::string(input.name) + input.keptAs;
+                EXPECT_TRUE(readAll(m_installation / keptAs) == damaged) << row << ": not kept as " << keptAs;
+                EXPECT_TRUE(outcome.output.contains(QString::fromStdString(keptAs))) << row << "\n"
+                                                                                     << outcome.output.toStdString();
             }
             if (database) // the damaged database itself is left where it was, for the operator to mend
                 EXPECT_NE(fs::symlink_status(m_installation / input.name).type(), fs::file_type::not_found) << row;
