@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 
 namespace ktdrv {
@@ -23,6 +24,8 @@ int alawToLinear(std::uint8_t alaw)
     return (alaw & 0x80) ? value : -value;
 }
 constexpr Ms kMaxFileMs = 4ull * 3600 * 1000;
+// The smallest header of a WAV file.
+constexpr std::size_t kWavHeaderBytes = 44;
 
 double sine(double hz, std::size_t n)
 {
@@ -99,9 +102,14 @@ bool writeAudioFile(const std::string &path, Ms from, Ms to, const std::vector<P
     info.samplerate = kRate;
     info.channels = 1;
     info.format = SF_FORMAT_WAV | SF_FORMAT_ALAW;
-    SNDFILE *file = sf_open(path.c_str(), SFM_WRITE, &info);
+    // Written beside the file and renamed into place, so that a full disk or a file size limit never
+    // leaves a part of a recording under its name.
+    const std::string aside = path + ".writing";
+    std::error_code ec;
+    SNDFILE *file = sf_open(aside.c_str(), SFM_WRITE, &info);
     if (!file) {
         error = path + ": " + sf_strerror(nullptr);
+        std::filesystem::remove(aside, ec); // a header that did not fit leaves the file made
         return false;
     }
     bool ok = sf_write_short(file, samples.data(), static_cast<sf_count_t>(samples.size())) ==
@@ -109,6 +117,19 @@ bool writeAudioFile(const std::string &path, Ms from, Ms to, const std::vector<P
     if (!ok)
         error = path + ": " + sf_strerror(file);
     sf_close(file);
+    // The header is written last, by sf_close, which does not tell whether it went in: the size does.
+    if (ok && std::filesystem::file_size(aside, ec) < samples.size() + kWavHeaderBytes) {
+        ok = false;
+        error = path + ": the file could not be written whole";
+    }
+    if (ok)
+        std::filesystem::rename(aside, path, ec);
+    if (ok && ec) {
+        ok = false;
+        error = path + ": " + ec.message();
+    }
+    if (!ok)
+        std::filesystem::remove(aside, ec);
     return ok;
 }
 

@@ -32,8 +32,11 @@ int Board::start(const std::string &configPath, const std::string &indexPath)
         m_lastError = error;
         return 2;
     }
-    // KtSip.ini beside KtConfig.ini makes the lines SIP lines; without it the software board runs.
-    if (std::string sipPath = sipConfigPath(configPath); std::filesystem::exists(sipPath)) {
+    // KtSip.ini beside KtConfig.ini makes the lines SIP lines; without it the software board runs. A
+    // name there that cannot even be looked at (a link loop, a folder without access) is a file that
+    // fails to load, with its name, rather than no file.
+    std::error_code sipUnseen;
+    if (std::string sipPath = sipConfigPath(configPath); std::filesystem::exists(sipPath, sipUnseen) || sipUnseen) {
         auto sip = loadSipConfig(sipPath, error);
         if (!sip) {
             m_lastError = error;

@@ -78,6 +78,7 @@ struct Channel
     bool recording = false;
     std::string recordPath;
     Ms recordStart = 0;
+    std::string recordFailure; ///< why the last recording could not be written, until it is stopped
 
     // Station telephone.
     int hook = 0;

@@ -299,6 +299,7 @@ int Board::recordToFile(int ch, const std::string &path)
     }
     if (c->recording)
         finishRecording(ch, m_now);
+    c->recordFailure.clear();
     c->recording = true;
     c->received.clear();
     c->recordPath = path;
@@ -313,6 +314,12 @@ int Board::stopRecord(int ch)
         return -1;
     if (c->recording)
         finishRecording(ch, m_now);
+    // A recording that could not be written, here or at the hang-up before, is a failure to stop it.
+    if (!c->recordFailure.empty()) {
+        m_lastError = c->recordFailure;
+        c->recordFailure.clear();
+        return -1;
+    }
     return 0;
 }
 
@@ -329,10 +336,16 @@ void Board::finishRecording(int ch, Ms t)
     sounds.insert(sounds.end(), c.received.begin(), c.received.end());
     c.received.clear();
     if (writeAudioFile(c.recordPath, c.recordStart, t, sounds, c.trunk() && !c.sip ? &c.line.history() : nullptr,
-                       m_config.tones, error))
+                       m_config.tones, error)) {
         m_log.write(t, "ch " + std::to_string(ch) + " recorded " + c.recordPath);
-    else
-        m_log.write(t, "ch " + std::to_string(ch) + " recording failed: " + error);
+        return;
+    }
+    m_log.write(t, "ch " + std::to_string(ch) + " recording failed: " + error);
+    c.recordFailure = error;
+    // The empty file made when the recording began is no recording.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(c.recordPath, ec) && std::filesystem::file_size(c.recordPath, ec) == 0)
+        std::filesystem::remove(c.recordPath, ec);
 }
 
 int Board::talkWith(int a, int b)

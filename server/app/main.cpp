@@ -3,11 +3,11 @@
 #include "server/app/CommandLine.h"
 #include "server/app/ImportCommand.h"
 #include "server/app/SingleInstance.h"
+#include "server/app/StandardErrorDisplay.h"
 #include "server/app/StatReportCommand.h"
 #include "server/board/TlxBoard.h"
 #include "server/board/VirtualTime.h"
 #include "server/engine/Clock.h"
-#include "server/engine/Display.h"
 #include "server/engine/Service.h"
 #include "server/engine/ServiceTimers.h"
 #include "server/install/DemoInstallation.h"
@@ -140,7 +140,7 @@ int main(int argc, char **argv)
         const common::DateTime start =
             cl->startTime.isEmpty() ? common::DateTime::now() : *common::parseDateTime(cl->startTime.toStdString());
         server::BoardClock clock(start);
-        server::NoDisplay display;
+        server::StandardErrorDisplay display;
         server::Service service(programDir.toStdString(), board, display, clock, dialogs);
         const bool started = service.start();
         const std::uint32_t seconds = cl->runForSeconds ? cl->runForSeconds : 3600u;
@@ -155,7 +155,7 @@ int main(int argc, char **argv)
     if (headless) {
         // No window. A service manager learns of a start-up that ends without service by the exit
         // status, and stops the service with a signal, which closes it as the exit command does.
-        server::NoDisplay display;
+        server::StandardErrorDisplay display;
         server::Service service(programDir.toStdString(), board, display, clock, dialogs);
         server::ServiceTimers timers(service);
         const auto close = [&service, &timers] {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -21,10 +22,19 @@ namespace {
 // rows, so a little free space costs nothing, while a copy of a million tasks costs seconds.
 constexpr qlonglong kReclaimShare = 10;
 
-QString firstValue(QSqlDatabase &db, const QString &sql, bool *ok)
+// SQLite's codes of a write the disk refused: an input/output error, a full disk.
+bool writeRefused(const QSqlError &error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xFF; // the primary code of an extended one
+    return code == 10 || code == 13;
+}
+
+QString firstValue(QSqlDatabase &db, const QString &sql, bool *ok, bool *refused = nullptr)
 {
     QSqlQuery q(db);
     *ok = q.exec(sql) && q.next();
+    if (!*ok && refused)
+        *refused = writeRefused(q.lastError());
     return *ok ? q.value(0).toString() : QString();
 }
 
@@ -45,7 +55,8 @@ enum class Outcome
 {
     Damaged,
     Sound,
-    Copied
+    Copied,
+    Unwritten, ///< found sound, but a write of the compaction failed
 };
 
 // Checks the file and writes the compacted copy when it is worth it; runs with its own connection,
@@ -73,7 +84,10 @@ Outcome checkAndCopy(const QString &path, const QString &copy)
                 // mode then needs every other connection gone: a file in use is not touched, and the log
                 // is folded into the file, so that the copy holds everything.
                 ok = firstValue(db, QStringLiteral("PRAGMA integrity_check"), &ok) == QStringLiteral("ok");
-                const QString mode = ok ? firstValue(db, QStringLiteral("PRAGMA journal_mode=DELETE"), &ok) : QString();
+                // From here on the file is sound: a failure of the disk is a write cut short.
+                bool refused = false;
+                const QString mode =
+                    ok ? firstValue(db, QStringLiteral("PRAGMA journal_mode=DELETE"), &ok, &refused) : QString();
                 ok = ok && mode.compare(QStringLiteral("delete"), Qt::CaseInsensitive) == 0;
                 if (ok && !reclaim) {
                     outcome = Outcome::Sound;
@@ -83,6 +97,10 @@ Outcome checkAndCopy(const QString &path, const QString &copy)
                     QSqlQuery vacuum(db);
                     if (vacuum.exec(QStringLiteral("VACUUM INTO '") + quoted + QLatin1Char('\'')))
                         outcome = Outcome::Copied;
+                    else if (writeRefused(vacuum.lastError()))
+                        outcome = Outcome::Unwritten;
+                } else if (refused) {
+                    outcome = Outcome::Unwritten; // the log could not be folded into the file
                 }
             }
             db.close();
@@ -94,11 +112,13 @@ Outcome checkAndCopy(const QString &path, const QString &copy)
 
 } // namespace
 
-bool CompactAccessDatabase(const QString &path, const QString &password)
+bool CompactAccessDatabase(const QString &path, const QString &password, bool *writeFailure)
 {
     Q_UNUSED(password);
+    if (writeFailure)
+        *writeFailure = false;
     const QFileInfo info(path);
-    if (!info.isFile())
+    if (!info.isFile() || info.size() == 0) // an empty file is no database, and is left as it is
         return false;
     // The copy lies beside the database so that the rename stays on one file system.
     QString copy;
@@ -111,6 +131,8 @@ bool CompactAccessDatabase(const QString &path, const QString &password)
     const Outcome outcome = checkAndCopy(info.absoluteFilePath(), copy);
     if (outcome == Outcome::Sound)
         return true;
+    if (writeFailure)
+        *writeFailure = outcome != Outcome::Damaged;
     // The copy is flushed to disk before it takes the database's place.
     const bool ok = outcome == Outcome::Copied &&
                     common::replaceFileAtomically(QFile::encodeName(copy).toStdString(),

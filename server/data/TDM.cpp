@@ -133,17 +133,24 @@ QString TDM::openEmbedded(const Settings &settings)
     const QString path = embeddedDatabasePath(settings);
     if (!QFileInfo(path).isFile())
         return QStringLiteral("database file missing: ") + path;
+    // SQLite would take an empty file for a new database and write one into it.
+    if (QFileInfo(path).size() == 0)
+        return path + QStringLiteral(": 文件为空，不是数据库");
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     // mode=rw opens an existing file only; the busy timeout lets other programs finish a write.
     m_busyTimeout = std::max(settings.BusyTimeout, 0);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=") + QString::number(m_busyTimeout));
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
     if (!db.open())
-        return db.lastError().text();
+        return path + QStringLiteral(": ") + db.lastError().text();
     QSqlQuery q(db);
     // A file that is not a database opens; the first read tells.
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
-        return q.lastError().text();
+        return path + QStringLiteral(": ") + q.lastError().text();
+    // A database without any table (an empty file made one) is not one of this system: every statement
+    // would fail.
+    if (!q.next() || q.value(0).toLongLong() == 0)
+        return path + QStringLiteral(": 不是本系统的数据库（没有任何表）");
     m_statusCounts = q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='AdNoticeCounts'")) &&
                      q.next();
     m_synchronous = q.exec(QStringLiteral("PRAGMA synchronous")) && q.next() ? q.value(0).toString() : QString();
@@ -160,10 +167,22 @@ QString TDM::openOdbc(const Settings &settings)
 bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs, const common::DateTime &now)
 {
     close(); // the compaction needs the file to itself
-    if (settings.DBType == 0 && !CompactAccessDatabase(embeddedDatabasePath(settings), QString()))
-        dialogs.show("系统提示", "BillDB.mdb文件严重损坏，请用Access工具进行修复！", DialogIcon::Warning);
-    if (!ConnectDatabase(settings)) {
-        dialogs.show("系统提示！", "连接数据库失败，请与系统管理员联系！", DialogIcon::Information);
+    const QString path = embeddedDatabasePath(settings);
+    bool writeFailure = false;
+    if (settings.DBType == 0 && !CompactAccessDatabase(path, QString(), &writeFailure)) {
+        // A compaction cut short by a full disk or a file size limit leaves a sound file: not damage.
+        if (writeFailure)
+            dialogs.show("系统提示",
+                         "压缩数据库文件时写入失败（磁盘已满或文件大小受限），数据库文件未损坏：" + path.toStdString(),
+                         DialogIcon::Warning);
+        else
+            dialogs.show("系统提示", "BillDB.mdb文件严重损坏，请用Access工具进行修复！ " + path.toStdString(),
+                         DialogIcon::Warning);
+    }
+    QString why;
+    if (!ConnectDatabase(settings, &why)) {
+        dialogs.show("系统提示！", "连接数据库失败，请与系统管理员联系！ " + why.toStdString(),
+                     DialogIcon::Information);
         return false;
     }
     try {
@@ -184,8 +203,9 @@ bool TDM::StartDatabase(const Settings &settings, Dialogs &dialogs, const common
                      {"P2", m_serverId},
                      {"P3", QString::fromStdString(
                                 common::formatDateTime("yyyy-mm-dd hh:mm:ss", now.addMinutes(-24 * 60)))}});
-    } catch (const DatabaseError &) {
-        dialogs.show("系统提示！", "操作数据库失败！", DialogIcon::Error);
+    } catch (const DatabaseError &e) {
+        const std::string where = settings.DBType == 0 ? " " + path.toStdString() + "：" : " ";
+        dialogs.show("系统提示！", "操作数据库失败！" + where + e.what(), DialogIcon::Error);
     }
     return true;
 }

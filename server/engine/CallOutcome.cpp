@@ -25,6 +25,10 @@ void ServerEngine::WriteCallOutcome(int c)
             m_results.WriteNoticeResult(c, ch, NoticeStatus::Failed, "线路没接好或对方无人应答");
         break;
     case CallProgress::Answered:
+        if (ch.NameUnwritten == 1) { // hung up without the notice: a failure, so that it is dialled again
+            m_results.WriteNoticeResult(c, ch, NoticeStatus::Failed, kNameUnwrittenCause);
+            break;
+        }
         m_results.WriteNoticeResult(c, ch, NoticeStatus::Notified);
         queueSms();
         break;

@@ -32,6 +32,8 @@ struct ChannelRecord
     std::int8_t DialToneSeen = 0;
     std::int8_t NoAnswer = 0;
     std::int8_t BusySeen = 0;
+    /// The person's name could not be written for the notice: the call was hung up unnotified.
+    std::int8_t NameUnwritten = 0;
     std::int8_t ToneHeard = 0;
     std::string PressInfo;
     std::string Name, UserID, Birthday, HomeAddr, CompanyName, CompanyAddr, CompanyTel, CompanyTitle;

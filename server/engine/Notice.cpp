@@ -91,12 +91,27 @@ void ServerEngine::StartNotice(int c)
     m_board.ClearFileList(c);
     if (!ch.Name.empty()) {
         const std::string file = ComposedFile(c);
-        // A failed composition must not leave the previous caller's name to be played to this one.
-        if (TxtToVoc(common::utf8ToGbk(ch.Name).c_str(), nullptr, file.c_str(), 0, m_settings.VocDBSpeed) == 0) {
+        const std::int32_t composed =
+            TxtToVoc(common::utf8ToGbk(ch.Name).c_str(), nullptr, file.c_str(), 0, m_settings.VocDBSpeed);
+        if (composed == VOXSTORE_OK) {
+            m_nameFault.succeeded("合成语音文件恢复写入：" + file);
             m_board.AddToFileList(c, file);
         } else {
+            // A failed composition must not leave the previous caller's name to be played to this one.
             std::error_code ec;
             std::filesystem::remove(file, ec);
+        }
+        // A name that cannot be written (a full disk, a file size limit) is a passing fault: the call
+        // is hung up before any notice and counted as failed, so that the task is dialled again rather
+        // than counted as notified without its name. Other failures (no voice database, a character
+        // without a segment) last: the notice is played without the name, as before.
+        if (composed == VOXSTORE_ERR_FILE || composed == VOXSTORE_ERR_WRITE) {
+            m_nameFault.failed("合成语音文件写入失败：" + file + "，呼叫挂断，留待重拨");
+            m_files.WriteLog(" 通道：" + std::to_string(c) + ":" + kNameUnwrittenCause + "挂机");
+            ch.NameUnwritten = 1;
+            m_board.Hangup(c);
+            ch.HangupSent = 1;
+            return;
         }
     }
     if (!m_settings.AdNotice.empty())

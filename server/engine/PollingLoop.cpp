@@ -384,7 +384,7 @@ void ServerEngine::HandleOnHook(int c)
     }
     if (!isTrunk(c))
         return;
-    m_board.StopRecToFile(c);
+    finishRecording(c);
     if (ch.TransferStarted == 1 && ch.AgentAnswered == 0)
         m_rows.AddTransferMemo(c, -1, ch.Phone);
     if (!ch.TalkLine.empty())

@@ -28,19 +28,50 @@ bool RunFiles::OpenTalkRecordFile(std::string *error)
 
 void RunFiles::WriteLog(std::string_view text)
 {
-    if (m_settings.WriteLogFlag == 1 && m_log.isOpen())
-        m_log.writeLine(common::formatDateTime("hh:mm:ss:zzz", m_clock.now()) + std::string(text));
+    if (m_settings.WriteLogFlag != 1 || !m_log.isOpen())
+        return;
+    // A log line that cannot be written is given up: the log is a trace of the run, and the failure
+    // itself is reported.
+    std::string error;
+    if (m_log.writeLine(common::formatDateTime("hh:mm:ss:zzz", m_clock.now()) + std::string(text), &error))
+        m_logFault.succeeded("日志文件恢复写入：" + m_log.path());
+    else
+        m_logFault.failed("写日志文件失败：" + error);
 }
 
 void RunFiles::WriteTalkRecord(std::string_view talkLine)
 {
     char number[16];
     std::snprintf(number, sizeof number, "%04d", ++m_settings.TalkRecordLines);
-    m_talk.writeLine(std::string(number) + " " + std::string(talkLine));
+    m_talkPending.push_back(std::string(number) + " " + std::string(talkLine));
+    writePendingTalkRecords();
+}
+
+bool RunFiles::writePendingTalkRecords()
+{
+    if (!m_talk.isOpen())
+        return false;
+    std::size_t written = 0;
+    std::string error;
+    while (written < m_talkPending.size() && m_talk.writeLine(m_talkPending[written], &error))
+        ++written;
+    m_talkPending.erase(m_talkPending.begin(), m_talkPending.begin() + static_cast<std::ptrdiff_t>(written));
+    if (m_talkPending.empty()) {
+        m_talkFault.succeeded("通话记录文件恢复写入：" + m_talk.path());
+        return true;
+    }
+    m_talkFault.failed("写通话记录文件失败：" + error + "，未写的记录留待再写");
+    return false;
 }
 
 void RunFiles::CloseLogFiles()
 {
+    // Reported while the log is still open, so that the lines go to the log as well as the memo.
+    if (!m_talkPending.empty() && !writePendingTalkRecords() && m_report) {
+        for (const std::string &line : m_talkPending)
+            m_report("通话记录未能写入" + m_talk.path() + "：" + line);
+    }
+    m_talkPending.clear();
     if (m_settings.WriteLogFlag == 1)
         m_log.close();
     const std::string talkPath = m_talk.path();

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "server/engine/Clock.h"
+#include "server/engine/LastingFault.h"
 #include "server/engine/TextLogFile.h"
 #include "server/settings/Settings.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace server {
 
@@ -14,8 +16,12 @@ class RunFiles
 {
 public:
     /// The files go under the program directory of the settings; the flag that the log file is open
-    /// and the count of talk-record lines are kept in the settings record.
-    RunFiles(Settings &settings, const Clock &clock) : m_settings(settings), m_clock(clock) {}
+    /// and the count of talk-record lines are kept in the settings record. A write that fails is
+    /// reported through report when the failures begin and when they end.
+    RunFiles(Settings &settings, const Clock &clock, LastingFault::Report report = {})
+        : m_settings(settings), m_clock(clock), m_logFault(report), m_talkFault(report), m_report(std::move(report))
+    {
+    }
 
     /// Opens the log file of the current minute when logging is on; false with error set when it
     /// cannot be created.
@@ -24,9 +30,11 @@ public:
     bool OpenTalkRecordFile(std::string *error);
     /// One log line: the time "hh:mm:ss:zzz" and the text, when logging is on.
     void WriteLog(std::string_view text);
-    /// One talk-record line: the running number (at least four digits), a blank and the line.
+    /// One talk-record line: the running number (at least four digits), a blank and the line. Lines
+    /// the file cannot take are kept and written, in order, before the next line.
     void WriteTalkRecord(std::string_view talkLine);
-    /// Closes both files; an empty talk-record file is deleted.
+    /// Closes both files; an empty talk-record file is deleted. Talk-record lines that could never be
+    /// written are reported, each in full, so that none is lost unseen.
     void CloseLogFiles();
 
 private:
@@ -34,6 +42,12 @@ private:
     const Clock &m_clock;
     TextLogFile m_log;
     TextLogFile m_talk;
+    LastingFault m_logFault;
+    LastingFault m_talkFault;
+    LastingFault::Report m_report;
+    std::vector<std::string> m_talkPending;
+
+    bool writePendingTalkRecords();
 };
 
 } // namespace server

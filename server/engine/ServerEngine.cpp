@@ -14,7 +14,8 @@ namespace server {
 ServerEngine::ServerEngine(Board &board, TDM &dm, Display &display, Clock &clock, Dialogs &dialogs)
     : m_board(board), m_dm(dm), m_display(display), m_clock(clock), m_dialogs(dialogs), m_tasks(dm, clock, m_settings),
       m_outage(dm, m_settings, [this](const std::string &text) { ReportFault(text); }),
-      m_results(dm, m_outage, clock, m_settings), m_files(m_settings, clock),
+      m_results(dm, m_outage, clock, m_settings),
+      m_files(m_settings, clock, [this](const std::string &text) { ReportFault(text); }),
       m_rows(display, clock, m_tables, m_channels)
 {
 }
@@ -147,12 +148,12 @@ void ServerEngine::ResetChannel(std::int16_t c)
     ch.PlayWatch = false;
     for (std::string *text : {&ch.TaskTable, &ch.TaskId, &ch.Phone,
                               &ch.PressInfo, &ch.Name, &ch.AgentKeys, &ch.TalkLine, &ch.StartBill, &ch.FinishBill,
-                              &ch.StationDigits, &ch.IntentKeys, &ch.ClientType})
+                              &ch.StationDigits, &ch.IntentKeys, &ch.ClientType, &ch.RecordFile})
         text->clear();
     for (std::int8_t *flag : {&ch.TimerOn, &ch.TimerRun, &ch.DialDone, &ch.DialToneSeen, &ch.NoAnswer, &ch.BusySeen,
                               &ch.ToneHeard, &ch.KeysOpen, &ch.Answered, &ch.SilenceArmed, &ch.Talking,
                               &ch.DigitsSent, &ch.HangupSent, &ch.Paused, &ch.AgentAnswered, &ch.TransferStarted,
-                              &ch.NoticePlaying})
+                              &ch.NoticePlaying, &ch.NameUnwritten})
         *flag = 0;
     ch.PlayCount = ch.RingBacks = ch.ReplayKeys = ch.AgentAnswerMark = 0;
     ch.AnswerTick = 0;

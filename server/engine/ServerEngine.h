@@ -9,6 +9,7 @@
 #include "server/engine/Clock.h"
 #include "server/engine/DatabaseOutage.h"
 #include "server/engine/Display.h"
+#include "server/engine/LastingFault.h"
 #include "server/engine/ResultWriter.h"
 #include "server/engine/RunFiles.h"
 #include "server/engine/TaskQueries.h"
@@ -19,6 +20,9 @@
 #include <string>
 
 namespace server {
+
+/// The failure cause of a call answered but hung up because the person's name could not be written.
+inline constexpr const char *kNameUnwrittenCause = "姓名语音写入失败";
 
 class ServerEngine
 {
@@ -144,6 +148,9 @@ private:
     /// Records the conversation of a trunk into Record/yyyymmdd/<name>-hhnnss.wav; keepPath stores
     /// the path as the call's RecordFile.
     void recordConversation(int trunk, const std::string &name, bool keepPath);
+    /// Ends the recording of a trunk that hung up; a recording the board could not write is reported
+    /// and no longer named by the task.
+    void finishRecording(int trunk);
     void finishFlashTransfer(int c);
     void transferAfterPlayingTime(int c);
     void ruleSilence(int c);
@@ -184,6 +191,10 @@ private:
     ResultWriter m_results;
     RunFiles m_files;
     ChannelRows m_rows;
+    // The composed names that cannot be written, reported when it begins and when it ends.
+    LastingFault m_nameFault{[this](const std::string &text) { ReportFault(text); }};
+    // The recordings that cannot be written, likewise.
+    LastingFault m_recordFault{[this](const std::string &text) { ReportFault(text); }};
     // The last fault reported per channel by the polling loop, so that one that persists is shown once.
     std::array<std::string, kMaxChannels> m_pollFaults;
 };

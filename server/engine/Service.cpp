@@ -9,6 +9,25 @@
 
 namespace server {
 
+namespace {
+
+// Why the voice database could not be loaded, by the loader's result.
+std::string voiceDatabaseFault(std::int32_t result)
+{
+    switch (result) {
+    case VOXSTORE_ERR_OPEN:
+        return "无法打开或读取（或不是普通文件）";
+    case VOXSTORE_ERR_MEMORY:
+        return "内存不足";
+    case VOXSTORE_ERR_SHORT:
+        return "文件不完整，比其表格所需的短";
+    default:
+        return "错误码" + std::to_string(result);
+    }
+}
+
+} // namespace
+
 Service::Service(const std::string &programDir, Board &board, Display &display, Clock &clock, Dialogs &dialogs)
     : m_board(board), m_display(display), m_dialogs(dialogs), m_dm(std::make_unique<TDM>()),
       m_engine(board, *m_dm, display, clock, dialogs)
@@ -39,8 +58,9 @@ bool Service::start()
     if (!m_dm->StartDatabase(s, m_dialogs, m_engine.clock().now()))
         return false;
     // Without the voice segments the service still runs; only the names cannot be spoken.
-    if (InstallVoxStore((s.ProgramDir + "/VoiceDB.dat").c_str()) != 0)
-        m_dialogs.show("提示", "语音合成库安装失败！", DialogIcon::Error);
+    const std::string voices = s.ProgramDir + "/VoiceDB.dat";
+    if (const std::int32_t r = InstallVoxStore(voices.c_str()); r != 0)
+        m_dialogs.show("提示", "语音合成库安装失败！ " + voices + "：" + voiceDatabaseFault(r), DialogIcon::Error);
     m_boardStarted = true;
     if (m_engine.StartBoard()) {
         m_running = true;

@@ -5,6 +5,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace server {
 
@@ -16,8 +19,8 @@ TextLogFile::~TextLogFile()
 bool TextLogFile::open(const std::string &path, std::string *error)
 {
     close();
-    m_file = std::fopen(path.c_str(), "ab");
-    if (!m_file) {
+    m_fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (m_fd < 0) {
         if (error)
             *error = "cannot open " + path + ": " + std::strerror(errno);
         return false;
@@ -26,20 +29,44 @@ bool TextLogFile::open(const std::string &path, std::string *error)
     return true;
 }
 
-void TextLogFile::writeLine(std::string_view utf8)
+bool TextLogFile::writeLine(std::string_view utf8, std::string *error)
 {
-    if (!m_file)
-        return;
+    if (m_fd < 0)
+        return false;
     const std::string line = common::utf8ToGbk(utf8) + "\r\n";
-    std::fwrite(line.data(), 1, line.size(), m_file);
-    std::fflush(m_file);
+    struct stat before
+    {
+    };
+    if (::fstat(m_fd, &before) != 0) {
+        if (error)
+            *error = m_path + ": " + std::strerror(errno);
+        return false;
+    }
+    std::size_t done = 0;
+    while (done < line.size()) {
+        const ssize_t put = ::write(m_fd, line.data() + done, line.size() - done);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            const int cause = put < 0 ? errno : ENOSPC;
+            // The part of the line that went in is taken back, so that the next line starts clean.
+            if (done > 0) {
+                [[maybe_unused]] const int cut = ::ftruncate(m_fd, before.st_size);
+            }
+            if (error)
+                *error = m_path + ": " + std::strerror(cause);
+            return false;
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    return true;
 }
 
 void TextLogFile::close()
 {
-    if (m_file)
-        std::fclose(m_file);
-    m_file = nullptr;
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
 }
 
 } // namespace server

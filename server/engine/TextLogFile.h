@@ -2,7 +2,6 @@
 // talk-record file.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -20,14 +19,16 @@ public:
     /// file's name must not wipe out what the earlier run wrote. False with error set when it cannot
     /// be opened.
     bool open(const std::string &path, std::string *error = nullptr);
-    bool isOpen() const { return m_file != nullptr; }
+    bool isOpen() const { return m_fd >= 0; }
     const std::string &path() const { return m_path; }
-    /// Writes one line (UTF-8 text, stored as GBK) and flushes it, so a crash loses nothing written.
-    void writeLine(std::string_view utf8);
+    /// Writes one line (UTF-8 text, stored as GBK) straight to the file, so a crash loses nothing
+    /// written. A line the file cannot take whole (a full disk, a file size limit) is taken back out:
+    /// the file keeps the lines before it intact and no half line. False with error set then.
+    bool writeLine(std::string_view utf8, std::string *error = nullptr);
     void close();
 
 private:
-    std::FILE *m_file = nullptr;
+    int m_fd = -1;
     std::string m_path;
 };
 

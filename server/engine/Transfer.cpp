@@ -126,6 +126,9 @@ void ServerEngine::searchAgent(int c)
 
 void ServerEngine::recordConversation(int t, const std::string &name, bool keepPath)
 {
+    // The task names a recording only once the board has one under way.
+    if (keepPath)
+        channel(t).RecordFile.clear();
     m_board.SetRecMixer(t, 1, 0);
     const std::string folder = m_settings.ProgramDir + "/Record/" + common::formatDateTime("yyyymmdd", m_clock.now());
     std::error_code ec;
@@ -136,9 +139,28 @@ void ServerEngine::recordConversation(int t, const std::string &name, bool keepP
         return;
     }
     const std::string file = folder + "/" + name + "-" + common::formatDateTime("hhnnss", m_clock.now()) + ".wav";
+    if (m_board.RecToFile(t, file) != 0) {
+        // The conversation goes on unrecorded.
+        m_recordFault.failed("录音文件写入失败：" + file + "：" + m_board.GetLastErrMsg());
+        return;
+    }
     if (keepPath)
         channel(t).RecordFile = file;
-    m_board.RecToFile(t, file);
+}
+
+void ServerEngine::finishRecording(int c)
+{
+    ChannelRecord &ch = channel(c);
+    if (m_board.StopRecToFile(c) == 0) {
+        if (!ch.RecordFile.empty())
+            m_recordFault.succeeded("录音文件恢复写入：" + ch.RecordFile);
+        return;
+    }
+    // The board could not write the recording out: the task must not name a file that is not there.
+    if (!ch.RecordFile.empty()) {
+        m_recordFault.failed("录音文件写入失败：" + ch.RecordFile + "：" + m_board.GetLastErrMsg());
+        ch.RecordFile.clear();
+    }
 }
 
 void ServerEngine::HandleOffHook(int c)

@@ -1,31 +1,28 @@
 // Every input file of an installation damaged in turn, and each program that reads it run on it as a
 // process: none may end by a signal or with a sanitizer report, a refusal must name the file, and the
-// database must keep every task it had. Then the writes of Setup.ini and KtConfig.ini cut short by a
-// file size limit: the old file stays whole and the failure is reported.
-#include "server/data/TDM.h"
-#include "server/data/tests/TestDatabase.h"
-#include "server/tests/DriverIpc.h"
+// database must keep every task it had.
+#include "server/tests/InstallationTest.h"
 
 #include "common/ProfileFile.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
 
-#include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace server {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::InstallationTest;
+using testing::kTasks;
+using testing::Program;
+using testing::programName;
+using testing::readAll;
+using testing::writeAll;
 
 enum class Damage
 {
@@ -46,25 +43,12 @@ const char *damageName(Damage d)
     return names[static_cast<int>(d)];
 }
 
-enum class Program
-{
-    Headless,
-    VirtualTime,
-    Import,
-    KtCtiConfig,
-    LumoSms
-};
-
-const char *programName(Program p)
-{
-    static const char *const names[] = {"Server --headless", "Server --virtual-time", "Server --import",
-                                        "KtCtiConfig |DIR|", "lumosms list"};
-    return names[static_cast<int>(p)];
-}
-
 // One input file: where it lives in the installation, the programs that read it, the valid value put
 // out of range and the GBK text replaced by UTF-8 (section, key, value; empty: a damage the file cannot
-// have), and what else than its name a refusal may say to name it.
+// have), what else than its name a refusal may say to name it, the valid file put in place before the
+// damage when the pristine installation has none (since its presence changes the installation), a
+// message a program may show while it goes on, which must then name the file too, and the suffix of
+// the copy a program that writes the file keeps of it when it does not read as what it should be.
 struct InputFile
 {
     const char *name;
@@ -72,6 +56,9 @@ struct InputFile
     std::array<const char *, 3> outOfRange;
     std::array<const char *, 3> utf8;
     const char *alsoNamedAs = nullptr;
+    const char *validContent = nullptr;
+    const char *shownWith = nullptr;
+    const char *keptAs = nullptr;
 };
 
 void PrintTo(const InputFile &input, std::ostream *out)
@@ -87,7 +74,11 @@ const InputFile kFiles[] = {
     {"KtConfig.ini",
      {Program::VirtualTime, Program::KtCtiConfig},
      {"SystemConfig", "TotalBoards", "99"},
-     {"BoardId=0", "BoardModel", "语音板"}},
+     {"BoardId=0", "BoardModel", "语音板"},
+     nullptr,
+     nullptr,
+     nullptr,
+     ".damaged"},
     {"KtIndex.ini", {Program::VirtualTime}, {"Index", "music", ""}, {"Index", "music", "音乐.voc"}},
     // KtSim.ini stands for the hardware: a file without devices is an installation without boards.
     {"KtSim.ini",
@@ -95,86 +86,28 @@ const InputFile kFiles[] = {
      {"Device0", "ChannelTypes", "0,0,99,-1"},
      {"Numbers", "100", "ring:2,语音"},
      "board not found"},
-    {"VoiceDB.dat", {Program::VirtualTime}, {}, {}},
-    // The server's own texts name the database by its old name.
-    {"BillDB.db", {Program::VirtualTime, Program::Import}, {}, {}, "BillDB.mdb"},
+    {"VoiceDB.dat", {Program::VirtualTime}, {}, {}, nullptr, nullptr, "语音合成库安装失败！"},
+    {"BillDB.db", {Program::VirtualTime, Program::Import}, {}, {}, nullptr, nullptr, "操作数据库失败！"},
     {"tasks.txt", {Program::Import}, {}, {}},
     {"modem", {Program::LumoSms}, {}, {}},
+    // Workbooks of tasks to import: the same table as an Excel 97 and an Office Open XML file.
+    {"tasks.xls", {Program::Import}, {}, {}},
+    {"tasks.xlsx", {Program::Import}, {}, {}},
+    // SIP lines in place of the software board: to a peer that does not answer, on a port of their own.
+    {"KtSip.ini",
+     {Program::Headless, Program::VirtualTime, Program::KtCtiConfig},
+     {"Sip", "Trunks", "999"},
+     {"Sip", "Domain", "通知.test"},
+     nullptr,
+     "[Sip]\r\nProxy=127.0.0.1:9\r\nLocalAddress=127.0.0.1\r\nLocalPort=0\r\nTrunks=2\r\n"},
 };
 
 const Damage kDamages[] = {Damage::Empty, Damage::Truncated, Damage::Garbage,   Damage::OutOfRange,
                            Damage::Utf8,  Damage::Huge,      Damage::Directory, Damage::Unreadable};
 
-// The numbers of the tasks the installation holds before each run.
-const QStringList kTasks = {QStringLiteral("13800000001"), QStringLiteral("13800000002"),
-                            QStringLiteral("13800000003")};
-
-std::string readAll(const fs::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeAll(const fs::path &file, const std::string &bytes)
-{
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-// A copy of a pristine installation (made once per test suite) with three tasks, a text file to
-// import and a modem's answers, and the programs run on it.
-class InstallationTest : public ::testing::Test
+class DamagedInputFileTest : public InstallationTest, public ::testing::WithParamInterface<InputFile>
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (s_pristine)
-            return;
-        testing::useOwnDriverIpc();
-        ::unsetenv("KTSIM_CONFIG");
-        s_pristine = new testing::TempProgramDir;
-        QDir().mkpath(s_pristine->file("run"));
-        QFile::setPermissions(s_pristine->file("run"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        ::setenv("XDG_RUNTIME_DIR", s_pristine->file("run").toLocal8Bit().constData(), 1);
-        const QString installation = s_pristine->file("notice");
-        QProcess init;
-        init.start(QStringLiteral(VN_SERVER_BINARY), {QStringLiteral("--init"), installation});
-        ASSERT_TRUE(init.waitForFinished(60000));
-        ASSERT_EQ(init.exitCode(), 0) << init.readAllStandardError().toStdString();
-        {
-            Settings settings;
-            settings.ProgramDir = installation.toStdString();
-            TDM dm;
-            ASSERT_TRUE(dm.ConnectDatabase(settings));
-            for (const QString &number : kTasks)
-                testing::exec(
-                    dm, QStringLiteral("INSERT INTO AdNotice (Telphone,PlanNotice) VALUES ('%1','2026-12-09 10:00:00')")
-                            .arg(number));
-        }
-        // A valid voice database: the one of the voice store's fuzz corpus, after its speed and text.
-        const std::string corpus = readAll(fs::path(VN_SOURCE_DIR_PATH) / "fuzz/voxstore/corpus/small-database");
-        ASSERT_GT(corpus.size(), 3u);
-        const std::size_t textBytes = static_cast<unsigned char>(corpus[1]) | static_cast<unsigned char>(corpus[2])
-                                                                                  << 8;
-        writeAll(installation.toStdString() + "/VoiceDB.dat", corpus.substr(3 + textBytes));
-        writeAll(installation.toStdString() + "/tasks.txt", "Telephone\n13900000001\n13900000002\n");
-        writeAll(installation.toStdString() + "/modem",
-                 "\r\nOK\r\n+CMGL: 1,0,,24\r\n0891683108200505F0040D91\r\nOK\r\n");
-    }
-
-    static void TearDownTestSuite()
-    {
-        delete s_pristine;
-        s_pristine = nullptr;
-    }
-
-    void SetUp() override
-    {
-        ASSERT_NE(s_pristine, nullptr);
-        m_installation = fs::path(m_dir.path()) / "notice";
-        fs::copy(s_pristine->path() + "/notice", m_installation, fs::copy_options::recursive);
-    }
-
     // Puts the damage on the file of the installation; false when the file cannot have it.
     bool damage(const InputFile &input, Damage d)
     {
@@ -227,96 +160,6 @@ protected:
         const std::string value = *key[2] != '\0' ? key[2] : std::string(5000, 'x') + ".voc";
         return common::writeProfileString((m_installation / input.name).string(), key[0], key[1], value);
     }
-
-    struct Outcome
-    {
-        bool signalled = false;
-        int exitCode = 0;
-        QString output; // standard output and error together
-    };
-
-    Outcome run(Program program, rlim_t fileSizeLimit = RLIM_INFINITY)
-    {
-        const QString dir = QString::fromStdString(m_installation.string());
-        QStringList arguments;
-        QString binary = QStringLiteral(VN_SERVER_BINARY);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        switch (program) {
-        case Program::Headless:
-            arguments = {QStringLiteral("--headless"), QStringLiteral("--dir"), dir};
-            break;
-        case Program::VirtualTime:
-            arguments = {QStringLiteral("--dir"),
-                         dir,
-                         QStringLiteral("--virtual-time"),
-                         QStringLiteral("--start-time"),
-                         QStringLiteral("2026-12-09 10:00:00"),
-                         QStringLiteral("--run-for"),
-                         QStringLiteral("30")};
-            break;
-        case Program::Import:
-            arguments = {QStringLiteral("--dir"), dir, QStringLiteral("--import"), dir + QStringLiteral("/tasks.txt")};
-            break;
-        case Program::KtCtiConfig:
-            binary = QStringLiteral(VN_KTCTICONFIG_BINARY);
-            arguments = {QLatin1Char('|') + dir + QLatin1Char('|')};
-            break;
-        case Program::LumoSms:
-            binary = QStringLiteral(VN_LUMOSMS_BINARY);
-            arguments = {QStringLiteral("list"), QStringLiteral("--seconds"), QStringLiteral("2"),
-                         QStringLiteral("--time-scale"), QStringLiteral("0.01")};
-            environment.insert(QStringLiteral("LUMOSMS_COM1"), dir + QStringLiteral("/modem"));
-            break;
-        }
-        QProcess p;
-        if (fileSizeLimit != RLIM_INFINITY)
-            p.setChildProcessModifier([fileSizeLimit] {
-                const rlimit limit{fileSizeLimit, fileSizeLimit};
-                ::setrlimit(RLIMIT_FSIZE, &limit);
-            });
-        p.setProcessEnvironment(environment);
-        p.setWorkingDirectory(dir); // as the installation's programs run
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(binary, arguments);
-        EXPECT_TRUE(p.waitForStarted());
-        // A headless service that started runs until it is stopped: a few seconds up is a start.
-        if (!p.waitForFinished(program == Program::Headless ? 4000 : 60000)) {
-            EXPECT_EQ(program, Program::Headless) << programName(program) << " hangs";
-            ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
-            EXPECT_TRUE(p.waitForFinished(30000)) << "it does not stop on SIGTERM";
-        }
-        return {p.exitStatus() != QProcess::NormalExit, p.exitCode(), QString::fromUtf8(p.readAll())};
-    }
-
-    // The tasks of kTasks still in the database.
-    int tasksKept()
-    {
-        Settings settings;
-        settings.ProgramDir = m_installation.string();
-        TDM dm;
-        if (!dm.ConnectDatabase(settings))
-            return -1;
-        return testing::scalar(dm, QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Telphone IN ('%1')")
-                                       .arg(kTasks.join(QStringLiteral("','"))))
-            .toInt();
-    }
-
-    // Undoes the damage for the next row: a fresh copy of the pristine installation.
-    void restore()
-    {
-        fs::remove_all(m_installation);
-        fs::copy(s_pristine->path() + "/notice", m_installation, fs::copy_options::recursive);
-    }
-
-    static testing::TempProgramDir *s_pristine;
-    testing::TempProgramDir m_dir;
-    fs::path m_installation;
-};
-
-testing::TempProgramDir *InstallationTest::s_pristine = nullptr;
-
-class DamagedInputFileTest : public InstallationTest, public ::testing::WithParamInterface<InputFile>
-{
 };
 
 TEST_P(DamagedInputFileTest, EachProgramSurvivesEachDamage)
@@ -324,10 +167,17 @@ TEST_P(DamagedInputFileTest, EachProgramSurvivesEachDamage)
     const InputFile &input = GetParam();
     const bool database = std::string_view(input.name) == "BillDB.db";
     for (const Damage d : kDamages) {
+        if (input.validContent)
+            writeAll(m_installation / input.name, input.validContent);
+        if (std::string_view(input.name).starts_with("tasks."))
+            m_importFile = QString::fromLatin1(input.name);
         if (!damage(input, d)) {
             restore();
             continue;
         }
+        const fs::path file = m_installation / input.name;
+        std::error_code unseen;
+        const std::string damaged = fs::is_regular_file(file, unseen) ? readAll(file) : std::string();
         for (const Program program : input.readers) {
             const std::string row = std::string(input.name) + " " + damageName(d) + " with " + programName(program);
             QElapsedTimer wall;
@@ -342,6 +192,20 @@ TEST_P(DamagedInputFileTest, EachProgramSurvivesEachDamage)
                             (input.alsoNamedAs && outcome.output.contains(QLatin1String(input.alsoNamedAs))))
                     << row << ": a refusal that does not name the file\n"
                     << outcome.output.toStdString();
+            }
+            // A message shown on the way names the file on its line.
+            if (input.shownWith) {
+                for (const QString &line : outcome.output.split(QLatin1Char('\n')))
+                    EXPECT_TRUE(!line.contains(QString::fromUtf8(input.shownWith)) ||
+                                line.contains(QLatin1String(input.name)))
+                        << row << ": " << line.toStdString();
+            }
+            // Garbage is no configuration: the program that writes the file keeps it aside, and says so.
+            if (input.keptAs && d == Damage::Garbage && program == Program::KtCtiConfig) {
+                const std::string keptAs = std::string(input.name) + input.keptAs;
+                EXPECT_TRUE(readAll(m_installation / keptAs) == damaged) << row << ": not kept as " << keptAs;
+                EXPECT_TRUE(outcome.output.contains(QString::fromStdString(keptAs))) << row << "\n"
+                                                                                     << outcome.output.toStdString();
             }
             if (database) // the damaged database itself is left where it was, for the operator to mend
                 EXPECT_NE(fs::symlink_status(m_installation / input.name).type(), fs::file_type::not_found) << row;
@@ -362,41 +226,6 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedInputFileTest, ::testing::ValuesIn(kFiles
                                      c = '_';
                              return name;
                          });
-
-// The file size limit of each row stops the rewrite of the file just below its old size, so that the
-// database, whose first writes are smaller, still works until then.
-class CutShortWriteTest : public InstallationTest
-{
-};
-
-TEST_F(CutShortWriteTest, KeepsTheOldFile)
-{
-    const struct
-    {
-        Program program;
-        const char *file;
-    } rows[] = {
-        {Program::VirtualTime, "Setup.ini"},    // the channel kinds written when the board starts
-        {Program::KtCtiConfig, "KtConfig.ini"}, // the configuration detection writes
-    };
-    for (const auto &row : rows) {
-        const fs::path file = m_installation / row.file;
-        // Notes of the operator make the file larger than anything the start-up writes before it.
-        std::string notes;
-        for (int line = 0; line < 2000; ++line)
-            notes += "; a note of the operator, kept as it is\r\n";
-        writeAll(file, notes + readAll(file));
-        const std::string before = readAll(file);
-        const Outcome outcome = run(row.program, before.size() - 1);
-        const std::string name = std::string(row.file) + " with " + programName(row.program);
-        EXPECT_FALSE(outcome.signalled) << name << "\n" << outcome.output.toStdString();
-        EXPECT_NE(outcome.exitCode, 0) << name << ": the failed write is a failure";
-        EXPECT_TRUE(outcome.output.contains(QLatin1String(row.file))) << name << "\n" << outcome.output.toStdString();
-        EXPECT_EQ(readAll(file), before) << name;
-        EXPECT_EQ(tasksKept(), kTasks.size()) << name;
-        restore();
-    }
-}
 
 } // namespace
 } // namespace server

@@ -77,8 +77,13 @@ TEST_F(StartUpFailureTest, MissingDatabaseStopsBeforeTheBoard)
     EXPECT_FALSE(w->FormShow());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("自动"));
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, "BillDB.mdb文件严重损坏，请用Access工具进行修复！");
-    EXPECT_EQ(dialogs.shown[1].text, "连接数据库失败，请与系统管理员联系！");
+    EXPECT_TRUE(dialogs.shown[0].text.starts_with("BillDB.mdb文件严重损坏，请用Access工具进行修复！"))
+        << dialogs.shown[0].text;
+    EXPECT_NE(dialogs.shown[0].text.find("BillDB.db"), std::string::npos)
+        << dialogs.shown[0].text; // the file named beside it
+    EXPECT_TRUE(dialogs.shown[1].text.starts_with("连接数据库失败，请与系统管理员联系！")) << dialogs.shown[1].text;
+    EXPECT_NE(dialogs.shown[1].text.find("BillDB.db"), std::string::npos)
+        << dialogs.shown[1].text; // the file named beside it
     EXPECT_EQ(board.calls, 0);
     EXPECT_FALSE(w->serviceRunning());
     EXPECT_TRUE(QDir(dir.file("TalkInfo")).isEmpty());
@@ -93,7 +98,9 @@ TEST_F(StartUpFailureTest, DriverFailureLeavesTheWindowWithoutServiceAndTheEmpty
     // No voice database: the message, and the start-up goes on to the board.
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].caption, "提示");
-    EXPECT_EQ(dialogs.shown[0].text, "语音合成库安装失败！");
+    EXPECT_TRUE(dialogs.shown[0].text.starts_with("语音合成库安装失败！")) << dialogs.shown[0].text;
+    EXPECT_NE(dialogs.shown[0].text.find("VoiceDB.dat"), std::string::npos)
+        << dialogs.shown[0].text; // the file named beside it
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
     EXPECT_EQ(dialogs.shown[1].caption, "提示");
     EXPECT_EQ(dialogs.shown[1].text, "not a board");

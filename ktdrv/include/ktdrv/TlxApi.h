@@ -111,7 +111,11 @@ KTDRV_EXPORT int TlxStopTalkWith(int ch, int other);
 /// Recording mixer: whether the recording holds both directions (kept; recordings always mix).
 KTDRV_EXPORT int TlxSetRecMixer(int ch, int mixBoth, int reserved);
 /// Records the channel's conversation into a WAV file (A-law, 8 kHz) until TlxStopRecToFile or hang-up.
+/// The file is written when the recording ends, beside its name and then renamed into place, so that
+/// a full disk never leaves a part of it. -1 when the file cannot be written at all (TlxGetLastErrMsg).
 KTDRV_EXPORT int TlxRecToFile(int ch, const char *path, int format, int offset, int maxBytes, int maxMs, int flags);
+/// Ends the recording. 0 done (or nothing was recorded); -1 when the recording, ended here or by the
+/// hang-up before, could not be written (TlxGetLastErrMsg says why; the file is not there).
 KTDRV_EXPORT int TlxStopRecToFile(int ch);
 
 #ifdef __cplusplus

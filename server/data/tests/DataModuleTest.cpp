@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace server {
 namespace {
@@ -68,10 +69,15 @@ TEST_F(DataModuleTest, MissingDatabaseFileIsNotCreated)
     EXPECT_FALSE(dm.StartDatabase(settings, dialogs));
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].caption, "系统提示");
-    EXPECT_EQ(dialogs.shown[0].text, "BillDB.mdb文件严重损坏，请用Access工具进行修复！");
+    EXPECT_TRUE(dialogs.shown[0].text.starts_with("BillDB.mdb文件严重损坏，请用Access工具进行修复！"))
+        << dialogs.shown[0].text;
+    EXPECT_NE(dialogs.shown[0].text.find("BillDB.db"), std::string::npos)
+        << dialogs.shown[0].text; // the file named beside it
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Warning);
     EXPECT_EQ(dialogs.shown[1].caption, "系统提示！");
-    EXPECT_EQ(dialogs.shown[1].text, "连接数据库失败，请与系统管理员联系！");
+    EXPECT_TRUE(dialogs.shown[1].text.starts_with("连接数据库失败，请与系统管理员联系！")) << dialogs.shown[1].text;
+    EXPECT_NE(dialogs.shown[1].text.find("BillDB.db"), std::string::npos)
+        << dialogs.shown[1].text; // the file named beside it
     EXPECT_EQ(dialogs.shown[1].icon, DialogIcon::Information);
     EXPECT_FALSE(QFile::exists(embeddedDatabasePath(settings)));
 }
@@ -84,7 +90,21 @@ TEST_F(DataModuleTest, FileThatIsNoDatabaseFailsToConnect)
     f.close();
     EXPECT_FALSE(dm.StartDatabase(settings, dialogs));
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].text, "连接数据库失败，请与系统管理员联系！");
+    EXPECT_TRUE(dialogs.shown[1].text.starts_with("连接数据库失败，请与系统管理员联系！")) << dialogs.shown[1].text;
+    EXPECT_NE(dialogs.shown[1].text.find("BillDB.db"), std::string::npos)
+        << dialogs.shown[1].text; // the file named beside it
+}
+
+TEST_F(DataModuleTest, EmptyFileIsNoDatabaseAndIsLeftEmpty)
+{
+    QFile f(embeddedDatabasePath(settings));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_FALSE(dm.StartDatabase(settings, dialogs));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.starts_with("连接数据库失败，请与系统管理员联系！")) << dialogs.shown[1].text;
+    EXPECT_NE(dialogs.shown[1].text.find("BillDB.db"), std::string::npos) << dialogs.shown[1].text;
+    EXPECT_EQ(QFileInfo(f.fileName()).size(), 0); // not made a database without tables
 }
 
 TEST_F(DataModuleTest, StartUpResetsInterruptedTasks)
@@ -144,7 +164,9 @@ TEST_F(DataModuleTest, ResetFailureIsReportedAndStartUpGoesOn)
     EXPECT_TRUE(dm.StartDatabase(settings, dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].caption, "系统提示！");
-    EXPECT_EQ(dialogs.shown[0].text, "操作数据库失败！");
+    EXPECT_TRUE(dialogs.shown[0].text.starts_with("操作数据库失败！")) << dialogs.shown[0].text;
+    EXPECT_NE(dialogs.shown[0].text.find("BillDB.db"), std::string::npos)
+        << dialogs.shown[0].text; // the file named beside it
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
 }
 
