@@ -1,10 +1,12 @@
 // Keeping the results of calls while the database is busy or gone, and writing them when it is back.
 #include "server/engine/DatabaseOutage.h"
 
+#include "common/TickCount.h"
+
 namespace server {
 
-DatabaseOutage::DatabaseOutage(TDM &dm, const Settings &settings, Report report)
-    : m_dm(dm), m_settings(settings), m_report(std::move(report))
+DatabaseOutage::DatabaseOutage(TDM &dm, const Settings &settings, const Clock &clock, Report report)
+    : m_dm(dm), m_settings(settings), m_clock(clock), m_report(std::move(report))
 {
     m_dm.setUnreachableHandler([this](const DatabaseError &error) { begin(error); });
 }
@@ -22,6 +24,10 @@ void DatabaseOutage::begin(const DatabaseError &error)
     m_written = 0;
     // Each statement would wait for the lock in vain and stall the polling of every channel.
     m_dm.waitForLocks(false);
+    if (m_endUnconfirmed) { // the same outage goes on: its end was never reported
+        m_endUnconfirmed = false;
+        return;
+    }
     m_report(std::string("数据库无法访问，暂停取新任务，通知结果暂存待写：") + error.what());
 }
 
@@ -43,8 +49,13 @@ void DatabaseOutage::write(const Write &statement)
 
 bool DatabaseOutage::retry()
 {
-    if (!m_active)
+    if (!m_active) {
+        if (m_endUnconfirmed && common::ticksBetween(m_endedAt, m_clock.tick()) >= kQuietMs) {
+            m_endUnconfirmed = false;
+            m_report("数据库已恢复，暂存的0条通知结果已写入");
+        }
         return true;
+    }
     // A server database that went away and came back needs a new connection; the old one stays broken.
     if (m_dm.engine() != SqlEngine::SQLite && !m_dm.reachable() && !m_dm.ConnectDatabase(m_settings))
         return false;
@@ -63,6 +74,11 @@ bool DatabaseOutage::retry()
         return false;
     m_active = false;
     m_dm.waitForLocks(true);
+    if (m_written == 0) {
+        m_endUnconfirmed = true;
+        m_endedAt = m_clock.tick();
+        return true;
+    }
     m_report("数据库已恢复，暂存的" + std::to_string(m_written) + "条通知结果已写入");
     return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "server/data/TDM.h"
+#include "server/engine/Clock.h"
 #include "server/settings/Settings.h"
 
 #include <cstddef>
@@ -19,7 +20,7 @@ public:
     using Report = std::function<void(const std::string &)>;
 
     /// Watches every statement of dm; report shows a line to the operator and writes it to the log.
-    DatabaseOutage(TDM &dm, const Settings &settings, Report report);
+    DatabaseOutage(TDM &dm, const Settings &settings, const Clock &clock, Report report);
     ~DatabaseOutage();
     DatabaseOutage(const DatabaseOutage &) = delete;
     DatabaseOutage &operator=(const DatabaseOutage &) = delete;
@@ -36,15 +37,24 @@ public:
     /// what was kept, in order. True when the outage is over (or there was none).
     bool retry();
 
+    /// How long an outage that ended without a kept write to prove it must stay over before its end
+    /// is reported; one that comes back within it goes on unreported.
+    static constexpr std::uint32_t kQuietMs = 30000;
+
 private:
     void begin(const DatabaseError &error);
 
     TDM &m_dm;
     const Settings &m_settings;
+    const Clock &m_clock;
     Report m_report;
     std::deque<Write> m_kept;
     bool m_active = false;
     std::size_t m_written = 0; // kept writes that went through since the outage began
+    // An end not yet reported: the database answered a read, but nothing written proved it back (a
+    // full disk lets reads through and fails every claim). The tick it ended at.
+    bool m_endUnconfirmed = false;
+    std::uint32_t m_endedAt = 0;
 };
 
 } // namespace server

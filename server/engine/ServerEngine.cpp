@@ -13,7 +13,7 @@ namespace server {
 
 ServerEngine::ServerEngine(Board &board, TDM &dm, Display &display, Clock &clock, Dialogs &dialogs)
     : m_board(board), m_dm(dm), m_display(display), m_clock(clock), m_dialogs(dialogs), m_tasks(dm, clock, m_settings),
-      m_outage(dm, m_settings, [this](const std::string &text) { ReportFault(text); }),
+      m_outage(dm, m_settings, clock, [this](const std::string &text) { ReportFault(text); }),
       m_results(dm, m_outage, clock, m_settings),
       m_files(m_settings, clock, [this](const std::string &text) { ReportFault(text); }),
       m_rows(display, clock, m_tables, m_channels)

@@ -80,5 +80,32 @@ TEST_F(KeptResultsTest, WrittenInOrderWhenTheLockIsReleased)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// A database that answers reads but refuses every claim (a full disk, a file size limit) ends each
+// outage at the next read and begins it again at the next claim: reported once, and its end only once
+// it has lasted.
+TEST_F(KeptResultsTest, AnOutageThatComesBackAtEveryClaimIsReportedOnce)
+{
+    testing::exec(dm, QStringLiteral("UPDATE AdNotice SET Status=0,NoticeTimes=0"));
+    const ChannelRecord &ch = engine.channel(0);
+    for (int tick = 0; tick < 5; ++tick) {
+        {
+            QSqlQuery holder = holdLock();
+            EXPECT_NE(engine.results().ClaimTask(0, ch, 0, 0), ResultWriter::Claim::Won) << tick;
+            EXPECT_TRUE(engine.outage().active()) << tick;
+            holder.exec(QStringLiteral("COMMIT"));
+        }
+        clock.advance(1000);
+        EXPECT_TRUE(engine.outage().retry()) << tick;
+    }
+    EXPECT_EQ(display.memo.size(), 1u);
+    clock.advance(DatabaseOutage::kQuietMs);
+    EXPECT_TRUE(engine.outage().retry());
+    ASSERT_EQ(display.memo.size(), 2u);
+    EXPECT_EQ(display.memo[1].rfind("数据库已恢复", 0), 0u) << display.memo[1];
+    EXPECT_TRUE(engine.outage().retry());
+    EXPECT_EQ(display.memo.size(), 2u);
+    EXPECT_EQ(column("Status"), QStringLiteral("0")); // never claimed
+}
+
 } // namespace
 } // namespace server
