@@ -213,4 +213,12 @@ std::optional<DateTime> parseDateTime(std::string_view text)
     return t;
 }
 
+bool isTimeOfDay(std::string_view t)
+{
+    const auto digit = [&](std::size_t i) { return t[i] >= '0' && t[i] <= '9'; };
+    if (t.size() != 5 || t[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
+        return false;
+    return (t[0] - '0') * 10 + (t[1] - '0') < 24 && t[3] < '6';
+}
+
 } // namespace common

@@ -3,6 +3,8 @@
 
 #include "server/settings/LoadSettings.h"
 
+#include "common/DateTime.h"
+
 #include "voxstore/VoxStore.h"
 
 #include <filesystem>
@@ -68,7 +70,23 @@ bool Service::start()
         m_display.setStatusPanel(0, "语音服务已经启动");
     }
     openTalkAndLogFiles();
+    reportTimesOfDayNotUnderstood();
     return m_running;
+}
+
+void Service::reportTimesOfDayNotUnderstood()
+{
+    // The calling window compares "hh:mm" texts: a time written otherwise in a hand-edited Setup.ini
+    // ("9:00" sorts after "10:00") would quietly hold back calls. The operator is told at the start.
+    const Settings &s = m_engine.settings();
+    const std::pair<const char *, const std::string *> times[] = {{"BeginTime", &s.BeginTime},
+                                                                  {"EndTime", &s.EndTime},
+                                                                  {"NotNoticeTime1", &s.NotNoticeTime1},
+                                                                  {"NotNoticeTime2", &s.NotNoticeTime2}};
+    for (const auto &[key, value] : times)
+        if (!common::isTimeOfDay(*value))
+            m_engine.ReportFault("Setup.ini的" + std::string(key) + "“" + *value +
+                                 "”不是“时:分”形式的时间（00:00到23:59），通知时间段可能不按所想的起作用");
 }
 
 void Service::openTalkAndLogFiles()

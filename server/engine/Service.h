@@ -69,6 +69,7 @@ public:
 
 private:
     void openTalkAndLogFiles();
+    void reportTimesOfDayNotUnderstood();
 
     Board &m_board;
     Display &m_display;

@@ -1,6 +1,7 @@
 // The parameter dialog's values: record to form, the check, form to file, file to record.
 #include "server/settings/ParmSetForm.h"
 
+#include "common/DateTime.h"
 #include "common/Gbk.h"
 #include "common/ProfileFile.h"
 #include "common/ProfileInteger.h"
@@ -139,15 +140,6 @@ bool storable(const std::string &utf8)
     return common::isValidUtf8(utf8) && common::gbkToUtf8(common::utf8ToGbk(utf8)) == utf8;
 }
 
-// "hh:mm" with two digits each, 00:00 to 23:59.
-bool isTimeOfDay(std::string_view t)
-{
-    const auto digit = [&](std::size_t i) { return t[i] >= '0' && t[i] <= '9'; };
-    if (t.size() != 5 || t[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
-        return false;
-    return (t[0] - '0') * 10 + (t[1] - '0') < 24 && t[3] < '6';
-}
-
 std::string quoted(std::string_view name)
 {
     return "“" + std::string(name) + "”";
@@ -169,7 +161,7 @@ std::optional<FormProblem> checkField(const ParmSetField &field, const std::stri
     const auto text = writtenText(field, shown);
     // The calling window compares the times as texts: "9:00" would sort after "10:00" and hold back
     // every call of the day without a word.
-    if (field.kind == FieldKind::Time && !isTimeOfDay(*text))
+    if (field.kind == FieldKind::Time && !common::isTimeOfDay(*text))
         return FormProblem{std::string(field.control), -1, -1,
                            name + "必须是“时:分”形式的时间，从00:00到23:59，例如09:00！"};
     if (text && !storable(*text))

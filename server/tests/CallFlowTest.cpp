@@ -275,6 +275,13 @@ TEST_F(CallFlowTest, CallingWindowEdgesAndTheCalendar)
     EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT COUNT(*) FROM AdNotice WHERE Status=0")).toInt(), 4);
     EXPECT_EQ(scalar(service().dataModule(), QStringLiteral("SELECT SUM(NoticeTimes) FROM AdNotice")).toInt(), 0);
     EXPECT_TRUE(service().dispatching());
+    stop();
+
+    // A hand-edited time that is not "hh:mm" is named at the start: "9:00" sorts after "10:00".
+    setup("Other", "BeginTime", "9:00");
+    start({2026, 12, 9, 10, 0, 0, 0});
+    EXPECT_NE(memoText().find("Setup.ini的BeginTime“9:00”不是“时:分”形式的时间"), std::string::npos) << memoText();
+    EXPECT_EQ(memoText().find("EndTime"), std::string::npos) << memoText();
 }
 
 TEST_F(CallFlowTest, HangupDelayAndTheCounters)
