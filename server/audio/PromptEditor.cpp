@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -303,7 +304,21 @@ void PromptEditor::saveClick()
         return;
     if (!askFormat(filter))
         return;
-    if (!done(m_editor->SaveFile(name, m_editor->SelectionQuery(), 0)))
+    qint16 selection = m_editor->SelectionQuery();
+    if (selection != 0) {
+        // A part selected to listen to must not become the whole notice unasked.
+        QMessageBox question(QMessageBox::Question, QStringLiteral("提示"),
+                             QStringLiteral("只保存选中的部分吗？\n选“否”保存整段声音。"),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+        question.setObjectName(QStringLiteral("SaveSelectionQuestion"));
+        question.setDefaultButton(QMessageBox::No);
+        const int answer = m_runDialog(question);
+        if (answer == QMessageBox::Cancel)
+            return;
+        if (answer != QMessageBox::Yes)
+            selection = 0;
+    }
+    if (!done(m_editor->SaveFile(name, selection, 0)))
         return;
     applyRules();
 }

@@ -33,7 +33,8 @@ class PromptEditor : public QWidget
 public:
     /// Asks for a file: the filters ("text (*.txt);;…") and the filter chosen; empty when cancelled.
     using FileChooser = std::function<QString(const QString &filters, QString *chosenFilter)>;
-    /// Shows a format dialog modally and returns its result; tests answer it themselves.
+    /// Shows a format dialog or a question modally and returns its result (a question's: the button
+    /// chosen); tests answer it themselves.
     using DialogRunner = std::function<int(QDialog &dialog)>;
 
     /// Errors of the editor are shown through `dialogs`.

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTemporaryDir>
 
@@ -353,16 +354,32 @@ TEST_F(PromptEditorTest, TheVoxDialogPassesTheRateEachItemShows)
     EXPECT_TRUE(dialogs.shown.empty()) << lastError();
 }
 
-TEST_F(PromptEditorTest, SavingTheSelectionAnswerSavesTheSelectedPart)
+TEST_F(PromptEditorTest, WithASelectionSaveAsksWhetherToSaveOnlyThatPart)
 {
     recordOneSecond();
-    editor.editor().select(1000, 3000);
-    chooseFile(file("part.wav"), 7);
+    const std::size_t whole = editor.editor().document().sound().frames();
+    const struct
+    {
+        int answer;
+        std::size_t frames; // 0: nothing saved
+    } cases[] = {{QMessageBox::Yes, 2000}, {QMessageBox::No, whole}, {QMessageBox::Cancel, 0}};
+    for (const auto &c : cases) {
+        QFile::remove(file("part.wav"));
+        editor.editor().select(1000, 3000);
+        chooseFile(file("part.wav"), 7);
+        shownDialogs.clear();
+        dialogResult = c.answer;
+        editor.click(B::Save);
+        EXPECT_TRUE(shownDialogs.contains(QStringLiteral("SaveSelectionQuestion"))) << c.answer;
+        Sound saved;
+        QString error;
+        EXPECT_EQ(readSoundFile(file("part.wav"), {}, saved, error) ? saved.frames() : 0u, c.frames) << c.answer;
+    }
+    // Without a selection nothing is asked and the whole sound is saved.
+    editor.editor().select(0, 0);
+    shownDialogs.clear();
     editor.click(B::Save);
-    Sound saved;
-    QString error;
-    ASSERT_TRUE(readSoundFile(file("part.wav"), {}, saved, error));
-    EXPECT_EQ(saved.frames(), 2000u);
+    EXPECT_FALSE(shownDialogs.contains(QStringLiteral("SaveSelectionQuestion")));
 }
 
 TEST_F(PromptEditorTest, AnErrorOfTheEditorIsShownAndTheFlagsStay)
