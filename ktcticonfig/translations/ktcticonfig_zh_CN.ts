@@ -105,6 +105,38 @@
         <source>Select the linker to be deleted!</source>
         <translation>请选择要删除的链路！</translation>
     </message>
+    <message>
+        <source>Select the rule to be modified!</source>
+        <translation>请选择要修改的规则！</translation>
+    </message>
+    <message>
+        <source>Select the rule to be deleted!</source>
+        <translation>请选择要删除的规则！</translation>
+    </message>
+    <message>
+        <source>Select the SpyPcm to be modified!</source>
+        <translation>请选择要修改的监听PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SpyPcm to be deleted!</source>
+        <translation>请选择要删除的监听PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SpiedPcm to be modified!</source>
+        <translation>请选择要修改的被监听PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SpiedPcm to be deleted!</source>
+        <translation>请选择要删除的被监听PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SS7_Link to be modified!</source>
+        <translation>请选择要修改的SS7链路！</translation>
+    </message>
+    <message>
+        <source>Select the SS7_Link to be deleted!</source>
+        <translation>请选择要删除的SS7链路！</translation>
+    </message>
 </context>
 <context>
     <name>PageTree</name>

@@ -105,6 +105,38 @@
         <source>Select the linker to be deleted!</source>
         <translation>請選擇要刪除的鏈路！</translation>
     </message>
+    <message>
+        <source>Select the rule to be modified!</source>
+        <translation>請選擇要修改的規則！</translation>
+    </message>
+    <message>
+        <source>Select the rule to be deleted!</source>
+        <translation>請選擇要刪除的規則！</translation>
+    </message>
+    <message>
+        <source>Select the SpyPcm to be modified!</source>
+        <translation>請選擇要修改的監聽PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SpyPcm to be deleted!</source>
+        <translation>請選擇要刪除的監聽PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SpiedPcm to be modified!</source>
+        <translation>請選擇要修改的被監聽PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SpiedPcm to be deleted!</source>
+        <translation>請選擇要刪除的被監聽PCM！</translation>
+    </message>
+    <message>
+        <source>Select the SS7_Link to be modified!</source>
+        <translation>請選擇要修改的SS7鏈路！</translation>
+    </message>
+    <message>
+        <source>Select the SS7_Link to be deleted!</source>
+        <translation>請選擇要刪除的SS7鏈路！</translation>
+    </message>
 </context>
 <context>
     <name>PageTree</name>

@@ -53,6 +53,14 @@ namespace {
                                   "codec; the series 2 ISDN trunk boards do."),
     QT_TRANSLATE_NOOP("Messages", "Select the linker to be modified!"),
     QT_TRANSLATE_NOOP("Messages", "Select the linker to be deleted!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the rule to be modified!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the rule to be deleted!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the SpyPcm to be modified!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the SpyPcm to be deleted!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the SpiedPcm to be modified!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the SpiedPcm to be deleted!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the SS7_Link to be modified!"),
+    QT_TRANSLATE_NOOP("Messages", "Select the SS7_Link to be deleted!"),
 };
 
 } // namespace
