@@ -76,6 +76,9 @@ const CutShortWrite kWrites[] = {
     // The channel kinds written when the board starts; the configuration detection writes.
     {"SetupIni", Program::VirtualTime, Limit::FileSize, "", "Setup.ini", "Setup.ini", When::StartUp},
     {"KtConfigIni", Program::KtCtiConfig, Limit::FileSize, "", "KtConfig.ini", "KtConfig.ini", When::StartUp},
+    {"SetupIniOnFullDisk", Program::VirtualTime, Limit::FullDisk, "", "Setup.ini", "Setup.ini", When::StartUp},
+    {"KtConfigIniOnFullDisk", Program::KtCtiConfig, Limit::FullDisk, "", "KtConfig.ini", "KtConfig.ini",
+     When::StartUp},
     // The compacted copy of a database with many free pages: a write cut short, not a damaged file.
     {"BillDbCompaction", Program::VirtualTime, Limit::FileSize, "", "BillDB.db", "压缩数据库文件时写入失败",
      When::Compaction},
@@ -206,6 +209,25 @@ protected:
         return true;
     }
 
+    // Moves the installation onto a small file system of its own, all but the database, which stays
+    // outside behind a link: the full disk is met by the file of the row, not first by the database.
+    // False (the installation left where it was) when mounting is refused.
+    bool moveOntoSmallFileSystem()
+    {
+        const fs::path aside = m_installation.string() + ".aside";
+        fs::rename(m_installation, aside);
+        if (!mountSmallFileSystem(m_installation)) {
+            fs::remove(m_installation);
+            fs::rename(aside, m_installation);
+            return false;
+        }
+        for (const auto &entry : fs::directory_iterator(aside))
+            if (entry.path().filename() != "BillDB.db")
+                fs::copy(entry.path(), m_installation / entry.path().filename(), fs::copy_options::recursive);
+        fs::create_symlink(aside / "BillDB.db", m_installation / "BillDB.db");
+        return true;
+    }
+
     // Fills the file system of folder to its last byte.
     static void fill(const fs::path &folder)
     {
@@ -323,7 +345,15 @@ TEST_P(CutShortWriteTest, KeepsTheEarlierFileReportsTheFailureAndTheCallsGoOn)
             notes += "; a note of the operator, kept as it is\r\n";
         writeAll(file, notes + readAll(file));
         const std::string before = readAll(file);
-        const Outcome outcome = run(row.program, before.size() - 1);
+        rlim_t limit = before.size() - 1;
+        if (row.limit == Limit::FullDisk) {
+            if (!moveOntoSmallFileSystem())
+                GTEST_SKIP() << "a small file system cannot be mounted here (" << std::strerror(errno)
+                             << "): the tests of a full disk need to run as root";
+            fill(m_installation);
+            limit = RLIM_INFINITY;
+        }
+        const Outcome outcome = run(row.program, limit);
         EXPECT_FALSE(outcome.signalled) << outcome.output.toStdString();
         EXPECT_NE(outcome.exitCode, 0) << "the failed write is a failure";
         EXPECT_TRUE(outcome.output.contains(QLatin1String(row.failure))) << outcome.output.toStdString();
