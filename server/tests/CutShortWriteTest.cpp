@@ -77,8 +77,7 @@ const CutShortWrite kWrites[] = {
     {"SetupIni", Program::VirtualTime, Limit::FileSize, "", "Setup.ini", "Setup.ini", When::StartUp},
     {"KtConfigIni", Program::KtCtiConfig, Limit::FileSize, "", "KtConfig.ini", "KtConfig.ini", When::StartUp},
     {"SetupIniOnFullDisk", Program::VirtualTime, Limit::FullDisk, "", "Setup.ini", "Setup.ini", When::StartUp},
-    {"KtConfigIniOnFullDisk", Program::KtCtiConfig, Limit::FullDisk, "", "KtConfig.ini", "KtConfig.ini",
-     When::StartUp},
+    {"KtConfigIniOnFullDisk", Program::KtCtiConfig, Limit::FullDisk, "", "KtConfig.ini", "KtConfig.ini", When::StartUp},
     // The compacted copy of a database with many free pages: a write cut short, not a damaged file.
     {"BillDbCompaction", Program::VirtualTime, Limit::FileSize, "", "BillDB.db", "压缩数据库文件时写入失败",
      When::Compaction},
