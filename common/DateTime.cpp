@@ -218,7 +218,8 @@ bool isTimeOfDay(std::string_view t)
     const auto digit = [&](std::size_t i) { return t[i] >= '0' && t[i] <= '9'; };
     if (t.size() != 5 || t[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
         return false;
-    return (t[0] - '0') * 10 + (t[1] - '0') < 24 && t[3] < '6';
+    const int hours = (t[0] - '0') * 10 + (t[1] - '0');
+    return (hours < 24 && t[3] < '6') || t == "24:00";
 }
 
 } // namespace common

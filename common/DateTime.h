@@ -46,8 +46,8 @@ std::string formatDateTime(std::string_view pattern, const DateTime &value);
 /// nothing for any other text or an impossible date.
 std::optional<DateTime> parseDateTime(std::string_view text);
 
-/// True for a time of day "hh:nn" with two digits each, 00:00 to 23:59: the form in which times of day
-/// are compared as texts.
+/// True for a time of day "hh:nn" with two digits each, 00:00 to 23:59, or "24:00" for the end of the
+/// day: the form in which times of day are compared as texts.
 bool isTimeOfDay(std::string_view text);
 
 } // namespace common

@@ -47,6 +47,14 @@ TEST(DateTimeTest, Parsing)
         EXPECT_FALSE(parseDateTime(bad).has_value()) << bad;
 }
 
+TEST(DateTimeTest, TimesOfDayAsTheCallingWindowComparesThem)
+{
+    for (const char *good : {"00:00", "09:00", "23:59", "24:00"})
+        EXPECT_TRUE(isTimeOfDay(good)) << good;
+    for (const char *bad : {"", "9:00", "09:0", "24:01", "25:00", "12:60", " 09:00", "09:00 ", "09.00", "0a:00"})
+        EXPECT_FALSE(isTimeOfDay(bad)) << bad;
+}
+
 TEST(DateTimeTest, Arithmetic)
 {
     const DateTime newYearsEve{2025, 12, 31, 23, 55, 0, 0};

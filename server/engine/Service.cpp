@@ -86,7 +86,7 @@ void Service::reportTimesOfDayNotUnderstood()
     for (const auto &[key, value] : times)
         if (!common::isTimeOfDay(*value))
             m_engine.ReportFault("Setup.ini的" + std::string(key) + "“" + *value +
-                                 "”不是“时:分”形式的时间（00:00到23:59），通知时间段可能不按所想的起作用");
+                                 "”不是“时:分”形式的时间（00:00到24:00），通知时间段可能不按所想的起作用");
 }
 
 void Service::openTalkAndLogFiles()

@@ -19,7 +19,7 @@ enum class FieldKind
     Check,   ///< a check box: 1 ticked, 0 not
     Memo,    ///< lines of text, written as one line
     File,    ///< a file name chosen with the open-file dialog, written as shown
-    Time,    ///< a time of day "hh:mm" from 00:00 to 23:59, written without blanks at its ends
+    Time,    ///< a time of day "hh:mm" from 00:00 to 24:00, written without blanks at its ends
 };
 
 /// When an edited value reaches the settings record of the running service.

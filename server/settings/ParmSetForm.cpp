@@ -163,7 +163,7 @@ std::optional<FormProblem> checkField(const ParmSetField &field, const std::stri
     // every call of the day without a word.
     if (field.kind == FieldKind::Time && !common::isTimeOfDay(*text))
         return FormProblem{std::string(field.control), -1, -1,
-                           name + "必须是“时:分”形式的时间，从00:00到23:59，例如09:00！"};
+                           name + "必须是“时:分”形式的时间，从00:00到24:00，例如09:00！"};
     if (text && !storable(*text))
         return FormProblem{std::string(field.control), -1, -1, name + "含有不能保存的字符！"};
     return std::nullopt;
