@@ -150,11 +150,11 @@ void Board::sipEvents(Ms t)
         case K::Failed:
             m_log.write(t, who + " call failed" + (e.code ? ": " + std::to_string(e.code) : std::string()));
             c.rtp.reset();
-            // The line goes quiet and stays seized: the server's call-out time-out ends the call as
-            // unanswered, so that the task is retried. Releasing it here would end a call that was
-            // never answered nor busy, which records no result at all.
-            if (c.trunk() && c.line.current().kind == SoundSegment::Kind::RingBack)
-                c.line.change(SoundSegment::Kind::Silence, t);
+            // The call cannot be made (404, 5xx, no answer to the INVITE): the line is released as a
+            // line that drops, and the server records a failed attempt at once instead of holding the
+            // trunk until its call-out time-out.
+            if (c.trunk() && c.seized)
+                release(e.ch, t, "call failed");
             else if (c.station())
                 stopRinging(c); // the caller waits with music until the server's time-out
             break;

@@ -176,6 +176,18 @@ TEST_F(SipLineTest, FarEndsThatDoNotAnswerGiveTheirTones)
     }
 }
 
+TEST_F(SipLineTest, ACallTheFarEndRefusesReleasesTheLine)
+{
+    // 180, then 404: ring-back, then the line drops as a line that is gone, before any answer.
+    Sipp peer("reject", freeUdpPort(), freeUdpPort());
+    ASSERT_EQ(startWith(peer), 0);
+    ASSERT_TRUE(call(0, "300"));
+    EXPECT_TRUE(waitFor([] { return TlxGetToneAnalyzeResult(0) == 3; }, 3000)) << "ring-back first";
+    EXPECT_TRUE(waitFor([] { return TlxGetChState(0) == 0; }, 3000)) << "404 frees the channel";
+    EXPECT_EQ(TlxGetPolarRvrsCount(0), 0);
+    EXPECT_EQ(peer.wait(3000), 0);
+}
+
 TEST_F(SipLineTest, FarEndByeIsTheHangUp)
 {
     FarEndMedia media;

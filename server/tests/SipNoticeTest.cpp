@@ -128,6 +128,19 @@ protected:
     }
 
     testing::TempProgramDir dir;
+    // The server's log lines of the run.
+    std::string logText() const
+    {
+        std::string text;
+        const QDir logs(programDir() + QStringLiteral("/Log"));
+        for (const QString &name : logs.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+            QFile file(logs.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                text += common::gbkToUtf8(file.readAll().toStdString());
+        }
+        return text;
+    }
+
     QString m_err;
 };
 
@@ -161,8 +174,11 @@ TEST_F(SipNoticeTest, FailedCallsAreRecordedWithTheirCause)
     {
         const char *scenario;
         const char *cause;
+        bool timedOut; // ended by the server's call-out time-out (3 s here)
     } cases[] = {
-        {"busy", "对方占线"}, {"noanswer", "线路没接好或对方无人应答"}, // the call-out time-out (3 s here)
+        {"busy", "对方占线", false},
+        {"noanswer", "线路没接好或对方无人应答", true},
+        {"reject", "线路没接好或对方无人应答", false}, // 404: the line is released at once
     };
     for (const auto &c : cases) {
         QDir(programDir()).removeRecursively();
@@ -184,6 +200,7 @@ TEST_F(SipNoticeTest, FailedCallsAreRecordedWithTheirCause)
             << m_err.toStdString();
         EXPECT_EQ(task("Status"), QStringLiteral("3")) << c.scenario;
         EXPECT_EQ(task("FailCause"), QString::fromUtf8(c.cause)) << c.scenario;
+        EXPECT_EQ(logText().find("呼出超时挂机") != std::string::npos, c.timedOut) << c.scenario << "\n" << logText();
         EXPECT_EQ(peer.wait(2000), 0) << c.scenario;
     }
 }
