@@ -33,9 +33,10 @@ void RunFiles::WriteLog(std::string_view text)
     // A log line that cannot be written is given up: the log is a trace of the run, and the failure
     // itself is reported.
     std::string error;
-    if (m_log.writeLine(common::formatDateTime("hh:mm:ss:zzz", m_clock.now()) + std::string(text), &error))
-        m_logFault.succeeded("日志文件恢复写入：" + m_log.path());
-    else
+    if (m_log.writeLine(common::formatDateTime("hh:mm:ss:zzz", m_clock.now()) + std::string(text), &error)) {
+        if (m_logFault.active()) // the text only when it is reported: this runs for every line
+            m_logFault.succeeded("日志文件恢复写入：" + m_log.path());
+    } else
         m_logFault.failed("写日志文件失败：" + error);
 }
 
@@ -57,7 +58,8 @@ bool RunFiles::writePendingTalkRecords()
         ++written;
     m_talkPending.erase(m_talkPending.begin(), m_talkPending.begin() + static_cast<std::ptrdiff_t>(written));
     if (m_talkPending.empty()) {
-        m_talkFault.succeeded("通话记录文件恢复写入：" + m_talk.path());
+        if (m_talkFault.active())
+            m_talkFault.succeeded("通话记录文件恢复写入：" + m_talk.path());
         return true;
     }
     m_talkFault.failed("写通话记录文件失败：" + error + "，未写的记录留待再写");

@@ -34,14 +34,6 @@ bool TextLogFile::writeLine(std::string_view utf8, std::string *error)
     if (m_fd < 0)
         return false;
     const std::string line = common::utf8ToGbk(utf8) + "\r\n";
-    struct stat before
-    {
-    };
-    if (::fstat(m_fd, &before) != 0) {
-        if (error)
-            *error = m_path + ": " + std::strerror(errno);
-        return false;
-    }
     std::size_t done = 0;
     while (done < line.size()) {
         const ssize_t put = ::write(m_fd, line.data() + done, line.size() - done);
@@ -50,8 +42,11 @@ bool TextLogFile::writeLine(std::string_view utf8, std::string *error)
         if (put <= 0) {
             const int cause = put < 0 ? errno : ENOSPC;
             // The part of the line that went in is taken back, so that the next line starts clean.
-            if (done > 0) {
-                [[maybe_unused]] const int cut = ::ftruncate(m_fd, before.st_size);
+            struct stat after
+            {
+            };
+            if (done > 0 && ::fstat(m_fd, &after) == 0 && after.st_size >= static_cast<off_t>(done)) {
+                [[maybe_unused]] const int cut = ::ftruncate(m_fd, after.st_size - static_cast<off_t>(done));
             }
             if (error)
                 *error = m_path + ": " + std::strerror(cause);
